@@ -1,0 +1,84 @@
+// The result orderings and the rebuilding of the Result box text.
+#include "control/result_ordering.h"
+
+#include <cstdlib>
+
+#include "control/shared_state.h"
+#include "engine/recorder.h"
+
+bool resultsFinished = false;
+
+namespace {
+
+// The part count digit that begins every line, as a signed 8-bit code.
+int partCountKey(const MatchRecord& r) {
+    return static_cast<signed char>(r.text[0]);
+}
+
+// Shows the first `count` records, as many as fit the display budget when
+// `budgeted`; returns how many were shown.
+int rebuildResultText(int count, bool budgeted) {
+    resultText[0] = '\0';
+    int budget = limits::TextSize;
+    int shown = 0;
+    for (int i = 0; i < count; ++i) {
+        const MatchRecord& r = resultStore.records[i];
+        if (budgeted) {
+            if (budget <= r.length) break;
+            budget -= r.length;
+        }
+        if (appendTextN(resultText, r.text, r.length) != 0) break;
+        ++shown;
+    }
+    SetWindowTextA(controlWindows[RowResultBox], resultText);
+    return shown;
+}
+
+void sortDisplayed(int (*compare)(const void*, const void*)) {
+    ResultStore& store = resultStore;
+    if (store.recordCount == 0) return;
+    if (!resultsFinished) {
+        // The search stopped at a limit or was aborted, so nothing was
+        // ordered yet: order every record of this search and show the best
+        // that fit, as a completed search would.
+        qsort(store.records, store.recordCount, sizeof(MatchRecord), compare);
+        store.shownCount = rebuildResultText(store.recordCount, true);
+        resultsFinished = true;
+        return;
+    }
+    int count = store.shownCount < store.recordCount ? store.shownCount : store.recordCount;
+    qsort(store.records, count, sizeof(MatchRecord), compare);
+    rebuildResultText(count, false);
+}
+
+}  // namespace
+
+int compareByError(const void* a, const void* b) {
+    const MatchRecord& x = *static_cast<const MatchRecord*>(a);
+    const MatchRecord& y = *static_cast<const MatchRecord*>(b);
+    if (partCountKey(x) != partCountKey(y)) return partCountKey(x) - partCountKey(y);
+    if (y.absError > x.absError) return -1;
+    if (y.absError < x.absError) return 1;
+    if (y.value > x.value) return -1;
+    if (y.value < x.value) return 1;
+    return 0;
+}
+
+int compareByValue(const void* a, const void* b) {
+    const MatchRecord& x = *static_cast<const MatchRecord*>(a);
+    const MatchRecord& y = *static_cast<const MatchRecord*>(b);
+    if (partCountKey(x) != partCountKey(y)) return partCountKey(x) - partCountKey(y);
+    if (y.value > x.value) return -1;
+    if (y.value < x.value) return 1;
+    return 0;
+}
+
+void finishResults() {
+    ResultStore& store = resultStore;
+    qsort(store.records, store.recordCount, sizeof(MatchRecord), compareByError);
+    store.shownCount = rebuildResultText(store.recordCount, true);
+    resultsFinished = true;
+}
+
+void sortByError() { sortDisplayed(compareByError); }
+void sortByValue() { sortDisplayed(compareByValue); }

@@ -1,0 +1,142 @@
+// The recorder: result line format, the store and the live display.
+#include "engine/recorder.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "control/message_table.h"
+#include "control/result_ordering.h"
+#include "control/shared_state.h"
+#include "engine/search_inputs.h"
+#include "engine/stock_list.h"
+
+ResultStore resultStore;
+int32_t pick1 = 0, pick2 = 0, pick3 = 0, pick4 = 0, pick5 = 0;
+std::atomic<bool> searchStopRequested{false};
+
+namespace {
+
+// Index of the value's precision digit and of the error's in every format:
+// "n:%8.3f%s,%6.2f%%, ..."
+constexpr int ValuePrecisionAt = 5;
+constexpr int ErrorPrecisionAt = 13;
+
+const char* pickName(int32_t pick) {
+    if (pick < 0 || pick >= limits::StockCapacity) return "";
+    return stockParts[pick].name;
+}
+
+}  // namespace
+
+void resetResults() {
+    resultText[0] = '\0';
+    statusText[0] = '\0';
+    settings.matchCount = 0;
+    resultStore.displayBudget = limits::TextSize;
+    resultStore.storeUsed = 0;
+    resultStore.recordCount = 0;
+    resultsFinished = false;
+}
+
+int32_t formatResultLine(char* line, const char* format, double v, double e) {
+    const char* prefix = "";
+    double s = v;
+    if (v < 1e-9) {
+        prefix = "p";
+        s = v * 1e12;
+    } else if (v < 1e-6) {
+        prefix = "n";
+        s = v * 1e9;
+    } else if (v < 0.001) {
+        prefix = "u";
+        s = v * 1000000;
+    } else if (v < 1) {
+        prefix = "m";
+        s = v * 1000;
+    } else if (v >= 1000000) {
+        prefix = "M";
+        s = v / 1000000;
+    } else if (v >= 1000) {
+        prefix = "k";
+        s = v / 1000;
+    }
+
+    char patched[limits::FormatSize];
+    snprintf(patched, sizeof patched, "%s", format);
+    if (strlen(patched) > ErrorPrecisionAt) {
+        if (s < 10) {
+            patched[ValuePrecisionAt] = '5';
+        } else if (s < 100) {
+            patched[ValuePrecisionAt] = '4';
+        }
+        if (std::fabs(e) < 0.01) patched[ErrorPrecisionAt] = e == 0 ? '0' : '3';
+    }
+
+#if defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+#endif
+    int n = snprintf(line, limits::LineSize, patched, s, prefix, e, pickName(pick1),
+                     pickName(pick2), pickName(pick3), pickName(pick4), pickName(pick5));
+#if defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
+    if (n < 0) {
+        line[0] = '\0';
+        return 0;
+    }
+    if (n >= limits::LineSize) {
+        // Only huge values or errors widen a line this far; cut it so that
+        // it still ends its line.
+        n = limits::LineSize - 1;
+        line[n - 2] = '\r';
+        line[n - 1] = '\n';
+        line[n] = '\0';
+    }
+    return n;
+}
+
+int32_t recordMatch(const char* format, double networkValue) {
+    if (searchStopped()) return -1;
+    if (settings.matchCount >= limits::RecordCapacity) {
+        setText(statusText, messageText(MsgTooManyMatches));
+        return -1;
+    }
+    ++settings.matchCount;
+
+    double v, e;
+    if (settings.partType == Capacitor) {
+        v = 1 / networkValue;
+        e = (searchParams.target * v - 1) * 100;
+    } else {
+        v = networkValue;
+        e = (v / searchParams.target - 1) * 100;
+    }
+    double absError = std::fabs(e);
+
+    char line[limits::LineSize];
+    int32_t n = formatResultLine(line, format, v, e);
+    ResultStore& store = resultStore;
+    store.displayBudget -= n;
+
+    if (store.storeUsed + n + 1 >= limits::LineStoreSize) {
+        setText(statusText, messageText(MsgTooManyMatches));
+        return -1;
+    }
+    char* text = store.lineStore + store.storeUsed;
+    memcpy(text, line, static_cast<size_t>(n) + 1);
+    store.records[store.recordCount] = MatchRecord{absError, v, n, text};
+    ++store.recordCount;
+    store.storeUsed += n + 1;
+
+    if (settings.showAll == 0 && absError > searchParams.tolerancePercent) return 0;
+    if (store.displayBudget > 0) {
+        appendText(resultText, line);
+        SetWindowTextA(controlWindows[RowResultBox], resultText);
+    }
+    if (absError <= searchParams.tolerancePercent) {
+        searchParams.tolerancePercent = absError + 0.000001;
+    }
+    return 0;
+}

@@ -1,0 +1,102 @@
+// runSearch and the pieces of the frame that are not inline.
+#include "engine/search_frame.h"
+
+#include <cstdio>
+
+#include "control/message_table.h"
+#include "control/result_ordering.h"
+#include "control/shared_state.h"
+#include "engine/networks.h"
+#include "engine/recorder.h"
+#include "engine/search_inputs.h"
+
+SearchStage stages[limits::StageCount];
+
+void setAcceptanceWindow() {
+    double T = searchParams.target;
+    double t = searchParams.toleranceFraction;
+    SearchStage& s = stages[0];
+    s.seriesSum = 0;
+    s.parallelSum = 0;
+    if (settings.partType == Capacitor) {
+        // Capacitance within +-t of the target capacitance, seen as 1/C.
+        s.seriesLow = T / (1 + t);
+        s.seriesHigh = t > 1 ? 1e15 : T / (1 - t);
+    } else {
+        s.seriesLow = t > 1 ? 0 : T * (1 - t);
+        s.seriesHigh = T * (1 + t);
+    }
+    s.parallelLow = 1 / s.seriesHigh;
+    s.parallelHigh = 1 / s.seriesLow;
+}
+
+bool earlyStop() {
+    return settings.showAll == 0 && searchParams.tolerancePercent < 0.005 &&
+           settings.matchCount > 0;
+}
+
+void writeNearestPartHint() {
+    double T = searchParams.target;
+    double best = 1e15;
+    int bestItem = -1;
+    for (int i = 0; i < stockCount; ++i) {
+        double s = stockParts[i].seriesValue;
+        double q = T <= s ? s / T : T / s;
+        if (q < best) {
+            best = q;
+            bestItem = i;
+        }
+    }
+    if (best < 5.999 || !(best < 1e15) || bestItem < 0) {
+        setText(statusText, messageText(MsgNotFound));
+        return;
+    }
+    int m = static_cast<int>(best + 0.001);
+    int id = T > stockParts[bestItem].seriesValue ? MsgNeedManySerial : MsgNeedManyParallel;
+    snprintf(statusText, limits::TextSize, "%s %s x %d", messageText(id),
+             stockParts[bestItem].name, m);
+}
+
+namespace {
+
+void writeSummary() {
+    const ResultStore& store = resultStore;
+    int found = settings.matchCount;
+    if (store.shownCount < store.recordCount) {
+        snprintf(statusText, limits::TextSize, "%d%s %d%s", found, messageText(MsgSetsFound),
+                 store.shownCount, messageText(MsgSetsDisplayed));
+    } else {
+        snprintf(statusText, limits::TextSize, "%d%s", found, messageText(MsgSetsFound));
+    }
+}
+
+}  // namespace
+
+int32_t runSearch() {
+    resetResults();
+    if (!readSearchInputs()) {
+        setText(statusText, messageText(MsgParameterError));
+        return 0;
+    }
+    if (!parseStockList()) {
+        setText(statusText, messageText(MsgStockListError));
+        return 0;
+    }
+    setAcceptanceWindow();
+    runOnePartNetworks();
+    if (searchStopped()) return 0;
+
+    for (int n = 2; n <= limits::MaxNetworkParts; ++n) {
+        if (earlyStop()) break;
+        if (searchParams.maxParts >= n && runNetworksOfSize(n) != 0) return 0;
+    }
+    if (searchStopped()) return 0;
+    if (settings.matchCount > 0) {
+        finishResults();
+        if (searchStopped()) return 0;
+        writeSummary();
+    } else {
+        writeNearestPartHint();
+    }
+    return 0;
+}

@@ -1,0 +1,119 @@
+// Parsing the stock list text and choosing the candidate parts.
+#include "engine/stock_list.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "control/shared_state.h"
+#include "engine/search_inputs.h"
+
+StockPart stockParts[limits::StockCapacity];
+int32_t stockCount = 0;
+int32_t firstCandidate = 0;
+int32_t lastCandidate = -1;
+
+int compareStockParts(const void* a, const void* b) {
+    double x = static_cast<const StockPart*>(a)->seriesValue;
+    double y = static_cast<const StockPart*>(b)->seriesValue;
+    if (x < y) return -1;
+    if (x > y) return 1;
+    return 0;
+}
+
+namespace {
+
+bool isLineBlank(const char* p) {
+    while (*p == ' ' || *p == '\t' || *p == '\r') ++p;
+    return *p == '\n' || *p == '\0';
+}
+
+const char* skipToLineFeed(const char* p) {
+    while (*p != '\n' && *p != '\0') ++p;
+    return p;
+}
+
+// Reads the items of `text`. Returns false on an item that is not above 0.
+bool readItems(const char* text, int partType) {
+    const char* p = text;
+    int j = 0;
+    while (j < limits::StockCapacity) {
+        // Line feeds and blank lines between items are passed over: a line
+        // holding nothing or only white space lists no part.
+        while (*p == '\n' || (*p != '\0' && isLineBlank(p))) {
+            p = skipToLineFeed(p);
+            if (*p == '\n') ++p;
+        }
+        if (*p == '\0' || *p == '-') break;
+
+        char* end = nullptr;
+        double v = strtod(p, &end);
+        if (!(v > 0)) return false;
+        double scaled = 0;
+        if (!applyMultiplier(*end, v, &scaled)) {
+            scaled = partType == Capacitor ? v / 1000000 : v;
+        }
+        // A value that is not finite once scaled (or whose reciprocal is
+        // not) cannot take part in any sum of the walk.
+        if (!std::isfinite(scaled) || !(scaled > 0) || !std::isfinite(1 / scaled)) return false;
+
+        StockPart& item = stockParts[j];
+        int n = 0;
+        while (n < limits::StockNameSize - 1 && p[n] != '\r' && p[n] != '\n' && p[n] != '\0') {
+            item.name[n] = p[n];
+            ++n;
+        }
+        item.name[n] = '\0';
+        p = skipToLineFeed(p);
+
+        if (partType == Capacitor) {
+            item.seriesValue = 1 / scaled;
+            item.parallelValue = scaled;
+        } else {
+            item.seriesValue = scaled;
+            item.parallelValue = 1 / scaled;
+        }
+        ++j;
+    }
+    stockCount = j;
+    return true;
+}
+
+}  // namespace
+
+void selectCandidates(double target, double rangeFactor) {
+    double low = target / rangeFactor;
+    double high = target * rangeFactor;
+    int first = 0;
+    while (first < stockCount && !(stockParts[first].seriesValue > low)) ++first;
+    if (first == stockCount) first = stockCount - 1;
+    int above = 0;
+    while (above < stockCount && !(stockParts[above].seriesValue > high)) ++above;
+    int last;
+    if (above == stockCount) {
+        last = stockCount - 1;
+    } else if (above == 0) {
+        last = 0;
+    } else {
+        last = above - 1;
+    }
+    firstCandidate = first;
+    lastCandidate = last;
+}
+
+bool parseStockList() {
+    int listSelection = settings.listSelection;
+    int partType = settings.partType;
+    stockCount = 0;
+    firstCandidate = 0;
+    lastCandidate = -1;
+    int buffer = storedListBuffer(listSelection, partType);
+    if (listSelection < 0 || listSelection > 6 || partType < 0 || partType > 2) return false;
+    if (!readItems(textBuffers[buffer], partType)) {
+        stockCount = 0;
+        return false;
+    }
+    if (stockCount == 0) return false;
+    qsort(stockParts, stockCount, sizeof(StockPart), compareStockParts);
+    selectCandidates(searchParams.target, searchParams.rangeFactor);
+    return true;
+}

@@ -1,0 +1,34 @@
+// The stock list: the part values at hand, one per line, parsed into a
+// sorted array with the stretch of candidates near the target.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/limits.h"
+
+struct StockPart {
+    char name[limits::StockNameSize];  // the line as typed, at most 15 characters
+    double seriesValue;                // ohm, henry, or 1/farad
+    double parallelValue;              // 1 / seriesValue
+};
+
+extern StockPart stockParts[limits::StockCapacity];
+extern int32_t stockCount;
+
+// Networks draw their parts from firstCandidate to lastCandidate, both
+// included; the range is empty when firstCandidate > lastCandidate.
+extern int32_t firstCandidate;
+extern int32_t lastCandidate;
+
+// qsort order: ascending seriesValue.
+int compareStockParts(const void* a, const void* b);
+
+// Parses the list that listSelection and partType name, sorts it and sets
+// the candidate range from the target and range of searchParams. Returns
+// whether the list is usable.
+bool parseStockList();
+
+// The candidate range of the sorted stock for target T and range x:
+// T / x < seriesValue <= T * x, or the single nearest item when every item
+// lies on one side.
+void selectCandidates(double target, double rangeFactor);
