@@ -1,0 +1,137 @@
+// The search frame: stage 0, the placement steps, the outcome messages of
+// runSearch and the nearest-part hint.
+#include "engine/search_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/recorder.h"
+#include "tests/support/search_setup.h"
+
+namespace {
+
+std::string search(SearchSetup s) {
+    applySetup(s);
+    runSearch();
+    return statusText;
+}
+
+}  // namespace
+
+TEST(SearchFrame, AcceptanceWindowAndSeriesStep) {
+    SearchSetup s;
+    s.stock = "470\r\n";
+    applySetup(s);
+    ASSERT_TRUE(readSearchInputs());
+    ASSERT_TRUE(parseStockList());
+    setAcceptanceWindow();
+    EXPECT_EQ(stages[0].seriesLow, 1000 * (1 - 0.01));
+    EXPECT_EQ(stages[0].seriesHigh, 1000 * (1 + 0.01));
+    EXPECT_EQ(stages[0].parallelHigh, 1 / stages[0].seriesLow);
+    ASSERT_EQ(addSeries(1, 0), 0);
+    EXPECT_EQ(stages[1].seriesSum, 470);
+    EXPECT_DOUBLE_EQ(stages[1].seriesLow, 520);
+    EXPECT_DOUBLE_EQ(stages[1].seriesHigh, 540);
+    EXPECT_DOUBLE_EQ(stages[1].parallelLow, 1 / 540.0);
+    EXPECT_EQ(stages[1].parallelSum, 0);
+    // A part above the room left prunes and leaves the stage alone.
+    stages[0].seriesHigh = 400;
+    EXPECT_EQ(addSeries(1, 0), 1);
+}
+
+TEST(SearchFrame, CapacitorWindowIsSymmetricInCapacitance) {
+    SearchSetup s;
+    s.target = "1u";
+    s.tolerance = "10";
+    s.partType = Capacitor;
+    s.stock = "1u\r\n";
+    applySetup(s);
+    ASSERT_TRUE(readSearchInputs());
+    setAcceptanceWindow();
+    EXPECT_EQ(stages[0].seriesLow, 1000000 / 1.1);
+    EXPECT_EQ(stages[0].seriesHigh, 1000000 / (1 - 0.1));
+
+    // A tolerance above 100 % leaves the window open at the top.
+    setText(textBuffers[BufTolerance], "150");
+    ASSERT_TRUE(readSearchInputs());
+    setAcceptanceWindow();
+    EXPECT_EQ(stages[0].seriesHigh, 1e15);
+    settings.partType = Resistor;
+    setAcceptanceWindow();
+    EXPECT_EQ(stages[0].seriesLow, 0);
+    EXPECT_EQ(stages[0].parallelHigh, 1 / 0.0);
+}
+
+TEST(SearchFrame, GuardedReciprocal) {
+    EXPECT_EQ(guardedReciprocal(4), 0.25);
+    EXPECT_EQ(guardedReciprocal(1e-15), 1 / 1e-15);
+    EXPECT_EQ(guardedReciprocal(1e-16), 1e15);
+    EXPECT_EQ(guardedReciprocal(0), 1e15);
+    EXPECT_EQ(guardedReciprocal(-3), 1e15);
+}
+
+TEST(SearchFrame, OutcomeMessages) {
+    struct Case {
+        const char* target;
+        const char* stock;
+        int partType;
+        const char* maxParts;
+        const char* english;
+    } cases[] = {
+        {"x", "1k\r\n", Resistor, "5", "Searching parameter error"},
+        {"1k", "abc\r\n", Resistor, "5", "Stock list error"},
+        {"1k", "", Resistor, "5", "Stock list error"},
+        {"12k", "1k\r\n", Resistor, "5", "You need many parts in serial. 1k x 12"},
+        {"100", "1k\r\n", Resistor, "5", "You need many parts in parallel. 1k x 10"},
+        {"3.5k", "1k\r\n", Resistor, "1", "Can not be able to find."},
+        {"10u", "1u\r\n", Capacitor, "5", "You need many parts in parallel. 1u x 10"},
+        {"1k", "1k\r\n", Resistor, "1", "1 set(s) found."},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.target = c.target;
+        s.stock = c.stock;
+        s.partType = c.partType;
+        s.maxParts = c.maxParts;
+        EXPECT_EQ(search(s), c.english) << c.target << " " << c.stock;
+    }
+    SearchSetup s;
+    s.target = "12k";
+    s.stock = "1k\r\n";
+    s.language = 0;
+    EXPECT_EQ(search(s), "\x91\xbd\x90\x94\x82\xcc\x83\x56\x83\x8a\x83\x41\x83\x8b\x90\xda\x91\xb1\x82\xaa\x95\x4b\x97\x76\x82\xc5\x82\xb7\x81\x42" /* 多数のシリアル接続が必要です。 */ " 1k x 12");
+    EXPECT_STREQ(resultText, "");
+}
+
+TEST(SearchFrame, HintRoundsTheRatio) {
+    // Ratios 5.9995 and 11.9992: q + 0.001 truncated gives 6 and 12;
+    // 5.998 is below the threshold.
+    struct Case {
+        const char* target;
+        const char* message;
+    } cases[] = {
+        {"5999.5", "You need many parts in serial. 1k x 6"},
+        {"11999.2", "You need many parts in serial. 1k x 12"},
+        {"5998", "Can not be able to find."},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.target = c.target;
+        s.tolerance = "0.0001";
+        s.maxParts = "1";
+        s.stock = "1k\r\n";
+        EXPECT_EQ(search(s), c.message) << c.target;
+    }
+}
+
+TEST(SearchFrame, HintLooksAtEveryItemNotOnlyCandidates) {
+    // Range 1.5 around 60k admits 40k to 90k: 10k lies below and 500k above,
+    // so no part is a candidate. The hint still weighs them all: ratios 60,
+    // 6 and 8.33, the nearest is 10k.
+    SearchSetup s;
+    s.target = "60k";
+    s.range = "1.5";
+    s.stock = "1k\r\n10k\r\n500k\r\n";
+    EXPECT_EQ(search(s), "You need many parts in serial. 10k x 6");
+}
