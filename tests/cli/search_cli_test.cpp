@@ -1,0 +1,276 @@
+// combinix-search end to end, in-process: options, files, UTF-8 output, and
+// one-part searches compared with results computed here independently.
+#include "cli/search_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun runCli(std::vector<std::string> args, const std::string& stdinText = "") {
+    std::vector<const char*> argv{"combinix-search"};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    FILE* in = tmpfile();
+    fputs(stdinText.c_str(), in);
+    rewind(in);
+    FILE* out = tmpfile();
+    FILE* err = tmpfile();
+    int status = runSearchCommand(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    auto slurp = [](FILE* f) {
+        std::string text;
+        rewind(f);
+        for (int c; (c = fgetc(f)) != EOF;) text += static_cast<char>(c);
+        fclose(f);
+        return text;
+    };
+    fclose(in);
+    return CliRun{status, slurp(out), slurp(err)};
+}
+
+std::string writeStock(const std::string& text) {
+    static int serial = 0;
+    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(serial++);
+    FILE* f = fopen(path.c_str(), "wb");
+    fputs(text.c_str(), f);
+    fclose(f);
+    return path;
+}
+
+}  // namespace
+
+TEST(SearchCli, OnePartExampleInBothOrders) {
+    std::string stock = writeStock("1k\n1.5k\n470\n");
+    CliRun r = runCli({"--target", "1k", "--tolerance", "60", "--max-parts", "1", "--stock", stock});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "1: 1.00000k,     0%, 1k\n"
+              "1: 1.50000k, 50.00%, 1.5k\n"
+              "1: 470.000,-53.00%, 470\n"
+              "3 set(s) found.\n");
+    r = runCli({"--target", "1k", "--tolerance", "60", "--max-parts", "1", "--stock", stock,
+                "--sort", "value"});
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "1: 470.000,-53.00%, 470");
+}
+
+TEST(SearchCli, OutcomesInBothLanguages) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string stock;
+        const char* english;
+        const char* japanese;
+    } cases[] = {
+        {{"--target", "abc"}, "1k\n", "Searching parameter error", "探索条件エラー"},
+        {{"--target", "1k"}, "oops\n", "Stock list error", "部品リストエラー"},
+        {{"--target", "3.5k", "--max-parts", "1"}, "1k\n", "Can not be able to find.",
+         "見つけられませんでした。"},
+        {{"--target", "12k"}, "1k\n", "You need many parts in serial. 1k x 12",
+         "多数のシリアル接続が必要です。 1k x 12"},
+        {{"--type", "capacitor", "--target", "10u"}, "1u\n",
+         "You need many parts in parallel. 1u x 10", "多数のパラレル接続が必要です。 1u x 10"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = c.args;
+        args.push_back("--stock");
+        args.push_back(writeStock(c.stock));
+        CliRun en = runCli(args);
+        EXPECT_EQ(en.status, 0);
+        EXPECT_EQ(en.out, std::string(c.english) + "\n");
+        args.push_back("--lang");
+        args.push_back("ja");
+        EXPECT_EQ(runCli(args).out, std::string(c.japanese) + "\n");
+    }
+}
+
+TEST(SearchCli, UsageAndFileErrors) {
+    const std::vector<std::string> bad[] = {
+        {"--type", "transistor"}, {"--list", "E48"},  {"--sort", "name"},
+        {"--lang", "de"},         {"--target"},       {"--frobnicate", "1"},
+    };
+    for (const auto& args : bad) {
+        CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 2) << args[0];
+        EXPECT_NE(r.err.find("usage: combinix-search"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+    CliRun r = runCli({"--stock", "/nonexistent/stock.txt"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("/nonexistent/stock.txt"), std::string::npos);
+}
+
+TEST(SearchCli, StockFromStandardInputInUtf8) {
+    CliRun r = runCli({"--target", "1k", "--max-parts", "1", "--stock", "-", "--lang", "ja"},
+                   "1k 金属皮膜\n");
+    EXPECT_EQ(r.out, "1: 1.00000k,     0%, 1k 金属皮膜\n1組見つかりました。\n");
+}
+
+namespace {
+
+// An independent model of a one-part search: every candidate inside the
+// window is one line; lines sorted by error then value (or by value).
+struct Item {
+    std::string name;
+    double typed;  // ohm, farad or henry
+};
+
+double scaled(double number, char letter, int partType) {
+    switch (letter) {
+        case 'p': return number / 1e12;
+        case 'n': return number / 1e9;
+        case 'u': return number / 1e6;
+        case 'm': return number / 1e3;
+        case 'k': return number * 1e3;
+        case 'M': return number * 1e6;
+        default: return partType == 1 ? number / 1e6 : number;
+    }
+}
+
+std::string expectedLine(double v, double e, const std::string& name) {
+    const char* prefix = "";
+    double s = v;
+    const struct {
+        double below;
+        const char* prefix;
+        double factor;
+    } small[] = {{1e-9, "p", 1e12}, {1e-6, "n", 1e9}, {1e-3, "u", 1e6}, {1, "m", 1e3}};
+    bool done = false;
+    for (const auto& row : small) {
+        if (!done && v < row.below) {
+            prefix = row.prefix;
+            s = v * row.factor;
+            done = true;
+        }
+    }
+    if (!done && v >= 1e6) {
+        prefix = "M";
+        s = v / 1e6;
+    } else if (!done && v >= 1e3) {
+        prefix = "k";
+        s = v / 1e3;
+    }
+    int valueDigits = s < 10 ? 5 : s < 100 ? 4 : 3;
+    int errorDigits = std::fabs(e) >= 0.01 ? 2 : e == 0 ? 0 : 3;
+    char line[256];
+    snprintf(line, sizeof line, "1:%8.*f%s,%6.*f%%, %s", valueDigits, s, prefix, errorDigits, e,
+             name.c_str());
+    return line;
+}
+
+}  // namespace
+
+TEST(SearchCli, RandomOnePartSearchesMatchAnIndependentModel) {
+    std::mt19937 rng(20261208);
+    const char letters[] = {'p', 'n', 'u', 'm', 'k', 'M', ' ', '\0'};
+    const char* typeNames[] = {"resistor", "capacitor", "inductor"};
+    int roundsWithMatches = 0;
+    for (int round = 0; round < 300; ++round) {
+        int partType = static_cast<int>(rng() % 3);
+        int count = 1 + static_cast<int>(rng() % 40);
+        std::vector<Item> items;
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            double number = std::round(std::uniform_real_distribution<>(1, 999)(rng) * 10) / 10;
+            char letter = letters[rng() % 8];
+            char name[32];
+            snprintf(name, sizeof name, letter == '\0' ? "%g" : "%g%c", number, letter);
+            items.push_back({name, scaled(number, letter, partType)});
+            text += std::string(name) + "\n";
+        }
+        // The target is one of the stock values, nudged, in its own notation.
+        const Item& base = items[rng() % items.size()];
+        double target = base.typed * std::uniform_real_distribution<>(0.5, 2.0)(rng);
+        // Typed without a letter: ohm or henry, or microfarad.
+        char targetText[64];
+        snprintf(targetText, sizeof targetText, "%.6g", partType == 1 ? target * 1e6 : target);
+        double typedTarget = strtod(targetText, nullptr);
+        if (partType == 1) typedTarget = typedTarget / 1e6;
+        double tolerance = std::uniform_real_distribution<>(0.1, 80)(rng);
+        double range = std::uniform_real_distribution<>(1, 20)(rng);
+        bool byValue = rng() % 2 == 0;
+        char tolText[32], rangeText[32];
+        snprintf(tolText, sizeof tolText, "%.4f", tolerance);
+        snprintf(rangeText, sizeof rangeText, "%.4f", range);
+        tolerance = strtod(tolText, nullptr);
+        range = strtod(rangeText, nullptr);
+
+        // The model, in the series domain.
+        auto series = [&](double typed) { return partType == 1 ? 1 / typed : typed; };
+        double T = series(typedTarget);
+        double t = tolerance / 100;
+        double low = partType == 1 ? T / (1 + t) : (t > 1 ? 0 : T * (1 - t));
+        double high = partType == 1 ? (t > 1 ? 1e15 : T / (1 - t)) : T * (1 + t);
+        std::vector<double> values;
+        for (const Item& it : items) values.push_back(series(it.typed));
+        std::vector<double> sorted = values;
+        std::sort(sorted.begin(), sorted.end());
+        double lowest = sorted.front(), highest = sorted.back();
+        bool anyInside = false;
+        for (double s : sorted) anyInside |= s > T / range && s <= T * range;
+        struct Line {
+            double absError, value;
+            std::string text;
+        };
+        std::vector<Line> lines;
+        for (size_t i = 0; i < items.size(); ++i) {
+            double s = values[i];
+            bool candidate = anyInside ? (s > T / range && s <= T * range)
+                             : highest <= T / range ? s == highest
+                             : lowest > T * range   ? s == lowest
+                                                    : false;
+            if (!candidate || s < low || s > high) continue;
+            double v = partType == 1 ? 1 / s : s;
+            double e = partType == 1 ? (T * v - 1) * 100 : (v / T - 1) * 100;
+            lines.push_back({std::fabs(e), v, expectedLine(v, e, items[i].name)});
+        }
+        std::sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) {
+            if (!byValue && a.absError != b.absError) return a.absError < b.absError;
+            if (a.value != b.value) return a.value < b.value;
+            return a.text < b.text;
+        });
+
+        std::string stock = writeStock(text);
+        CliRun r = runCli({"--type", typeNames[partType], "--target", targetText, "--tolerance",
+                        tolText, "--range", rangeText, "--max-parts", "1", "--stock", stock,
+                        "--sort", byValue ? "value" : "error"});
+        ASSERT_EQ(r.status, 0);
+        // Lines of equal keys may come in any order: compare them sorted.
+        std::vector<std::string> got;
+        size_t at = 0;
+        for (size_t nl; (nl = r.out.find('\n', at)) != std::string::npos; at = nl + 1) {
+            got.push_back(r.out.substr(at, nl - at));
+        }
+        ASSERT_FALSE(got.empty());
+        std::string outcome = got.back();
+        got.pop_back();
+        ASSERT_EQ(got.size(), lines.size()) << r.out;
+        for (size_t i = 0; i < lines.size();) {
+            size_t j = i;
+            while (j < lines.size() && lines[j].value == lines[i].value &&
+                   (byValue || lines[j].absError == lines[i].absError)) {
+                ++j;
+            }
+            std::vector<std::string> want, have(got.begin() + i, got.begin() + j);
+            for (size_t k = i; k < j; ++k) want.push_back(lines[k].text);
+            std::sort(want.begin(), want.end());
+            std::sort(have.begin(), have.end());
+            EXPECT_EQ(have, want) << "round " << round << "\n" << text;
+            i = j;
+        }
+        if (!lines.empty()) {
+            EXPECT_EQ(outcome, std::to_string(lines.size()) + " set(s) found.");
+            ++roundsWithMatches;
+        }
+    }
+    EXPECT_GT(roundsWithMatches, 100);  // the comparison is not vacuous
+}
