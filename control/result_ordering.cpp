@@ -30,25 +30,28 @@ int rebuildResultText(int count, bool budgeted) {
         if (appendTextN(resultText, r.text, r.length) != 0) break;
         ++shown;
     }
-    SetWindowTextA(controlWindows[RowResultBox], resultText);
     return shown;
 }
 
 void sortDisplayed(int (*compare)(const void*, const void*)) {
-    ResultStore& store = resultStore;
-    if (store.recordCount == 0) return;
-    if (!resultsFinished) {
-        // The search stopped at a limit or was aborted, so nothing was
-        // ordered yet: order every record of this search and show the best
-        // that fit, as a completed search would.
-        qsort(store.records, store.recordCount, sizeof(MatchRecord), compare);
-        store.shownCount = rebuildResultText(store.recordCount, true);
-        resultsFinished = true;
-        return;
+    {
+        std::lock_guard<std::mutex> lock(resultStateMutex);
+        ResultStore& store = resultStore;
+        if (store.recordCount == 0) return;
+        if (!resultsFinished) {
+            // The search stopped at a limit or was aborted, so nothing was
+            // ordered yet: order every record of this search and show the
+            // best that fit, as a completed search would.
+            qsort(store.records, store.recordCount, sizeof(MatchRecord), compare);
+            store.shownCount = rebuildResultText(store.recordCount, true);
+            resultsFinished = true;
+        } else {
+            int count = store.shownCount < store.recordCount ? store.shownCount : store.recordCount;
+            qsort(store.records, count, sizeof(MatchRecord), compare);
+            rebuildResultText(count, false);
+        }
     }
-    int count = store.shownCount < store.recordCount ? store.shownCount : store.recordCount;
-    qsort(store.records, count, sizeof(MatchRecord), compare);
-    rebuildResultText(count, false);
+    showResultText();
 }
 
 }  // namespace
@@ -73,11 +76,20 @@ int compareByValue(const void* a, const void* b) {
     return 0;
 }
 
-void finishResults() {
+void orderResults() {
     ResultStore& store = resultStore;
     qsort(store.records, store.recordCount, sizeof(MatchRecord), compareByError);
     store.shownCount = rebuildResultText(store.recordCount, true);
     resultsFinished = true;
+}
+
+void showResultText() {
+    SetWindowTextA(controlWindows[RowResultBox], resultText);
+}
+
+void finishResults() {
+    orderResults();
+    showResultText();
 }
 
 void sortByError() { sortDisplayed(compareByError); }

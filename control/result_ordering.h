@@ -9,6 +9,12 @@ int compareByValue(const void* a, const void* b);
 // and shows it; sets shownCount.
 void finishResults();
 
+// The two halves of finishResults: the search orders while it holds the
+// result state, and shows the text after letting go of it, since showing
+// waits for the main thread.
+void orderResults();
+void showResultText();
+
 // Re-order the displayed records by error or by value and show them.
 void sortByError();
 void sortByValue();

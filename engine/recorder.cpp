@@ -13,7 +13,23 @@
 
 ResultStore resultStore;
 int32_t pick1 = 0, pick2 = 0, pick3 = 0, pick4 = 0, pick5 = 0;
-std::atomic<bool> searchStopRequested{false};
+std::mutex resultStateMutex;
+
+namespace {
+
+std::atomic<uint32_t> latestSearch{1};
+std::atomic<uint32_t> stoppedUpTo{0};
+thread_local uint32_t thisSearch = 1;
+
+}  // namespace
+
+uint32_t newSearchNumber() { return ++latestSearch; }
+void runAsSearchNumber(uint32_t n) { thisSearch = n; }
+void requestSearchStop() { stoppedUpTo = latestSearch.load(); }
+
+bool searchStopped() {
+    return thisSearch <= stoppedUpTo.load(std::memory_order_relaxed);
+}
 
 namespace {
 
@@ -98,6 +114,7 @@ int32_t formatResultLine(char* line, const char* format, double v, double e) {
 }
 
 int32_t recordMatch(const char* format, double networkValue) {
+    std::unique_lock<std::mutex> lock(resultStateMutex);
     if (searchStopped()) return -1;
     if (settings.matchCount >= limits::RecordCapacity) {
         setText(statusText, messageText(MsgTooManyMatches));
@@ -131,12 +148,13 @@ int32_t recordMatch(const char* format, double networkValue) {
     store.storeUsed += n + 1;
 
     if (settings.showAll == 0 && absError > searchParams.tolerancePercent) return 0;
-    if (store.displayBudget > 0) {
-        appendText(resultText, line);
-        SetWindowTextA(controlWindows[RowResultBox], resultText);
-    }
+    bool shown = store.displayBudget > 0;
+    if (shown) appendText(resultText, line);
     if (absError <= searchParams.tolerancePercent) {
         searchParams.tolerancePercent = absError + 0.000001;
     }
+    lock.unlock();
+    // The window copies the text on the main thread while this thread waits.
+    if (shown) SetWindowTextA(controlWindows[RowResultBox], resultText);
     return 0;
 }

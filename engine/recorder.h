@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <mutex>
 
 #include "engine/limits.h"
 
@@ -30,14 +31,22 @@ extern ResultStore resultStore;
 // prints them: the name of pick1 stands at the first "%s", and so on.
 extern int32_t pick1, pick2, pick3, pick4, pick5;
 
-// Set to end the running search without force (Abort, closing the window).
-// Once it is set, recordMatch records nothing more and the search loops
-// leave at their next test.
-extern std::atomic<bool> searchStopRequested;
+// Stopping a search without force (Abort, closing the window). Searches are
+// numbered as they are started; a stop request ends every search numbered so
+// far, so a search started after it is never mistaken for the stopped one,
+// even while the stopped worker is still on its way out. Once its search is
+// stopped, a worker records nothing more and the search loops leave at their
+// next test.
+uint32_t newSearchNumber();          // the main thread, when it starts a search
+void runAsSearchNumber(uint32_t n);  // the worker, before it runs that search
+void requestSearchStop();
+bool searchStopped();
 
-inline bool searchStopped() {
-    return searchStopRequested.load(std::memory_order_relaxed);
-}
+// Held while the search writes the result state (the store, the result and
+// outcome texts, matchCount), and by the main thread while it stops a search
+// or reads that state during one. Never held across a call that waits for
+// the main thread, so holding it on the main thread cannot deadlock.
+extern std::mutex resultStateMutex;
 
 // The resets at the start of a search, in their order: result and outcome
 // texts emptied, matchCount 0, display budget 32000, store and records empty.

@@ -2,6 +2,7 @@
 #include "engine/search_frame.h"
 
 #include <cstdio>
+#include <mutex>
 
 #include "control/message_table.h"
 #include "control/result_ordering.h"
@@ -73,16 +74,23 @@ void writeSummary() {
 }  // namespace
 
 int32_t runSearch() {
-    resetResults();
-    if (!readSearchInputs()) {
-        setText(statusText, messageText(MsgParameterError));
-        return 0;
+    {
+        // Reading the inputs and the list happens while the main thread is
+        // kept off the result state: closing the window may capture the boxes
+        // into the same buffers.
+        std::lock_guard<std::mutex> lock(resultStateMutex);
+        if (searchStopped()) return 0;
+        resetResults();
+        if (!readSearchInputs()) {
+            setText(statusText, messageText(MsgParameterError));
+            return 0;
+        }
+        if (!parseStockList()) {
+            setText(statusText, messageText(MsgStockListError));
+            return 0;
+        }
+        setAcceptanceWindow();
     }
-    if (!parseStockList()) {
-        setText(statusText, messageText(MsgStockListError));
-        return 0;
-    }
-    setAcceptanceWindow();
     runOnePartNetworks();
     if (searchStopped()) return 0;
 
@@ -90,11 +98,14 @@ int32_t runSearch() {
         if (earlyStop()) break;
         if (searchParams.maxParts >= n && runNetworksOfSize(n) != 0) return 0;
     }
+
+    std::unique_lock<std::mutex> lock(resultStateMutex);
     if (searchStopped()) return 0;
     if (settings.matchCount > 0) {
-        finishResults();
-        if (searchStopped()) return 0;
+        orderResults();
         writeSummary();
+        lock.unlock();
+        showResultText();
     } else {
         writeNearestPartHint();
     }

@@ -25,7 +25,7 @@ void prepare() {
     snprintf(stockParts[1].name, sizeof stockParts[1].name, "%s", "b");
     pick1 = 0;
     pick2 = 1;
-    searchStopRequested = false;
+    runAsSearchNumber(newSearchNumber());
     resetResults();
 }
 

@@ -28,7 +28,7 @@ void prepare(int partType, double target, double tolerancePercent, const char* n
     snprintf(stockParts[1].name, sizeof stockParts[1].name, "%s", name2);
     pick1 = 0;
     pick2 = 1;
-    searchStopRequested = false;
+    runAsSearchNumber(newSearchNumber());
     resetResults();
 }
 
@@ -172,10 +172,15 @@ TEST(Recorder, OverlongLineIsCutAndStillEndsItsLine) {
 
 TEST(Recorder, StopRequestRecordsNothingMore) {
     prepare(Resistor, 1000, 1);
-    searchStopRequested = true;
+    requestSearchStop();
     EXPECT_EQ(recordMatch(OnePart, 1000), -1);
     EXPECT_EQ(settings.matchCount, 0);
     EXPECT_EQ(resultStore.recordCount, 0);
     EXPECT_STREQ(statusText, "");
-    searchStopRequested = false;
+    // A search started after the stop runs; the stopped one stays stopped.
+    uint32_t stopped = newSearchNumber() - 1;
+    runAsSearchNumber(stopped + 1);
+    EXPECT_EQ(recordMatch(OnePart, 1000), 0);
+    runAsSearchNumber(stopped);
+    EXPECT_TRUE(searchStopped());
 }
