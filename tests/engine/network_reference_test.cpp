@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <random>
 
 #include "engine/stock_list.h"
@@ -274,7 +275,7 @@ class RandomSearch {
         char lines[8][24];
         for (int i = 0; i < count; ++i) {
             if (i > 0 && pick(7) == 0) {
-                snprintf(lines[i], sizeof lines[i], "%s", lines[pick(i)]);
+                memcpy(lines[i], lines[pick(i)], sizeof lines[i]);
             } else {
                 snprintf(lines[i], sizeof lines[i], "%.3g%s%s", mantissa() * decade(), unit,
                          pick(10) == 0 ? " spare" : "");
