@@ -1,4 +1,0 @@
-// Networks of five parts.
-#include "engine/networks.h"
-
-int32_t runFivePartNetworks() { return 0; }
