@@ -70,6 +70,7 @@ DrawnItem drawnItem(HWND window, int n) { return records::paintedItem(window, n)
 
 void click(HWND button) { viewButtonClicked(button); }
 void type(HWND edit, const char* text) { viewTextTyped(edit, text); }
+void dragThumb(HWND window, int bar, int position) { viewScrollTracked(window, bar, position); }
 
 void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily) {
     records::systemFont = records::SystemFont{averageWidth, height, externalLeading, pitchAndFamily};

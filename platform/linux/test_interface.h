@@ -44,10 +44,12 @@ UINT lastMessageBoxType();
 int drawnItemCount(HWND window);
 DrawnItem drawnItem(HWND window, int n);
 
-// What a user would do: click a button (only an enabled one reacts) or
-// replace an edit box's text by typing (CP932, CR LF line breaks).
+// What a user would do: click a button (only an enabled one reacts),
+// replace an edit box's text by typing (CP932, CR LF line breaks), drag.
 void click(HWND button);
 void type(HWND edit, const char* text);
+// The thumb of a window's scroll bar held at `position` (SIF_TRACKPOS).
+void dragThumb(HWND window, int bar, int position);
 
 // The fixed metrics of the system font and the screen size reported while
 // headless.
