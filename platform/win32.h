@@ -32,7 +32,8 @@
 //       31999 bytes, cut at a character boundary), EnableWindow,
 //       IsWindowEnabled, ShowWindow, MoveWindow, SetWindowPos, GetWindowRect,
 //       GetClientRect
-//   [x] InvalidateRect, UpdateWindow, BeginPaint, EndPaint, GetDC, ReleaseDC,
+//   [x] InvalidateRect (the update region is one rectangle, always erased),
+//       UpdateWindow, BeginPaint, EndPaint, GetDC, ReleaseDC,
 //       GetTextMetricsA (a fixed system font: average width 7, height 16,
 //       variable pitch), SetTextColor, SetBkColor, SetBkMode, GetSysColor,
 //       DrawTextA (DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM with
@@ -45,19 +46,25 @@
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
 //       LoadIconA and LoadCursorA (stock resources only)
 //   [x] every call on a null handle does nothing and returns 0 / FALSE
+//       (GetDC and MessageBoxA take null as the screen and as no owner, as
+//       in Win32)
 //
 // Deliberately not implemented:
 //   [ ] menus, accelerators, dialog resources, timers, keyboard and mouse
 //       messages (the view turns user actions into the messages above)
 //   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
 //       class background, regions, clipping beyond the update rectangle
-//   [ ] scroll bar controls (SB_CTL) and an edit box's own scroll state;
-//       ScrollWindow with a scroll or clip rectangle (they are ignored)
+//   [ ] scroll bar controls (SB_CTL) and an edit box's own scroll state (on
+//       a display a multi-line box also shows a horizontal bar for long
+//       lines); ScrollWindow with a scroll or clip rectangle (ignored)
 //   [ ] the main window's scroll bars stay visible (disabled when the page
 //       covers the range) instead of appearing and disappearing
+//   [ ] the message filters of GetMessageA (every message is taken), and
+//       minimised or maximised showing (ShowWindow only shows or hides)
 //   [ ] window extra bytes, properties, subclassing, Unicode (W) calls
 //   [ ] ownership of windows by several threads: the thread that registers
-//       the first class or creates the first window is the main thread
+//       the first class or creates the first window is the main thread;
+//       another thread cannot create, destroy or paint windows
 #pragma once
 
 #ifdef _WIN32

@@ -284,8 +284,9 @@ TEST_P(RealWindow, OpenMessageBoxKeepsServingTheSearchThread) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
         SetWindowTextA(controlWindows[RowResultBox], "1: 1k\r\n");
         served = true;
-        // Only now close the box (Escape answers No).
-        int status = system("xdotool key Escape");
+        // Only now close the box (Escape answers No). The key goes to the
+        // window under the pointer: the box, or the window it belongs to.
+        int status = system("xdotool mousemove 275 300 key Escape");
         (void)status;
     });
     int answer = MessageBoxA(main_, "\x96\x7b\x93\x96\x82\xc9\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48" /* 本当に終了しますか？ */, "Exit", MB_YESNO);

@@ -74,6 +74,13 @@ public:
             }
             send(SB_ENDSCROLL, 0);
             return 1;
+        case FL_MOUSEWHEEL: {
+            if (!active_r() || !records::isLive(record_)) return 1;
+            int steps = bar_ == SB_VERT ? Fl::event_dy() : Fl::event_dx();
+            if (steps == 0) steps = bar_ == SB_VERT ? 0 : Fl::event_dy();
+            for (int i = 0; i < 3 * (steps < 0 ? -steps : steps); ++i) send(steps > 0 ? SB_LINEDOWN : SB_LINEUP, 0);
+            return 1;
+        }
         default:
             return 0;
         }
