@@ -12,7 +12,7 @@
 
 // Geometry is in tenths of charWidth (left, right) and of lineHeight (top,
 // bottom). Japanese captions are CP932 bytes with the text beside them.
-const ControlEntry controlTable[ControlTableRows] = {
+const ControlEntry controlTable[] = {
 //  row     kind          index group style      left  top right bottom Japanese caption, English caption
     {/* 0*/ StaticCaption, -1, -1, 0x50000000,  10,   6, 400,  16, "\x8e\xe8\x8e\x9d\x82\xbf\x82\xcc\x83\x70\x81\x5b\x83\x63\x82\xa9\x82\xe7\x96\xda\x95\x57\x92\x6c\x82\xc9\x82\xc8\x82\xe9\x91\x67\x8d\x87\x82\xb9\x82\xf0\x92\x54\x82\xb5\x82\xdc\x82\xb7\x81\x42" /* 手持ちのパーツから目標値になる組合せを探します。 */, "Searching your parts stock for combinations as target value."},  // headline
     {/* 1*/ PushButton,    -1, -1, 0x50000000, 410,   5, 500,  17, "English", "Japanese"},  // language switch: names the other language
@@ -66,8 +66,9 @@ const ControlEntry controlTable[ControlTableRows] = {
     {/*49*/ RadioButton,   13, 43, 0x50000004, 440, 245, 500, 257, "E3", "E3"},  // listSelection 6
 };
 
-static_assert(sizeof controlTable / sizeof controlTable[0] == limits::ControlCount,
-              "one control-table row per entry of controlWindows");
+static_assert(sizeof controlTable / sizeof controlTable[0] == ControlTableRows,
+              "the control table has rows 0 to 49, no more and no fewer");
+static_assert(ControlTableRows == limits::ControlCount, "one control-table row per entry of controlWindows");
 
 int charWidth = 0;
 int lineHeight = 0;

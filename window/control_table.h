@@ -12,9 +12,9 @@
 #include "control/control_rows.h"
 #include "platform/win32.h"
 
-// What a row is. Rows 1 to 11 are painted by the main window itself,
-// 21 to 41 are child windows of the classes "button", "static" and "edit".
-// Any other value behaves like Empty.
+// What a row is. Kinds 1 to 11 are painted by the main window itself, 21 to
+// 41 are child windows of the classes "button", "static" and "edit". Any
+// other value behaves like Empty.
 enum ControlKind : int32_t {
     Empty = -1,
     PaintCaption = 1,   // the caption of the current language
@@ -47,8 +47,9 @@ struct ControlEntry {
     const char* captionEnglish;   // shown when language is 1
 };
 
+// The rows 0 to 49; the definition's own count is checked against this.
 constexpr int ControlTableRows = 50;
-extern const ControlEntry controlTable[ControlTableRows];
+extern const ControlEntry controlTable[];
 
 // The layout units in pixels, measured once when the window is created.
 extern int charWidth;

@@ -124,6 +124,16 @@ LPARAM clientSize(HWND window) {
     return MAKELPARAM(records::clientWidth(window), records::clientHeight(window));
 }
 
+// A class with CS_HREDRAW or CS_VREDRAW has its whole client area painted
+// anew when the window's width or height changes.
+void redrawForClassStyle(HWND window, const RECT& old) {
+    UINT style = records::classes[window->classIndex].style;
+    bool wider = (old.right - old.left) != (window->rect.right - window->rect.left);
+    bool taller = (old.bottom - old.top) != (window->rect.bottom - window->rect.top);
+    if (((style & CS_HREDRAW) && wider) || ((style & CS_VREDRAW) && taller))
+        records::invalidate(window, nullptr, true);
+}
+
 // Changes a window's rectangle and tells the window, as Win32 does when a
 // window is moved or sized.
 void setRectangle(HWND window, const RECT& rect, bool repaint) {
@@ -136,7 +146,9 @@ void setRectangle(HWND window, const RECT& rect, bool repaint) {
     if (sized) SendMessageA(window, WM_SIZE, SIZE_RESTORED, clientSize(window));
     if (moved && records::isLive(window))
         SendMessageA(window, WM_MOVE, 0, MAKELPARAM(rect.left, rect.top));
-    if (repaint && records::isLive(window)) records::invalidate(window, nullptr, true);
+    if (!records::isLive(window)) return;
+    if (repaint) records::invalidate(window, nullptr, true);
+    redrawForClassStyle(window, old);
 }
 
 // Frees a record and its children's; with `tell`, the windows hear
@@ -327,6 +339,7 @@ void viewWindowMoved(HWND window, int x, int y, int width, int height) {
     if (old.right - old.left != width || old.bottom - old.top != height)
         PostMessageA(window, WM_SIZE, SIZE_RESTORED, clientSize(window));
     if (old.left != x || old.top != y) PostMessageA(window, WM_MOVE, 0, MAKELPARAM(x, y));
+    redrawForClassStyle(window, old);
 }
 
 // ---- Classes and windows ------------------------------------------------

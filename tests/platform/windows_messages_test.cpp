@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/linux/test_interface.h"
+#include "platform/linux/view_hooks.h"
 #include "platform/win32.h"
 
 namespace {
@@ -158,6 +159,29 @@ TEST_F(WindowsAndMessages, PostedMessagesComeBeforeQuitAndQuitBeforePaint) {
     // The default procedure validated the window: no second WM_PAINT.
     EXPECT_EQ(platform_test::runUntilIdle(), 0);
     EXPECT_EQ(messagesTo(window).back(), static_cast<UINT>(WM_PAINT));
+}
+
+TEST_F(WindowsAndMessages, UserResizeSendsTheNewClientSizeAndRepaintsARedrawClass) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = recordingProcedure;
+    windowClass.lpszClassName = "Redrawn";
+    ASSERT_NE(RegisterClassA(&windowClass), 0);
+    HWND redrawn = CreateWindowExA(0, "Redrawn", "", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 0, 0, 550,
+                                   648, nullptr, nullptr, nullptr, nullptr);
+    HWND plain = makeWindow();
+    ShowWindow(redrawn, SW_SHOW);
+    ShowWindow(plain, SW_SHOW);
+    platform_test::runUntilIdle();
+    seen.clear();
+    // The desktop's frame was dragged: 400 by 300 pixels with the bars.
+    viewWindowMoved(redrawn, 0, 0, 400, 300);
+    viewWindowMoved(plain, 0, 0, 400, 300);
+    platform_test::runUntilIdle();
+    std::vector<UINT> expected{WM_SIZE, WM_PAINT};
+    EXPECT_EQ(messagesTo(redrawn), expected);
+    EXPECT_EQ(messagesTo(plain), std::vector<UINT>{WM_SIZE});
+    EXPECT_EQ(seen[0].lParam, MAKELPARAM(383, 283));
 }
 
 TEST_F(WindowsAndMessages, HiddenWindowsAreNotPainted) {
