@@ -221,7 +221,7 @@ TEST_P(RealWindow, TypedJapaneseReadsBackAsCp932) {
     HWND edit = controlWindows[RowTargetBox];
     SetWindowTextA(edit, "");
     POINT p = centreOf(edit);
-    std::string command = "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
                           " click 1 sleep 0.2 type --delay 60 '抵抗10k'";
     const std::string expected = "\x92\xef\x8d\x52" /* 抵抗 */ "10k";
     EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(edit) == expected; }, 5.0))
@@ -242,7 +242,7 @@ TEST_P(RealWindow, CrLfTextInAListBoxReadsBackByteForByte) {
     // A keystroke makes the box hand its whole text back: the line breaks
     // come back as CR LF.
     POINT p = centreOf(list);
-    std::string command = "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
                           " click 1 sleep 0.2 key ctrl+Home type x";
     EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(list) == "x" + text; }, 5.0))
         << recordText(list);
