@@ -22,6 +22,11 @@ struct Line {
     int length;
 };
 
+int characterLength(const char* p) {
+    int n = fl_utf8len1(*p);
+    return n > 0 ? n : 1;
+}
+
 // Where a line may break: after a blank, or before a character that is not
 // ASCII (Japanese text has no blanks between words).
 bool breakBefore(const char* p) { return static_cast<unsigned char>(*p) >= 0x80; }
@@ -44,20 +49,20 @@ int layOut(const char* text, UINT format, int width, Line* lines) {
                 const char* fit = start;
                 const char* lastBreak = nullptr;
                 for (const char* q = start; q < end;) {
-                    int n = fl_utf8len1(*q);
-                    if (n < 1) n = 1;
+                    int n = characterLength(q);
                     if (fl_width(start, static_cast<int>(q + n - start)) > width) break;
                     q += n;
                     fit = q;
                     if (q < end && (*(q - 1) == ' ' || breakBefore(q))) lastBreak = q;
                 }
                 const char* cut = end;
-                if (fit < end) {
-                    cut = lastBreak ? lastBreak : fit;
-                    if (cut == start) {
-                        cut = start;
-                        while (cut < end && *cut != ' ') cut += fl_utf8len1(*cut) > 0 ? fl_utf8len1(*cut) : 1;
-                    }
+                if (fit < end && lastBreak) {
+                    cut = lastBreak;
+                } else if (fit < end) {
+                    // No break within the line: the word runs on to its
+                    // next break and is clipped.
+                    cut = start + characterLength(start);
+                    while (cut < end && *cut != ' ' && !breakBefore(cut)) cut += characterLength(cut);
                 }
                 int length = static_cast<int>(cut - start);
                 while (length > 0 && start[length - 1] == ' ') --length;
