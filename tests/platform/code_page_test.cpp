@@ -28,7 +28,7 @@ TEST(CodePage, EditTextsKeepCrLfWhileTheDisplayUsesLf) {
     };
     const Case cases[] = {
         {"10\r\n4.7k\r\n\r\n1M\r\n", "10\n4.7k\n\n1M\n"},
-        {"\x92\xef\x8d\x52\r\n" /* 抵抗 */, "抵抗\n"},
+        {"\x92\xef\x8d\x52" /* 抵抗 */ "\r\n", "抵抗\n"},
         {"\x81\x7d(%)" /* ±(%) */, "±(%)"},
         {"C:\\list", "C:\\list"},  // 0x5C stays a backslash
         {"\x87\x40" /* ① */, "①"},   // an NEC character

@@ -234,7 +234,8 @@ TEST_P(RealWindow, TypedJapaneseReadsBackAsCp932) {
 
 TEST_P(RealWindow, CrLfTextInAListBoxReadsBackByteForByte) {
     HWND list = controlWindows[RowList1Box];
-    const std::string text = "10\r\n4.7k\r\n\r\n\x92\xef\x8d\x52" /* 抵抗 */ "\r\n1M\r\n";
+    const std::string text =
+        std::string("10\r\n4.7k\r\n\r\n") + "\x92\xef\x8d\x52" /* 抵抗 */ + "\r\n1M\r\n";
     SetWindowTextA(list, text.c_str());
     settle(0.1);
     EXPECT_EQ(recordText(list), text);
