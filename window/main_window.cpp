@@ -1,17 +1,19 @@
 // The main window's class and its window procedure.
 //
-// Window creation measures the layout units, fills the built-in texts,
-// shows the stored lists of the current part type in the list boxes, creates
-// and labels the controls and gives the window its default size. Painting,
-// resizing and scrolling go to the control table and to scrolling; a click
-// repaints the window. Every message handled here returns 0; the rest go to
-// DefWindowProcA.
+// Window creation measures the layout units, fills the built-in texts, reads
+// the settings file, shows the stored lists of the current part type in the
+// list boxes, creates and labels the controls and restores the saved window
+// rectangle. Painting, resizing and scrolling go to the control table and to
+// scrolling; clicks go to the commands; destruction saves the settings.
+// Every message handled here returns 0; the rest go to DefWindowProcA.
 #include "window/main_window.h"
 
 #include "control/builtin_lists.h"
+#include "control/commands.h"
 #include "control/shared_state.h"
 #include "window/control_table.h"
 #include "window/scrolling.h"
+#include "window/settings_file.h"
 
 const char MainWindowClass[] = "Combinix";
 const char MainWindowCaption[] =
@@ -21,25 +23,26 @@ const char MainWindowCaption[] =
 
 namespace {
 
-// The list boxes show List 1 to 3 of the current part type (buffers 5 to 7
-// are copies of 10 + t, 13 + t and 16 + t); an unknown part type leaves them
-// as they are.
-void selectDisplayedLists() {
-    int partType = settings.partType;
-    if (partType < 0 || partType > 2) return;
-    for (int list = 0; list < 3; ++list) {
-        setText(textBuffers[BufDisplayedList1 + list], textBuffers[storedListBuffer(list, partType)]);
-    }
-}
-
 void onCreate(HWND window, const CREATESTRUCTA* create) {
     measureUnits(window);
     fillDefaultTexts();
-    selectDisplayedLists();
+    formSettingsPath();
+    loadSettings();
+    checkLanguageAndShowLists();
     createControls(window, create ? create->hInstance : nullptr);
     applyCaptions();
-    SIZE size = defaultWindowSize();
-    MoveWindow(window, 0, 0, size.cx, size.cy, TRUE);
+    placeWindow(window);
+}
+
+void onDestroy(HWND window) {
+    // A search still running is stopped first, so that the result and
+    // outcome texts it would go on writing are saved whole.
+    stopSearch();
+    if (settingsPath[0] != '\0') {
+        saveSettings(window);
+    } else {
+        PostQuitMessage(0);
+    }
 }
 
 }  // namespace
@@ -68,7 +71,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         onCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        onDestroy(window);
         return 0;
     case WM_SIZE:
         onSize(window, LOWORD(lParam), HIWORD(lParam));
@@ -79,7 +82,7 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND:
         // Only clicks (notification code 0) count; the edit boxes' change
         // and focus notifications are ignored without a repaint.
-        if (HIWORD(wParam) == BN_CLICKED) InvalidateRect(window, nullptr, TRUE);
+        if (HIWORD(wParam) == BN_CLICKED) onCommand(window, wParam);
         return 0;
     case WM_HSCROLL:
         onHScroll(window, LOWORD(wParam));

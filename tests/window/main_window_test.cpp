@@ -17,6 +17,7 @@
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
+#include "tests/support/temp_directory.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ protected:
         hScrollOffset = vScrollOffset = 0;
     }
 
+    TemporaryCurrentDirectory directory_;
     HWND main_ = nullptr;
 };
 
@@ -82,11 +84,11 @@ TEST_F(MainWindow, ClicksRepaintAndEditNotificationsDoNothing) {
     SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowTargetBox, EN_CHANGE),
                  reinterpret_cast<LPARAM>(controlWindows[RowTargetBox]));
     EXPECT_FALSE(main_->needsPaint);
-    platform_test::click(controlWindows[RowExecute]);
+    platform_test::click(controlWindows[RowE12Choice]);
     platform_test::runUntilIdle();
     // The click was dispatched and painted the window again.
     setText(statusText, "painted");
-    platform_test::click(controlWindows[RowExecute]);
+    platform_test::click(controlWindows[RowE24Choice]);
     platform_test::runUntilIdle();
     ASSERT_EQ(platform_test::drawnItemCount(main_), 1);
     EXPECT_STREQ(platform_test::drawnItem(main_, 0).text, "painted");

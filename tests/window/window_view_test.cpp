@@ -27,6 +27,7 @@
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
+#include "tests/support/temp_directory.h"
 
 extern char** environ;
 
@@ -82,6 +83,8 @@ LRESULT CALLBACK notingProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 
 class RealWindow : public ::testing::TestWithParam<int> {
 protected:
+    TemporaryCurrentDirectory directory_;
+
     void SetUp() override {
         platform_test::reset();
         resetSharedState();
@@ -249,7 +252,7 @@ TEST_P(RealWindow, CrLfTextInAListBoxReadsBackByteForByte) {
         << recordText(list);
 }
 
-TEST_P(RealWindow, ClickOnARadioButtonReachesTheProgramAndLeavesTheMark) {
+TEST_P(RealWindow, ClickOnARadioButtonReachesTheProgramWhichMovesTheMark) {
     HWND capacitor = controlWindows[RowCapacitor];
     POINT p = centreOf(capacitor);
     std::string command =
@@ -261,10 +264,11 @@ TEST_P(RealWindow, ClickOnARadioButtonReachesTheProgramAndLeavesTheMark) {
     };
     EXPECT_TRUE(runWhilePumping(command, clicked, 5.0));
     settle(0.1);
-    // Non-automatic: only the program sets the mark, and this one did not.
-    EXPECT_EQ(SendMessageA(capacitor, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(viewWidgetCheck(capacitor), 0);
-    EXPECT_EQ(viewWidgetCheck(controlWindows[RowResistor]), 1);
+    // Non-automatic: the toolkit leaves the marks alone and the program's
+    // part type command moves the mark from Resistor to Capacitor.
+    EXPECT_EQ(SendMessageA(capacitor, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(viewWidgetCheck(capacitor), 1);
+    EXPECT_EQ(viewWidgetCheck(controlWindows[RowResistor]), 0);
 }
 
 TEST_P(RealWindow, SearchThreadSetsTheResultBoxOnScreen) {
@@ -303,6 +307,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),
                          });
 
 TEST(Program, OpensExactlyOneWindowWithItsCaptionAndSize) {
+    TemporaryCurrentDirectory directory;
     pid_t program = 0;
     char* arguments[] = {const_cast<char*>(COMBINIX_PROGRAM), nullptr};
     ASSERT_EQ(posix_spawn(&program, COMBINIX_PROGRAM, nullptr, nullptr, arguments, environ), 0);
