@@ -39,7 +39,7 @@ std::string readFile(const std::string& path) {
 
 // "26組見つかりました。" as the program holds it.
 const char TwentySixFound[] =
-    "26" "\x91\x67\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb5\x82\xbd\x81\x42" /* 組見つかりました。 */;
+    "\x32\x36\x91\x67\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb5\x82\xbd\x81\x42" /* 26組見つかりました。 */;
 
 const int LockedRows[] = {RowResistor, RowCapacitor, RowInductor, RowTargetBox, RowToleranceBox,
                           RowMaxPartsBox, RowRangeBox, RowExecute, RowExit, RowSortByError,
