@@ -14,6 +14,7 @@
 
 #include "control/builtin_lists.h"
 #include "control/shared_state.h"
+#include "tests/support/temp_directory.h"
 
 namespace {
 
@@ -235,4 +236,19 @@ TEST(SettingsFile, FailedSaveLeavesThePreviousFile) {
     // A path with no folder at all cannot be written either.
     EXPECT_FALSE(writeSettingsFile("/nonexistent-folder/Combinix.ini"));
     EXPECT_FALSE(readSettingsFile("/nonexistent-folder/Combinix.ini"));
+}
+
+TEST(SettingsFile, PathFromTheCurrentDirectoryOrNoneWhenTooLong) {
+    TemporaryCurrentDirectory directory;
+    formSettingsPath();
+    EXPECT_EQ(std::string(settingsPath), directory.path() + "/Combinix.ini");
+
+    // A folder deeper than the path buffer: no settings file at all.
+    std::string deep(200, 'd');
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_EQ(mkdir(deep.c_str(), 0755), 0);
+        ASSERT_EQ(chdir(deep.c_str()), 0);
+    }
+    formSettingsPath();
+    EXPECT_STREQ(settingsPath, "");
 }
