@@ -5,9 +5,11 @@
 #include "window/control_table.h"
 
 #include <cstdio>
+#include <mutex>
 
 #include "control/shared_state.h"
 #include "engine/limits.h"
+#include "engine/recorder.h"
 #include "window/scrolling.h"
 
 // Geometry is in tenths of charWidth (left, right) and of lineHeight (top,
@@ -199,9 +201,12 @@ void paintWindow(HWND mainWindow) {
         case PaintCaption:
             DrawTextA(dc, captionOf(entry), -1, &r, entry.style);
             break;
-        case PaintText:
+        case PaintText: {
+            // The outcome line may be written by a finishing search.
+            std::lock_guard<std::mutex> lock(resultStateMutex);
             DrawTextA(dc, textBufferOf(entry), -1, &r, entry.style);
             break;
+        }
         case PaintNumber:
             snprintf(number, sizeof number, "%d", settingOf(entry));
             DrawTextA(dc, number, -1, &r, entry.style);
