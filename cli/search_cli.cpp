@@ -8,7 +8,7 @@
 #include "control/shared_state.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
-#include "platform/linux/code_page.h"
+#include "platform/code_page.h"
 
 namespace {
 
