@@ -6,3 +6,5 @@ const char* const* startConsoleProgram(int argc, char** argv, int* count) {
     *count = argc;
     return argv;
 }
+
+FILE* openArgumentFile(const char* utf8Name, const char* mode) { return fopen(utf8Name, mode); }

@@ -65,3 +65,13 @@ const char* const* startConsoleProgram(int argc, char** argv, int* count) {
     *count = wideCount;
     return arguments;
 }
+
+FILE* openArgumentFile(const char* utf8Name, const char* mode) {
+    static wchar_t wideName[32768];
+    wchar_t wideMode[8];
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8Name, -1, wideName, 32768) <= 0 ||
+        MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8) <= 0) {
+        return nullptr;
+    }
+    return _wfopen(wideName, wideMode);
+}
