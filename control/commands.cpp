@@ -21,8 +21,10 @@ namespace {
 // Workers are numbered as they start and leave in that order: a new worker
 // first waits until every earlier one has left, so a search stopped by
 // Abort never overlaps the next one. Only the main thread starts workers.
-std::mutex workerMutex;
-std::condition_variable workerLeft;
+// Never destroyed: a stopped worker may still be leaving, and notifying,
+// while the process ends.
+std::mutex& workerMutex = *new std::mutex;
+std::condition_variable& workerLeft = *new std::condition_variable;
 unsigned long long workersStarted = 0;
 unsigned long long workersLeft = 0;
 

@@ -43,7 +43,9 @@ public:
             }
             size_t r = iconv(cd_, &src, &left, &dst, &room);
             if (r != static_cast<size_t>(-1)) break;
-            if (errno == E2BIG) {
+            // iconv may report a broken byte rather than a full output when
+            // both hold: with no room left, the output is full either way.
+            if (errno == E2BIG || room == 0) {
                 fitted = false;
                 break;
             }
