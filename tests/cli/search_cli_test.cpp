@@ -274,3 +274,14 @@ TEST(SearchCli, RandomOnePartSearchesMatchAnIndependentModel) {
     }
     EXPECT_GT(roundsWithMatches, 100);  // the comparison is not vacuous
 }
+
+TEST(SearchCli, AnOverlongValueEndingInABrokenByteStaysInsideTheBuffers) {
+    // 31999 digits fill the converted text to its last byte; the broken
+    // byte after them used to put its "?" and a zero byte past the end. The
+    // number itself overflows to infinity: a parameter error.
+    std::string target(31999, '1');
+    target += '\xff';
+    CliRun r = runCli({"--target", target, "--max-parts", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Searching parameter error\n");
+}
