@@ -158,3 +158,27 @@ TEST(SearchFrame, HintCountsPastTheRangeOfA32BitInteger) {
         EXPECT_EQ(search(s), c.message) << c.target;
     }
 }
+
+TEST(SearchFrame, SettingsOutsideTheirRangesSearchNothing) {
+    // A hand-edited settings file may hold any number. A part type or list
+    // choice outside its table names no stock list: the search ends with
+    // the stock list error and reads no buffer past the 32 (the extreme
+    // ones also overflowed the buffer number's arithmetic).
+    struct Case {
+        int partType;
+        int listSelection;
+    } cases[] = {
+        {3, 0}, {-1, 0}, {0, 7}, {0, -1}, {2, 9},
+        {2147483647, 2147483647}, {-2147483647 - 1, 0}, {0, -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.stock = "1k\r\n";
+        applySetup(s);
+        settings.partType = c.partType;
+        settings.listSelection = c.listSelection;
+        runSearch();
+        EXPECT_STREQ(statusText, "Stock list error") << c.partType << " " << c.listSelection;
+        EXPECT_EQ(settings.matchCount, 0);
+    }
+}
