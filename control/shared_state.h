@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "control/control_rows.h"
 #include "engine/limits.h"
 #include "platform/win32.h"
 
@@ -79,11 +80,6 @@ int appendTextN(char* buffer, const char* text, int length);
 
 // Child windows by control-table row; null until the window creates them.
 extern HWND controlWindows[limits::ControlCount];
-
-// Rows that the search and the commands address by number.
-enum ControlRowId : int {
-    RowResultBox = 29,
-};
 
 // Everything back to the state at process start: settings 0, texts empty,
 // no windows. Used by tests and by the command-line search.

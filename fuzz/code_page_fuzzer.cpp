@@ -1,14 +1,15 @@
-// Fuzz target: the CP932 <-> UTF-8 conversions of the Linux platform layer
-// on any bytes and into an output of any size, the smallest ones included.
-// The output buffer is exactly as large as the size given, so a write past
-// it is caught. Checked: the conversion stays inside the buffer, ends with a
+// Fuzz target: the CP932 <-> UTF-8 conversions of the Linux platform layer,
+// plain and for the edit boxes (CR LF against the desktop's LF), on any
+// bytes and into an output of any size, the smallest ones included. The
+// output buffer is exactly as large as the size given, so a write past it
+// is caught. Checked: the conversion stays inside the buffer, ends with a
 // zero byte and returns the length before it; it never cuts a character in
 // two; a smaller buffer gives a prefix of what a large one gives; UTF-8
 // output is well-formed; plain ASCII comes through unchanged.
 //
-// Input: byte 0 the direction (bit 0: 0 CP932 to UTF-8, 1 UTF-8 to CP932),
-// bytes 1 and 2 the output size (0 to 1023), then the text up to its first
-// zero byte.
+// Input: byte 0 the conversion (bits 0-1: CP932 to UTF-8, UTF-8 to CP932,
+// CP932 to the display, the display to CP932), bytes 1 and 2 the output
+// size (0 to 1023), then the text up to its first zero byte.
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -59,13 +60,17 @@ bool isAscii(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const Conversion conversions[4] = {cp932ToUtf8, utf8ToCp932, cp932ToDisplay,
+                                              displayToCp932};
     FuzzInput input(data, size);
-    const bool toCp932 = (input.byte() & 1) != 0;
+    const int which = input.byte() & 3;
+    const bool toCp932 = (which & 1) != 0;
+    const bool lineBreaksChange = which >= 2;
     size_t outSize = input.byte();
     outSize = (outSize | static_cast<size_t>(input.byte()) << 8) % 1024;
     const std::string text = input.field();
 
-    Conversion convert = toCp932 ? utf8ToCp932 : cp932ToUtf8;
+    Conversion convert = conversions[which];
     // Room for the whole text in practice: a character converts to at most
     // 4 bytes, a "?" stands for one broken byte, and transliterations are a
     // few letters. The checks below hold even if it were cut.
@@ -79,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(isValidUtf8(whole.c_str()));
         FUZZ_CHECK(isValidUtf8(part.c_str()));
     }
-    if (isAscii(text)) {
+    // The edit-box conversions change line breaks, so only texts without
+    // them come through unchanged.
+    if (isAscii(text) && !(lineBreaksChange && text.find_first_of("\r\n") != std::string::npos)) {
         FUZZ_CHECK(whole == text);
         if (outSize > 0) FUZZ_CHECK(part == text.substr(0, outSize - 1));
     }

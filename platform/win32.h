@@ -2,28 +2,509 @@
 //
 // Everything above this header speaks Win32. On Windows the header is just
 // <windows.h>; on Linux it declares the subset the program uses, carried out
-// by platform/linux. Every call on a null window handle does nothing.
+// by platform/linux: a record of every window that is the truth for texts,
+// check marks, enabled states, rectangles and scroll bars, mirrored by real
+// widgets when a display is available and running headless otherwise.
 //
-// Implemented so far: the window handle type and SetWindowTextA, which the
-// search uses to refresh the Result box (a null handle when no window exists).
+// Implemented, with Win32's behaviour where the program relies on it:
+//   [x] RegisterClassA (class name, procedure, background brush; styles,
+//       icon and cursor are accepted and kept), CreateWindowExA for the
+//       program's classes and for "button", "static" and "edit";
+//       DestroyWindow, IsWindow, GetDlgItem, GetDlgCtrlID, GetParent
+//   [x] WM_CREATE (with CREATESTRUCTA), WM_SIZE, WM_MOVE, WM_DESTROY,
+//       WM_CLOSE (the default destroys), WM_SETTEXT, WM_GETTEXT,
+//       WM_GETTEXTLENGTH, WM_ENABLE, WM_PAINT, WM_COMMAND, WM_HSCROLL,
+//       WM_VSCROLL, WM_QUIT
+//   [x] button styles BS_PUSHBUTTON, BS_DEFPUSHBUTTON, BS_CHECKBOX,
+//       BS_RADIOBUTTON (never checked by the layer itself), BS_GROUPBOX,
+//       BS_AUTOCHECKBOX and BS_AUTORADIOBUTTON (toggle/check on a click);
+//       BM_SETCHECK, BM_GETCHECK, BM_CLICK; a click is WM_COMMAND BN_CLICKED
+//   [x] static styles SS_LEFT, SS_CENTER, SS_RIGHT
+//   [x] edit styles ES_AUTOHSCROLL (one line), ES_MULTILINE with WS_VSCROLL
+//       (no wrapping), WS_BORDER; typing sends WM_COMMAND EN_CHANGE
+//   [x] GetMessageA, PostMessageA, TranslateMessage (does nothing),
+//       DispatchMessageA, SendMessageA, PostQuitMessage; WM_PAINT is
+//       generated when the queue is empty and a window has an update region
+//   [x] another thread's SetWindowTextA, SendMessageA and GetWindowTextA
+//       are carried out on the main thread and wait for it; its
+//       InvalidateRect and EnableWindow are handed to the main thread
+//   [x] SetWindowTextA, GetWindowTextA, GetWindowTextLengthA (texts up to
+//       31999 bytes, cut at a character boundary), EnableWindow,
+//       IsWindowEnabled, ShowWindow, MoveWindow, SetWindowPos, GetWindowRect,
+//       GetClientRect
+//   [x] InvalidateRect (the update region is one rectangle, always erased),
+//       UpdateWindow, BeginPaint, EndPaint, GetDC, ReleaseDC,
+//       GetTextMetricsA (a fixed system font: average width 7, height 16,
+//       variable pitch), SetTextColor, SetBkColor, SetBkMode, GetSysColor,
+//       DrawTextA (DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM with
+//       DT_SINGLELINE, DT_WORDBREAK, DT_NOCLIP, DT_NOPREFIX, DT_CALCRECT),
+//       DrawEdge (BDR_* edges, BF_LEFT/TOP/RIGHT/BOTTOM)
+//   [x] the window's own SB_HORZ and SB_VERT bars: SetScrollInfo and
+//       GetScrollInfo with the position kept within min .. max - page + 1,
+//       ScrollWindow (whole client area) moving the child windows
+//   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
+//       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
+//       LoadIconA and LoadCursorA (stock resources only)
+//   [x] every call on a null handle does nothing and returns 0 / FALSE
+//       (GetDC and MessageBoxA take null as the screen and as no owner, as
+//       in Win32)
+//
+// Deliberately not implemented:
+//   [ ] menus, accelerators, dialog resources, timers, keyboard and mouse
+//       messages (the view turns user actions into the messages above)
+//   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
+//       class background, regions, clipping beyond the update rectangle
+//   [ ] scroll bar controls (SB_CTL) and an edit box's own scroll state (on
+//       a display a multi-line box also shows a horizontal bar for long
+//       lines); ScrollWindow with a scroll or clip rectangle (ignored)
+//   [ ] the main window's scroll bars stay visible (disabled when the page
+//       covers the range) instead of appearing and disappearing
+//   [ ] the message filters of GetMessageA (every message is taken), and
+//       minimised or maximised showing (ShowWindow only shows or hides)
+//   [ ] window extra bytes, properties, subclassing, Unicode (W) calls
+//   [ ] ownership of windows by several threads: the thread that registers
+//       the first class or creates the first window is the main thread;
+//       another thread cannot create, destroy or paint windows
 #pragma once
 
 #ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #else
 
 #include <cstdint>
 
+// ---- Types --------------------------------------------------------------
+
 struct PlatformWindow;
+struct PlatformDeviceContext;
+struct PlatformInstance;
+struct PlatformMenu;
+struct PlatformBrush;
+struct PlatformIcon;
+
 typedef PlatformWindow* HWND;
+typedef PlatformDeviceContext* HDC;
+typedef PlatformInstance* HINSTANCE;
+typedef PlatformMenu* HMENU;
+typedef PlatformBrush* HBRUSH;
+typedef PlatformIcon* HICON;
+typedef PlatformIcon* HCURSOR;
+
 typedef int BOOL;
+typedef int INT;
+typedef unsigned int UINT;
+typedef uint8_t BYTE;
+typedef uint16_t WORD;
+typedef uint32_t DWORD;
+typedef int32_t LONG;
+typedef WORD ATOM;
+typedef DWORD COLORREF;
+typedef intptr_t INT_PTR;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t DWORD_PTR;
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+typedef void* LPVOID;
+typedef char* LPSTR;
 typedef const char* LPCSTR;
+
+#define WINAPI
+#define CALLBACK
+#define APIENTRY
 
 #ifndef TRUE
 #define TRUE 1
 #define FALSE 0
 #endif
 
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+typedef RECT* LPRECT;
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct WNDCLASSA {
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+};
+
+struct CREATESTRUCTA {
+    LPVOID lpCreateParams;
+    HINSTANCE hInstance;
+    HMENU hMenu;
+    HWND hwndParent;
+    int cy;
+    int cx;
+    int y;
+    int x;
+    LONG style;
+    LPCSTR lpszName;
+    LPCSTR lpszClass;
+    DWORD dwExStyle;
+};
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+typedef PAINTSTRUCT* LPPAINTSTRUCT;
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmInternalLeading;
+    LONG tmExternalLeading;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
+};
+typedef TEXTMETRICA* LPTEXTMETRICA;
+
+struct SCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+typedef SCROLLINFO* LPSCROLLINFO;
+typedef const SCROLLINFO* LPCSCROLLINFO;
+
+// ---- Macros -------------------------------------------------------------
+
+#define LOWORD(l) (static_cast<WORD>(static_cast<DWORD_PTR>(l) & 0xffff))
+#define HIWORD(l) (static_cast<WORD>((static_cast<DWORD_PTR>(l) >> 16) & 0xffff))
+#define MAKELONG(a, b) \
+    (static_cast<LONG>((static_cast<DWORD>(static_cast<WORD>(a))) | \
+                       (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
+#define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
+#define MAKELPARAM(l, h) (static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
+#define RGB(r, g, b) \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | \
+                           (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
+#define GetRValue(c) (static_cast<BYTE>((c) & 0xff))
+#define GetGValue(c) (static_cast<BYTE>(((c) >> 8) & 0xff))
+#define GetBValue(c) (static_cast<BYTE>(((c) >> 16) & 0xff))
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<WORD>(i))))
+
+// ---- Constants ----------------------------------------------------------
+
+// Messages.
+#define WM_NULL 0x0000
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_MOVE 0x0003
+#define WM_SIZE 0x0005
+#define WM_ENABLE 0x000A
+#define WM_SETTEXT 0x000C
+#define WM_GETTEXT 0x000D
+#define WM_GETTEXTLENGTH 0x000E
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_ERASEBKGND 0x0014
+#define WM_COMMAND 0x0111
+#define WM_HSCROLL 0x0114
+#define WM_VSCROLL 0x0115
+#define WM_USER 0x0400
+
+// Buttons.
+#define BM_GETCHECK 0x00F0
+#define BM_SETCHECK 0x00F1
+#define BM_CLICK 0x00F5
+#define BST_UNCHECKED 0x0000
+#define BST_CHECKED 0x0001
+#define BST_INDETERMINATE 0x0002
+#define BN_CLICKED 0
+#define EN_CHANGE 0x0300
+
+// Window styles.
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_CHILD 0x40000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_DISABLED 0x08000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_BORDER 0x00800000L
+#define WS_VSCROLL 0x00200000L
+#define WS_HSCROLL 0x00100000L
+#define WS_SYSMENU 0x00080000L
+#define WS_THICKFRAME 0x00040000L
+#define WS_GROUP 0x00020000L
+#define WS_TABSTOP 0x00010000L
+#define WS_MINIMIZEBOX 0x00020000L
+#define WS_MAXIMIZEBOX 0x00010000L
+#define WS_OVERLAPPEDWINDOW \
+    (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
+
+#define BS_PUSHBUTTON 0x00000000L
+#define BS_DEFPUSHBUTTON 0x00000001L
+#define BS_CHECKBOX 0x00000002L
+#define BS_AUTOCHECKBOX 0x00000003L
+#define BS_RADIOBUTTON 0x00000004L
+#define BS_GROUPBOX 0x00000007L
+#define BS_AUTORADIOBUTTON 0x00000009L
+#define BS_TYPEMASK 0x0000000FL
+#define BS_LEFT 0x00000100L
+#define BS_RIGHT 0x00000200L
+#define BS_CENTER 0x00000300L
+
+#define SS_LEFT 0x00000000L
+#define SS_CENTER 0x00000001L
+#define SS_RIGHT 0x00000002L
+#define SS_TYPEMASK 0x0000001FL
+
+#define ES_LEFT 0x0000L
+#define ES_CENTER 0x0001L
+#define ES_RIGHT 0x0002L
+#define ES_MULTILINE 0x0004L
+#define ES_AUTOVSCROLL 0x0040L
+#define ES_AUTOHSCROLL 0x0080L
+#define ES_READONLY 0x0800L
+
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+
+#define CW_USEDEFAULT (static_cast<int>(0x80000000u))
+
+#define SW_HIDE 0
+#define SW_SHOWNORMAL 1
+#define SW_NORMAL 1
+#define SW_SHOWMINIMIZED 2
+#define SW_SHOWMAXIMIZED 3
+#define SW_SHOW 5
+#define SW_MINIMIZE 6
+#define SW_RESTORE 9
+#define SW_SHOWDEFAULT 10
+
+#define SIZE_RESTORED 0
+#define SIZE_MINIMIZED 1
+
+#define HWND_TOP (static_cast<HWND>(nullptr))
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOREDRAW 0x0008
+#define SWP_NOACTIVATE 0x0010
+#define SWP_SHOWWINDOW 0x0040
+#define SWP_HIDEWINDOW 0x0080
+#define SWP_NOOWNERZORDER 0x0200
+
+// Scroll bars.
+#define SB_HORZ 0
+#define SB_VERT 1
+#define SB_CTL 2
+#define SB_LINEUP 0
+#define SB_LINELEFT 0
+#define SB_LINEDOWN 1
+#define SB_LINERIGHT 1
+#define SB_PAGEUP 2
+#define SB_PAGELEFT 2
+#define SB_PAGEDOWN 3
+#define SB_PAGERIGHT 3
+#define SB_THUMBPOSITION 4
+#define SB_THUMBTRACK 5
+#define SB_TOP 6
+#define SB_LEFT 6
+#define SB_BOTTOM 7
+#define SB_RIGHT 7
+#define SB_ENDSCROLL 8
+#define SIF_RANGE 0x0001
+#define SIF_PAGE 0x0002
+#define SIF_POS 0x0004
+#define SIF_DISABLENOSCROLL 0x0008
+#define SIF_TRACKPOS 0x0010
+#define SIF_ALL (SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS)
+
+// Drawing.
+#define DT_TOP 0x00000000
+#define DT_LEFT 0x00000000
+#define DT_CENTER 0x00000001
+#define DT_RIGHT 0x00000002
+#define DT_VCENTER 0x00000004
+#define DT_BOTTOM 0x00000008
+#define DT_WORDBREAK 0x00000010
+#define DT_SINGLELINE 0x00000020
+#define DT_NOCLIP 0x00000100
+#define DT_CALCRECT 0x00000400
+#define DT_NOPREFIX 0x00000800
+
+#define BDR_RAISEDOUTER 0x0001
+#define BDR_SUNKENOUTER 0x0002
+#define BDR_RAISEDINNER 0x0004
+#define BDR_SUNKENINNER 0x0008
+#define EDGE_RAISED (BDR_RAISEDOUTER | BDR_RAISEDINNER)
+#define EDGE_SUNKEN (BDR_SUNKENOUTER | BDR_SUNKENINNER)
+#define EDGE_ETCHED (BDR_SUNKENOUTER | BDR_RAISEDINNER)
+#define EDGE_BUMP (BDR_RAISEDOUTER | BDR_SUNKENINNER)
+#define BF_LEFT 0x0001
+#define BF_TOP 0x0002
+#define BF_RIGHT 0x0004
+#define BF_BOTTOM 0x0008
+#define BF_RECT (BF_LEFT | BF_TOP | BF_RIGHT | BF_BOTTOM)
+
+#define TRANSPARENT 1
+#define OPAQUE 2
+#define TMPF_FIXED_PITCH 0x01
+#define FF_SWISS 0x20
+
+#define COLOR_WINDOW 5
+#define COLOR_WINDOWTEXT 8
+#define COLOR_BTNFACE 15
+#define COLOR_BTNSHADOW 16
+#define COLOR_GRAYTEXT 17
+#define COLOR_BTNTEXT 18
+#define COLOR_BTNHIGHLIGHT 20
+#define COLOR_3DDKSHADOW 21
+#define COLOR_3DLIGHT 22
+
+// System metrics.
+#define SM_CXSCREEN 0
+#define SM_CYSCREEN 1
+#define SM_CXVSCROLL 2
+#define SM_CYHSCROLL 3
+#define SM_XVIRTUALSCREEN 76
+#define SM_YVIRTUALSCREEN 77
+#define SM_CXVIRTUALSCREEN 78
+#define SM_CYVIRTUALSCREEN 79
+
+// Message boxes.
+#define MB_OK 0x00000000L
+#define MB_OKCANCEL 0x00000001L
+#define MB_YESNO 0x00000004L
+#define MB_TYPEMASK 0x0000000FL
+#define MB_ICONERROR 0x00000010L
+#define MB_ICONQUESTION 0x00000020L
+#define MB_ICONWARNING 0x00000030L
+#define MB_ICONINFORMATION 0x00000040L
+#define IDOK 1
+#define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
+
+// Stock resources.
+#define IDI_APPLICATION MAKEINTRESOURCEA(32512)
+#define IDC_ARROW MAKEINTRESOURCEA(32512)
+
+// ---- Calls --------------------------------------------------------------
+
+// Windows and messages.
+ATOM RegisterClassA(const WNDCLASSA* windowClass);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param);
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+HWND GetDlgItem(HWND parent, int id);
+int GetDlgCtrlID(HWND window);
+HWND GetParent(HWND window);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL TranslateMessage(const MSG* message);
+LRESULT DispatchMessageA(const MSG* message);
+BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+BOOL ShowWindow(HWND window, int command);
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
+BOOL GetWindowRect(HWND window, LPRECT rect);
+BOOL GetClientRect(HWND window, LPRECT rect);
+
+// Controls.
 BOOL SetWindowTextA(HWND window, LPCSTR text);
+int GetWindowTextA(HWND window, LPSTR text, int maxCount);
+int GetWindowTextLengthA(HWND window);
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL IsWindowEnabled(HWND window);
+
+// Painting.
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
+BOOL UpdateWindow(HWND window);
+HDC BeginPaint(HWND window, LPPAINTSTRUCT paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+BOOL GetTextMetricsA(HDC dc, LPTEXTMETRICA metrics);
+COLORREF SetTextColor(HDC dc, COLORREF color);
+COLORREF SetBkColor(HDC dc, COLORREF color);
+int SetBkMode(HDC dc, int mode);
+DWORD GetSysColor(int index);
+int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
+BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
+
+// Scroll bars.
+int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw);
+BOOL GetScrollInfo(HWND window, int bar, LPSCROLLINFO info);
+BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const RECT* clipRect);
+
+// Dialogs and the system.
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+int GetSystemMetrics(int index);
+DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+
+// The program's entry point, called by the platform's main().
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int showCommand);
 
 #endif

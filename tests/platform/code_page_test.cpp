@@ -1,13 +1,75 @@
-// The CP932 <-> UTF-8 conversions at the edges of their output buffer:
-// whatever the text, nothing is written past the size given, the result
-// ends with a zero byte inside it, and the length returned is that text's.
-#include "platform/linux/code_page.h"
-
+// CP932 <-> UTF-8, and the edit boxes' CR LF against the desktop's LF.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
+#include "platform/linux/code_page.h"
+
+namespace {
+
+std::string toDisplay(const char* cp932, size_t size = 256) {
+    std::string out(size, '\0');
+    size_t n = cp932ToDisplay(cp932, &out[0], size);
+    out.resize(n);
+    return out;
+}
+
+std::string fromDisplay(const char* utf8, size_t size = 256) {
+    std::string out(size, '\0');
+    size_t n = displayToCp932(utf8, &out[0], size);
+    out.resize(n);
+    return out;
+}
+
+TEST(CodePage, EditTextsKeepCrLfWhileTheDisplayUsesLf) {
+    struct Case {
+        const char* cp932;
+        const char* utf8;
+    };
+    const Case cases[] = {
+        {"10\r\n4.7k\r\n\r\n1M\r\n", "10\n4.7k\n\n1M\n"},
+        {"\x92\xef\x8d\x52" /* 抵抗 */ "\r\n", "抵抗\n"},
+        {"\x81\x7d(%)" /* ±(%) */, "±(%)"},
+        {"C:\\list", "C:\\list"},  // 0x5C stays a backslash
+        {"\x87\x40" /* ① */, "①"},   // an NEC character
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(toDisplay(c.cp932), c.utf8);
+        EXPECT_EQ(fromDisplay(c.utf8), c.cp932);
+    }
+}
+
+TEST(CodePage, LoneLineBreaksAndTypedCrLfBecomeOneCrLf) {
+    EXPECT_EQ(toDisplay("a\rb\nc"), "a\nb\nc");
+    EXPECT_EQ(fromDisplay("a\r\nb"), "a\r\nb");
+}
+
+TEST(CodePage, OutputIsBoundedAndCutBetweenCharacters) {
+    // Room for 5 bytes and the zero: "抵抗" in UTF-8 is 6 bytes, so only the
+    // first character (3 bytes) fits.
+    EXPECT_EQ(toDisplay("\x92\xef\x8d\x52", 6), "抵");
+    // "a" CR LF needs 3 bytes; with room for 2 the line break is left out.
+    EXPECT_EQ(fromDisplay("a\nb", 3), "a");
+    std::string out(1, 'x');
+    EXPECT_EQ(cp932ToUtf8("abc", &out[0], 1), 0u);
+    EXPECT_EQ(out[0], '\0');
+}
+
+TEST(CodePage, AnUnconvertibleCharacterBecomesOneQuestionMark) {
+    // U+0E01 (Thai) has no CP932 form: one "?" for its three UTF-8 bytes.
+    EXPECT_EQ(fromDisplay("a\xe0\xb8\x81" "b"), "a?b");
+    // A byte that starts no CP932 character becomes "?" too.
+    EXPECT_EQ(toDisplay("a\xa0" "b").size(), 3u);
+}
+
+}  // namespace
+
+// The conversions at the edges of their output buffer: whatever the text,
+// nothing is written past the size given, the result ends with a zero byte
+// inside it, and the length returned is that text's.
 namespace {
 
 typedef size_t (*Conversion)(const char*, char*, size_t);

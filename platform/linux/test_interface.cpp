@@ -1,0 +1,90 @@
+// The test-only interface: the message loop run to idleness, queued answers
+// for message boxes, the draw list, and stand-ins for the user's clicks and
+// typing, all on top of the same records the program uses.
+#include "platform/linux/test_interface.h"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/linux/view_hooks.h"
+
+namespace platform_test {
+
+void reset() {
+    records::resetWindows();
+    records::resetPainting();
+    records::resetDialogs();
+}
+
+int runUntilIdle() {
+    int dispatched = 0;
+    const ViewHooks* hooks = viewHooks();
+    // A program that keeps posting messages to itself would never be idle;
+    // the bound keeps a faulty test from hanging.
+    for (int round = 0; round < 100000; ++round) {
+        bool any = records::serveRequests();
+        if (hooks && hooks->waitForEvents) hooks->waitForEvents(0.0);
+        MSG message;
+        if (records::takePostedMessage(&message)) {
+            DispatchMessageA(&message);
+            ++dispatched;
+            continue;
+        }
+        HWND dirty = records::windowNeedingPaint();
+        if (dirty) {
+            SendMessageA(dirty, WM_PAINT, 0, 0);
+            // A procedure that does not validate would paint forever.
+            if (dirty->needsPaint) dirty->needsPaint = false;
+            continue;
+        }
+        if (!any) break;
+    }
+    return dispatched;
+}
+
+bool pumpUntil(const std::function<bool()>& done, double seconds) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    for (;;) {
+        runUntilIdle();
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > end) return false;
+        const ViewHooks* hooks = viewHooks();
+        if (hooks && hooks->waitForEvents) {
+            hooks->waitForEvents(0.01);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+}
+
+bool quitRequested(int* exitCode) { return records::quitPending(exitCode); }
+
+void answerMessageBox(int answer) { records::queueBoxAnswer(answer); }
+int messageBoxCount() { return records::boxesShown(); }
+const char* lastMessageBoxText() { return records::lastBoxText(); }
+const char* lastMessageBoxCaption() { return records::lastBoxCaption(); }
+UINT lastMessageBoxType() { return records::lastBoxType(); }
+
+int drawnItemCount(HWND window) { return records::paintedItemCount(window); }
+DrawnItem drawnItem(HWND window, int n) { return records::paintedItem(window, n); }
+
+void click(HWND button) { viewButtonClicked(button); }
+void type(HWND edit, const char* text) { viewTextTyped(edit, text); }
+void dragThumb(HWND window, int bar, int position) { viewScrollTracked(window, bar, position); }
+
+void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily) {
+    records::systemFont = records::SystemFont{averageWidth, height, externalLeading, pitchAndFamily};
+}
+
+void setScreenSize(int width, int height) {
+    records::headlessScreenWidth = width;
+    records::headlessScreenHeight = height;
+}
+
+int windowCount() {
+    int n = 0;
+    for (const PlatformWindow& window : records::windows) n += window.inUse ? 1 : 0;
+    return n;
+}
+
+}  // namespace platform_test

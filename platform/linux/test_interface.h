@@ -1,0 +1,61 @@
+// The test-only interface of the Linux platform layer: what a test needs to
+// drive the window with no one at the keyboard. It runs the message loop
+// until nothing is left to do, answers message boxes, reads what WM_PAINT
+// drew, and stands in for the user's clicks and typing. The program itself
+// never calls it.
+#pragma once
+
+#include <functional>
+
+#include "platform/linux/window_records.h"
+#include "platform/win32.h"
+
+namespace platform_test {
+
+// One thing that painting drew into a window's client area: kind, rectangle
+// in client coordinates, format or edge, colours and the CP932 text.
+using DrawnItem = records::PaintedItem;
+using records::PaintKind;
+
+// Every window, class, queued message, request and drawing forgotten; the
+// calling thread becomes the main thread. No view hooks are touched.
+void reset();
+
+// Serves requests, dispatches posted messages and paints until nothing is
+// left; returns how many messages were dispatched. WM_QUIT is not taken
+// (see quitRequested).
+int runUntilIdle();
+// Runs the loop until `done` is true or `seconds` have passed (another
+// thread may be waiting for the main thread meanwhile); true when done.
+bool pumpUntil(const std::function<bool()>& done, double seconds);
+
+// True, with its exit code, once PostQuitMessage was called.
+bool quitRequested(int* exitCode);
+
+// Answers for the next message boxes, in order. Without one, a box answers
+// IDNO (yes/no), IDCANCEL (OK/cancel) or IDOK.
+void answerMessageBox(int answer);
+int messageBoxCount();
+const char* lastMessageBoxText();
+const char* lastMessageBoxCaption();
+UINT lastMessageBoxType();
+
+// What painting drew into `window`, oldest first.
+int drawnItemCount(HWND window);
+DrawnItem drawnItem(HWND window, int n);
+
+// What a user would do: click a button (only an enabled one reacts),
+// replace an edit box's text by typing (CP932, CR LF line breaks), drag.
+void click(HWND button);
+void type(HWND edit, const char* text);
+// The thumb of a window's scroll bar held at `position` (SIF_TRACKPOS).
+void dragThumb(HWND window, int bar, int position);
+
+// The fixed metrics of the system font and the screen size reported while
+// headless.
+void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily);
+void setScreenSize(int width, int height);
+
+int windowCount();
+
+}  // namespace platform_test

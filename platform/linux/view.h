@@ -1,0 +1,30 @@
+// The real window view, seen from outside the view: starting it, and the
+// queries with which window tests compare the widgets on the display with
+// the records. Free of toolkit types, so that any code may include it; only
+// combinix_view implements it.
+#pragma once
+
+#include <cstddef>
+
+#include "platform/win32.h"
+
+// Opens the display and installs the view; false (and the layer stays
+// headless) when no display can be opened.
+bool startView();
+
+// ---- Test-only queries of the real widgets ------------------------------
+
+// The widget's rectangle relative to its top-level window.
+bool viewWidgetRect(HWND window, RECT* rect);
+// The UTF-8 text the widget shows: a label, an input's value, an editor's
+// buffer.
+size_t viewWidgetText(HWND window, char* utf8, size_t size);
+// The check mark the widget shows (0 or 1), -1 for widgets without one.
+int viewWidgetCheck(HWND window);
+// The X window of a top-level window, 0 when it is not shown.
+unsigned long viewNativeWindow(HWND window);
+// True when the font the controls draw with has a glyph for every
+// character of the UTF-8 text, so none is drawn as a box.
+bool viewFontCovers(const char* utf8);
+// Gives the keyboard focus to the widget of `window`.
+void viewFocus(HWND window);

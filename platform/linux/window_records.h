@@ -1,0 +1,174 @@
+// The layer's own record of every window, shared by the files of
+// platform/linux and read by the view. The record is the truth: texts, check
+// marks, enabled states, rectangles and scroll bars are read from it, and the
+// view only mirrors it. Records live in one fixed store and are touched by
+// the main thread only; other threads reach them through requests
+// (windows_messages.cpp).
+#pragma once
+
+#include <cstddef>
+
+#include "platform/win32.h"
+
+namespace records {
+
+// Room for the main window, its 39 controls and a few windows more.
+constexpr int MaxWindows = 64;
+// A window text: 31999 bytes and a zero, as much as a text buffer holds.
+constexpr int WindowTextSize = 32000;
+// Registered classes, the three built-in ones included.
+constexpr int MaxClasses = 16;
+constexpr int ClassNameSize = 64;
+// The width of the main window's scroll bars, in pixels.
+constexpr int ScrollBarSize = 17;
+
+// What the layer itself implements for a window of a built-in class
+// (Program: a class of the program, with its own procedure).
+enum class Builtin { Program, Button, Static, Edit };
+
+struct ScrollBarState {
+    int min;
+    int max;
+    int page;
+    int pos;
+    int trackPos;
+};
+
+struct WindowClass {
+    bool inUse;
+    char name[ClassNameSize];
+    WNDPROC procedure;
+    Builtin builtin;
+    HBRUSH background;
+    UINT style;
+};
+
+}  // namespace records
+
+struct PlatformWindow {
+    bool inUse;
+    int classIndex;
+    records::Builtin builtin;
+    WNDPROC procedure;
+    DWORD style;
+    DWORD exStyle;
+    HWND parent;
+    int id;
+    // Children: relative to the parent's client area. Top-level windows: in
+    // screen coordinates; the frame is the desktop's, so the rectangle is
+    // the client area plus the window's own scroll bars.
+    RECT rect;
+    bool enabled;
+    bool visible;
+    int check;
+    char text[records::WindowTextSize];
+    records::ScrollBarState scroll[2];  // SB_HORZ, SB_VERT
+    // The update region, kept as one rectangle in client coordinates.
+    bool needsPaint;
+    bool erase;
+    RECT update;
+    bool destroying;
+    // The view's widget for this window, null when headless.
+    void* view;
+};
+
+namespace records {
+
+// Every window slot; a slot is a window while inUse is set.
+extern PlatformWindow windows[MaxWindows];
+extern WindowClass classes[MaxClasses];
+
+// True when `window` is a live record (not null, inside the store, in use).
+bool isLive(HWND window);
+// True on the thread that owns the windows.
+bool onMainThread();
+// Makes the calling thread the main thread when none is set yet.
+void claimMainThread();
+
+// The client area's size: the rectangle less the window's own scroll bars
+// (and a one-pixel border for bordered controls).
+int clientWidth(HWND window);
+int clientHeight(HWND window);
+
+// Stores a text into the record, cut to the record's size at a character
+// boundary of CP932.
+void storeText(HWND window, const char* text);
+
+// Painting (painting.cpp): the draw list holds what painting drew into each
+// window's client area, so that the view can draw it again whenever the
+// desktop asks and tests can read it. An item lies in client coordinates.
+constexpr int MaxPaintedItems = 64;
+constexpr int PaintedTextSize = 2048;
+
+enum class PaintKind { Text, Edge };
+
+struct PaintedItem {
+    PaintKind kind;
+    RECT rect;
+    UINT format;        // DrawTextA format, or DrawEdge edge type
+    UINT flags;         // DrawEdge border flags
+    COLORREF textColor;
+    COLORREF backColor;
+    int backMode;
+    const char* text;   // CP932, at most PaintedTextSize - 1 bytes
+};
+
+int paintedItemCount(HWND window);
+PaintedItem paintedItem(HWND window, int n);
+// The colour of the window's class background brush.
+COLORREF backgroundColor(HWND window);
+
+// The metrics GetTextMetricsA reports for the system font, and the screen
+// size reported while headless.
+struct SystemFont {
+    int averageWidth;
+    int height;
+    int externalLeading;
+    int pitchAndFamily;
+};
+extern SystemFont systemFont;
+extern int headlessScreenWidth;
+extern int headlessScreenHeight;
+
+void forgetDrawItems(HWND window);
+void shiftDrawItems(HWND window, int dx, int dy);
+void invalidate(HWND window, const RECT* rect, bool erase);
+HWND windowNeedingPaint();
+
+// The built-in class procedures (controls.cpp).
+LRESULT CALLBACK buttonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK staticProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Requests of other threads. runOnMainThread waits until the main thread
+// has run `run`; postToMainThread queues it with a copy of `payload` (at most
+// 48 bytes) and returns at once. serveRequests, on the main thread, carries
+// out everything queued; true when there was anything.
+void runOnMainThread(void (*run)(void*), void* context);
+void postToMainThread(void (*run)(void*), const void* payload, size_t size);
+bool serveRequests();
+
+template <class Call>
+void waitForMainThread(Call& call) {
+    runOnMainThread([](void* c) { (*static_cast<Call*>(c))(); }, &call);
+}
+
+// The oldest posted message, taken from the queue; whether PostQuitMessage
+// was called (and its code), without taking it.
+bool takePostedMessage(MSG* message);
+bool quitPending(int* exitCode);
+
+// Message boxes shown so far and the answers queued for the next ones
+// (test interface).
+void queueBoxAnswer(int answer);
+int boxesShown();
+const char* lastBoxText();
+const char* lastBoxCaption();
+UINT lastBoxType();
+
+// Back to the state at process start (test interface).
+void resetWindows();
+void resetPainting();
+void resetDialogs();
+
+}  // namespace records

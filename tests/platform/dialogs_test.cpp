@@ -1,0 +1,64 @@
+// Message boxes while headless, system metrics and full path names.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/linux/test_interface.h"
+#include "platform/win32.h"
+
+namespace {
+
+class Dialogs : public ::testing::Test {
+protected:
+    void SetUp() override { platform_test::reset(); }
+    void TearDown() override { platform_test::reset(); }
+};
+
+TEST_F(Dialogs, MessageBoxTakesQueuedAnswersThenTheCautiousOne) {
+    platform_test::answerMessageBox(IDYES);
+    EXPECT_EQ(MessageBoxA(nullptr, "Really exit?", "Exit", MB_YESNO), IDYES);
+    EXPECT_STREQ(platform_test::lastMessageBoxText(), "Really exit?");
+    EXPECT_STREQ(platform_test::lastMessageBoxCaption(), "Exit");
+    EXPECT_EQ(platform_test::lastMessageBoxType(), static_cast<UINT>(MB_YESNO));
+    EXPECT_EQ(MessageBoxA(nullptr, "Really abort?", "Abort", MB_YESNO), IDNO);
+    EXPECT_EQ(MessageBoxA(nullptr, "Few resource or Wrong coding", "Combinix", MB_ICONERROR | MB_OK), IDOK);
+    EXPECT_EQ(platform_test::messageBoxCount(), 3);
+}
+
+TEST_F(Dialogs, ScreenSizeIsTheVirtualScreen) {
+    platform_test::setScreenSize(1280, 1024);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 1280);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 1024);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 17);
+}
+
+TEST_F(Dialogs, FullPathNameIsResolvedAgainstTheCurrentDirectory) {
+    char directory[4096];
+    ASSERT_NE(getcwd(directory, sizeof directory), nullptr);
+    char temporary[] = "/tmp/combinix-path-XXXXXX";
+    ASSERT_NE(mkdtemp(temporary), nullptr);
+    ASSERT_EQ(chdir(temporary), 0);
+
+    std::string expected = std::string(temporary) + "/Combinix.exe";
+    char path[1000];
+    LPSTR name = nullptr;
+    EXPECT_EQ(GetFullPathNameA("Combinix.exe", sizeof path, path, &name), expected.size());
+    EXPECT_EQ(path, expected);
+    EXPECT_STREQ(name, "Combinix.exe");
+
+    // Too small a buffer: the size needed, zero byte included, and nothing
+    // written.
+    char small[8];
+    memset(small, 'x', sizeof small);
+    EXPECT_EQ(GetFullPathNameA("Combinix.exe", sizeof small, small, nullptr), expected.size() + 1);
+    EXPECT_EQ(small[0], 'x');
+    EXPECT_EQ(GetFullPathNameA("", sizeof path, path, nullptr), 0u);
+
+    ASSERT_EQ(chdir(directory), 0);
+    rmdir(temporary);
+}
+
+}  // namespace

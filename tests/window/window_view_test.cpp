@@ -1,0 +1,324 @@
+// The real window on a display (run under Xvfb by run-under-xvfb): the
+// widgets where the table puts them, captions rendered as glyphs in both
+// languages, typing Japanese, CR LF texts, clicks, requests from the search
+// thread, screenshots, and the program itself.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "control/shared_state.h"
+#include "platform/linux/code_page.h"
+#include "platform/linux/test_interface.h"
+#include "platform/linux/view.h"
+#include "platform/win32.h"
+#include "window/control_table.h"
+#include "window/main_window.h"
+#include "window/scrolling.h"
+#include "tests/support/temp_directory.h"
+
+extern char** environ;
+
+namespace {
+
+class Display : public ::testing::Environment {
+public:
+    void SetUp() override { ASSERT_TRUE(startView()) << "no display: run the tests under run-under-xvfb"; }
+};
+const ::testing::Environment* display = ::testing::AddGlobalTestEnvironment(new Display);
+
+std::string utf8Of(const char* cp932) {
+    static char out[4096];
+    cp932ToUtf8(cp932, out, sizeof out);
+    return out;
+}
+
+std::string widgetText(HWND window) {
+    char text[4096];
+    viewWidgetText(window, text, sizeof text);
+    return text;
+}
+
+std::string recordText(HWND window) {
+    char text[4096];
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+// Runs a shell command to its end and returns what it printed.
+std::string output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return text;
+    char buffer[512];
+    while (fgets(buffer, sizeof buffer, pipe)) text += buffer;
+    pclose(pipe);
+    return text;
+}
+
+bool isCaptioned(int kind) {
+    return kind == PushButton || kind == RadioButton || kind == CheckBox || kind == GroupBox ||
+           kind == StaticCaption;
+}
+
+std::vector<WPARAM> commands;
+
+// The program's window procedure, with the commands noted on the way.
+LRESULT CALLBACK notingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) commands.push_back(wParam);
+    return mainWindowProcedure(window, message, wParam, lParam);
+}
+
+class RealWindow : public ::testing::TestWithParam<int> {
+protected:
+    TemporaryCurrentDirectory directory_;
+
+    void SetUp() override {
+        platform_test::reset();
+        resetSharedState();
+        hScrollOffset = vScrollOffset = 0;
+        commands.clear();
+        settings.language = GetParam();
+        WNDCLASSA windowClass{};
+        windowClass.style = CS_HREDRAW | CS_VREDRAW;
+        windowClass.lpfnWndProc = notingProcedure;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+        windowClass.lpszClassName = MainWindowClass;
+        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        main_ = createMainWindow(nullptr);
+        ASSERT_NE(main_, nullptr);
+        ShowWindow(main_, SW_SHOWNORMAL);
+        UpdateWindow(main_);
+        settle(0.5);
+        ASSERT_NE(viewNativeWindow(main_), 0u);
+    }
+
+    void TearDown() override {
+        platform_test::reset();
+        settle(0.1);
+    }
+
+    // Lets the window and the X server catch up for a while.
+    static void settle(double seconds) {
+        platform_test::pumpUntil([] { return false; }, seconds);
+    }
+
+    // Runs a command on another thread while this one keeps the window
+    // alive, until `done` or the command has ended and `seconds` passed.
+    static bool runWhilePumping(const std::string& command, const std::function<bool()>& done,
+                                double seconds) {
+        std::atomic<bool> ended{false};
+        std::thread runner([&] {
+            int status = system(command.c_str());
+            (void)status;  // what matters is the window's state afterwards
+            ended = true;
+        });
+        bool ok = platform_test::pumpUntil([&] { return done() || ended.load(); }, 30.0);
+        if (ok && !done()) ok = platform_test::pumpUntil(done, seconds);
+        platform_test::pumpUntil([&] { return ended.load(); }, 30.0);
+        runner.join();
+        return ok && done();
+    }
+
+    // The centre of a control on the screen.
+    POINT centreOf(HWND control) {
+        RECT window;
+        RECT widget;
+        viewWidgetRect(main_, &window);
+        viewWidgetRect(control, &widget);
+        return POINT{window.left + (widget.left + widget.right) / 2, window.top + (widget.top + widget.bottom) / 2};
+    }
+
+    std::string screenshot(const char* name) {
+        std::filesystem::create_directories(SCREENSHOT_DIR);
+        std::string path = std::string(SCREENSHOT_DIR) + "/" + name;
+        std::string command = "xwd -silent -id " + std::to_string(viewNativeWindow(main_)) +
+                              " | /usr/bin/convert xwd:- png:" + path;
+        EXPECT_EQ(system(command.c_str()), 0);
+        return path;
+    }
+
+    HWND main_ = nullptr;
+};
+
+TEST_P(RealWindow, OpensOneWindowWithTheCaptionAndTheDefaultOuterSize) {
+    EXPECT_EQ(widgetText(main_), "Combinix : パーツの組合せ探索 R1.20");
+    RECT r;
+    ASSERT_TRUE(viewWidgetRect(main_, &r));
+    EXPECT_EQ(r.right - r.left, 550);
+    EXPECT_EQ(r.bottom - r.top, 648);
+    std::string id = std::to_string(viewNativeWindow(main_));
+    EXPECT_NE(output("xdotool getwindowgeometry " + id).find("Geometry: 550x648"), std::string::npos);
+    EXPECT_EQ(output("xdotool getwindowname " + id), "Combinix : パーツの組合せ探索 R1.20\n");
+}
+
+TEST_P(RealWindow, EveryControlIsWhereTheTablePutsIt) {
+    int checked = 0;
+    for (int row = 0; row < ControlTableRows; ++row) {
+        if (!controlWindows[row]) continue;
+        SCOPED_TRACE(row);
+        const ControlEntry& e = controlTable[row];
+        RECT expected = tableRectToPixels(e.left, e.top, e.right, e.bottom);
+        RECT actual;
+        ASSERT_TRUE(viewWidgetRect(controlWindows[row], &actual));
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 38);
+}
+
+TEST_P(RealWindow, CaptionsAreThoseOfTheLanguageAndRenderAsGlyphs) {
+    for (int row = 0; row < ControlTableRows; ++row) {
+        const ControlEntry& e = controlTable[row];
+        if (!isCaptioned(e.kind)) continue;
+        std::string caption = GetParam() == 1 ? e.captionEnglish : utf8Of(e.captionJapanese);
+        EXPECT_EQ(widgetText(controlWindows[row]), caption) << row;
+        // The font the controls draw with has every character, so none is
+        // drawn as a box.
+        EXPECT_TRUE(viewFontCovers(caption.c_str())) << row;
+    }
+    EXPECT_EQ(widgetText(controlWindows[RowLanguage]), GetParam() == 1 ? "Japanese" : "English");
+    EXPECT_TRUE(viewFontCovers("Combinix : パーツの組合せ探索 R1.20"));
+    // A script the font lacks is reported, so the check can fail.
+    EXPECT_FALSE(viewFontCovers("ภาษาไทย"));
+}
+
+TEST_P(RealWindow, ScreenshotShowsTheCaptionsInk) {
+    setText(statusText, GetParam() == 1 ? "12 set(s) found." : "\x31\x32\x8c\xc2\x82\xcc\x91\x67\x8d\x87\x82\xb9\x82\xaa\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb5\x82\xbd\x81\x42" /* 12個の組合せが見つかりました。 */);
+    InvalidateRect(main_, nullptr, TRUE);
+    settle(0.5);
+    std::string path = screenshot(GetParam() == 1 ? "combinix-english.png" : "combinix-japanese.png");
+    ASSERT_TRUE(std::filesystem::exists(path));
+    // Dark pixels where the caption of the part type group stands (table
+    // 10, 20: pixel 10, 32) and where the outcome line is painted (table
+    // 15, 115: pixel 15, 184), but none in the empty stretch between the
+    // outcome line and "Show All".
+    auto ink = [&](int x, int y, int w, int h) {
+        std::string geometry = std::to_string(w) + "x" + std::to_string(h) + "+" + std::to_string(x) + "+" +
+                               std::to_string(y);
+        std::string white = output("/usr/bin/convert " + path + " -crop " + geometry +
+                                   " -colorspace gray -threshold 50% -format '%[fx:mean]' info:");
+        return 1.0 - atof(white.c_str());
+    };
+    EXPECT_GT(ink(16, 32, 50, 14), 0.05);
+    EXPECT_GT(ink(16, 186, 80, 14), 0.05);
+    EXPECT_EQ(ink(345, 188, 55, 12), 0.0);
+}
+
+TEST_P(RealWindow, TypedJapaneseReadsBackAsCp932) {
+    HWND edit = controlWindows[RowTargetBox];
+    SetWindowTextA(edit, "");
+    POINT p = centreOf(edit);
+    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+                          " click 1 sleep 0.2 type --delay 60 '抵抗10k'";
+    const std::string expected = "\x92\xef\x8d\x52" /* 抵抗 */ "10k";
+    EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(edit) == expected; }, 5.0))
+        << "read back: " << utf8Of(recordText(edit).c_str());
+    EXPECT_EQ(widgetText(edit), "抵抗10k");
+    // The edit box's notifications reached the window, which ignored them.
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(HIWORD(commands.back()), EN_CHANGE);
+}
+
+TEST_P(RealWindow, CrLfTextInAListBoxReadsBackByteForByte) {
+    HWND list = controlWindows[RowList1Box];
+    const std::string text =
+        std::string("10\r\n4.7k\r\n\r\n") + "\x92\xef\x8d\x52" /* 抵抗 */ + "\r\n1M\r\n";
+    SetWindowTextA(list, text.c_str());
+    settle(0.1);
+    EXPECT_EQ(recordText(list), text);
+    EXPECT_EQ(widgetText(list), "10\n4.7k\n\n抵抗\n1M\n");
+    // A keystroke makes the box hand its whole text back: the line breaks
+    // come back as CR LF.
+    POINT p = centreOf(list);
+    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+                          " click 1 sleep 0.2 key ctrl+Home type x";
+    EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(list) == "x" + text; }, 5.0))
+        << recordText(list);
+}
+
+TEST_P(RealWindow, ClickOnARadioButtonReachesTheProgramWhichMovesTheMark) {
+    HWND capacitor = controlWindows[RowCapacitor];
+    POINT p = centreOf(capacitor);
+    std::string command =
+        "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1";
+    auto clicked = [] {
+        for (WPARAM w : commands)
+            if (LOWORD(w) == RowCapacitor && HIWORD(w) == BN_CLICKED) return true;
+        return false;
+    };
+    EXPECT_TRUE(runWhilePumping(command, clicked, 5.0));
+    settle(0.1);
+    // Non-automatic: the toolkit leaves the marks alone and the program's
+    // part type command moves the mark from Resistor to Capacitor.
+    EXPECT_EQ(SendMessageA(capacitor, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(viewWidgetCheck(capacitor), 1);
+    EXPECT_EQ(viewWidgetCheck(controlWindows[RowResistor]), 0);
+}
+
+TEST_P(RealWindow, SearchThreadSetsTheResultBoxOnScreen) {
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        setText(resultText, "2: 1.42k 0.000% 1k + 420\r\n");
+        SetWindowTextA(controlWindows[RowResultBox], resultText);
+        finished = true;
+    });
+    EXPECT_TRUE(platform_test::pumpUntil([&] { return finished.load(); }, 10.0));
+    worker.join();
+    EXPECT_EQ(widgetText(controlWindows[RowResultBox]), "2: 1.42k 0.000% 1k + 420\n");
+}
+
+TEST_P(RealWindow, OpenMessageBoxKeepsServingTheSearchThread) {
+    std::atomic<bool> served{false};
+    std::thread worker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        SetWindowTextA(controlWindows[RowResultBox], "1: 1k\r\n");
+        served = true;
+        // Only now close the box (Escape answers No). The key goes to the
+        // window under the pointer: the box, or the window it belongs to.
+        int status = system("xdotool mousemove 275 300 key Escape");
+        (void)status;
+    });
+    int answer = MessageBoxA(main_, "\x96\x7b\x93\x96\x82\xc9\x8f\x49\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x82\xa9\x81\x48" /* 本当に終了しますか？ */, "Exit", MB_YESNO);
+    worker.join();
+    EXPECT_TRUE(served.load());
+    EXPECT_EQ(answer, IDNO);
+    EXPECT_EQ(recordText(controlWindows[RowResultBox]), "1: 1k\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return info.param == 1 ? "English" : "Japanese";
+                         });
+
+TEST(Program, OpensExactlyOneWindowWithItsCaptionAndSize) {
+    TemporaryCurrentDirectory directory;
+    pid_t program = 0;
+    char* arguments[] = {const_cast<char*>(COMBINIX_PROGRAM), nullptr};
+    ASSERT_EQ(posix_spawn(&program, COMBINIX_PROGRAM, nullptr, nullptr, arguments, environ), 0);
+    std::string ids = output("timeout 20 xdotool search --sync --onlyvisible --name '^Combinix : '");
+    std::string id = ids.substr(0, ids.find('\n'));
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), '\n'), 1) << ids;
+    EXPECT_EQ(output("xdotool getwindowname " + id), "Combinix : パーツの組合せ探索 R1.20\n");
+    EXPECT_NE(output("xdotool getwindowgeometry " + id).find("Geometry: 550x648"), std::string::npos);
+    kill(program, SIGTERM);
+    int status = 0;
+    waitpid(program, &status, 0);
+}
+
+}  // namespace

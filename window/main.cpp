@@ -1,0 +1,36 @@
+// The program's entry point: registers the main window's class, creates the
+// window, shows it and runs the message loop until a quit request. The
+// command line is not read.
+#include <cstdio>
+#include <cstdlib>
+
+#include "control/commands.h"
+#include "platform/win32.h"
+#include "window/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    if (!registerMainWindowClass(instance)) {
+        MessageBoxA(nullptr, "Few resource or Wrong coding", MainWindowClass, MB_ICONERROR | MB_OK);
+        return 0;
+    }
+    HWND window = createMainWindow(instance);
+    // Without a window nothing would ever ask the loop to end.
+    if (!window) return 1;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    // A search stopped by closing the window may still be on its way out,
+    // perhaps waiting for the message loop that has just ended. It writes
+    // nothing more, and the settings are saved: end the process as Win32
+    // does, with the thread, rather than tear down what it waits on.
+    if (searchWorkerAlive()) {
+        fflush(nullptr);
+        _Exit(static_cast<int>(message.wParam));
+    }
+    return static_cast<int>(message.wParam);
+}

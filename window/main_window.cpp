@@ -1,0 +1,96 @@
+// The main window's class and its window procedure.
+//
+// Window creation measures the layout units, fills the built-in texts, reads
+// the settings file, shows the stored lists of the current part type in the
+// list boxes, creates and labels the controls and restores the saved window
+// rectangle. Painting, resizing and scrolling go to the control table and to
+// scrolling; clicks go to the commands; destruction saves the settings.
+// Every message handled here returns 0; the rest go to DefWindowProcA.
+#include "window/main_window.h"
+
+#include "control/builtin_lists.h"
+#include "control/commands.h"
+#include "control/shared_state.h"
+#include "window/control_table.h"
+#include "window/scrolling.h"
+#include "window/settings_file.h"
+
+const char MainWindowClass[] = "Combinix";
+const char MainWindowCaption[] =
+    "Combinix : "
+    "\x83\x70\x81\x5b\x83\x63\x82\xcc\x91\x67\x8d\x87\x82\xb9\x92\x54\x8d\xf5" /* パーツの組合せ探索 */
+    " R1.20";
+
+namespace {
+
+void onCreate(HWND window, const CREATESTRUCTA* create) {
+    measureUnits(window);
+    fillDefaultTexts();
+    formSettingsPath();
+    loadSettings();
+    checkLanguageAndShowLists();
+    createControls(window, create ? create->hInstance : nullptr);
+    applyCaptions();
+    placeWindow(window);
+}
+
+void onDestroy(HWND window) {
+    // A search still running is stopped first, so that the result and
+    // outcome texts it would go on writing are saved whole.
+    stopSearch();
+    if (settingsPath[0] != '\0') {
+        saveSettings(window);
+    } else {
+        PostQuitMessage(0);
+    }
+}
+
+}  // namespace
+
+ATOM registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = mainWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszMenuName = nullptr;
+    windowClass.lpszClassName = MainWindowClass;
+    return RegisterClassA(&windowClass);
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    return CreateWindowExA(0, MainWindowClass, MainWindowCaption, MainWindowStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+}
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        onCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return 0;
+    case WM_DESTROY:
+        onDestroy(window);
+        return 0;
+    case WM_SIZE:
+        onSize(window, LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_PAINT:
+        paintWindow(window);
+        return 0;
+    case WM_COMMAND:
+        // Only clicks (notification code 0) count; the edit boxes' change
+        // and focus notifications are ignored without a repaint.
+        if (HIWORD(wParam) == BN_CLICKED) onCommand(window, wParam);
+        return 0;
+    case WM_HSCROLL:
+        onHScroll(window, LOWORD(wParam));
+        return 0;
+    case WM_VSCROLL:
+        onVScroll(window, LOWORD(wParam));
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,16 @@
+// The main window: its class, caption and style, and the window procedure
+// that hands each message to the part of the program that handles it.
+#pragma once
+
+#include "platform/win32.h"
+
+extern const char MainWindowClass[];    // "Combinix"
+extern const char MainWindowCaption[];  // the same in both languages
+constexpr DWORD MainWindowStyle = WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL;
+
+// Registers the class "Combinix"; 0 when that fails.
+ATOM registerMainWindowClass(HINSTANCE instance);
+// Creates the main window; its WM_CREATE creates every control.
+HWND createMainWindow(HINSTANCE instance);
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,209 @@
+// Reading and writing the settings file.
+#include "window/settings_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "control/commands.h"
+#include "control/shared_state.h"
+#include "window/control_table.h"
+
+char settingsPath[SettingsPathSize];
+
+namespace {
+
+constexpr char Bel = '\x07';
+constexpr int SettingsLines = 20;
+constexpr int TextLines = 32;
+
+// Reads one line into `line` (at most limits::TextSize - 1 bytes are kept;
+// the rest of a longer line is passed over, so the next read starts on the
+// next line). The line end, LF or CR LF, is not kept. Returns false at the
+// end of the file.
+bool readLine(FILE* f, char* line) {
+    int c = fgetc(f);
+    if (c == EOF) return false;
+    int n = 0;
+    while (c != EOF && c != '\n') {
+        if (n < limits::TextSize - 1) line[n++] = static_cast<char>(c);
+        c = fgetc(f);
+    }
+    if (n > 0 && line[n - 1] == '\r') --n;
+    line[n] = '\0';
+    return true;
+}
+
+// The leading decimal integer of a line, 0 when there is none; values
+// beyond 32 bits are held at the nearest end.
+int leadingInteger(const char* line) {
+    errno = 0;
+    long value = strtol(line, nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+// A stored text back into a buffer: every pair of BEL bytes is a CR LF.
+void storeText(char* buffer, const char* line) {
+    int n = 0;
+    for (const char* p = line; *p != '\0' && n < limits::TextSize - 1; ++p) {
+        if (p[0] == Bel && p[1] == Bel) {
+            if (n + 2 > limits::TextSize - 1) break;
+            buffer[n++] = '\r';
+            buffer[n++] = '\n';
+            ++p;
+        } else {
+            buffer[n++] = *p;
+        }
+    }
+    buffer[n] = '\0';
+}
+
+// A text onto one line: CR LF and a lone LF (the abort message ends in
+// one) both become two BEL bytes, which read back as CR LF.
+bool writeText(FILE* f, const char* text) {
+    for (const char* p = text; *p != '\0'; ++p) {
+        if (p[0] == '\r' && p[1] == '\n') {
+            if (fputc(Bel, f) == EOF || fputc(Bel, f) == EOF) return false;
+            ++p;
+        } else if (p[0] == '\n') {
+            if (fputc(Bel, f) == EOF || fputc(Bel, f) == EOF) return false;
+        } else if (fputc(*p, f) == EOF) {
+            return false;
+        }
+    }
+    return fputs("\r\n", f) != EOF;
+}
+
+void copyBuffer(int to, int from) {
+    setText(textBuffers[to], textBuffers[from]);
+}
+
+}  // namespace
+
+bool readSettingsFile(const char* path) {
+    FILE* f = fopen(path, "rb");
+    if (f == nullptr) return false;
+    static char line[limits::TextSize];
+    if (readLine(f, line)) {
+        int count = leadingInteger(line);
+        bool complete = true;
+        for (int i = 0; i < count; ++i) {
+            if (!readLine(f, line)) {
+                complete = false;
+                break;
+            }
+            if (i < SettingsLines) settingsField(i) = leadingInteger(line);
+        }
+        if (complete && readLine(f, line)) {
+            int texts = leadingInteger(line);
+            for (int i = 0; i < texts; ++i) {
+                if (!readLine(f, line)) break;
+                if (i < TextLines) storeText(textBuffers[i], line);
+            }
+            // Files of an older layout held the first lists in buffers 5 to 7.
+            if (texts == 9 || texts == 10) {
+                copyBuffer(10, 5);
+                copyBuffer(11, 6);
+                copyBuffer(12, 7);
+            }
+        }
+    }
+    fclose(f);
+    return true;
+}
+
+bool writeSettingsFile(const char* path) {
+    char temporary[SettingsPathSize + 8];
+    if (snprintf(temporary, sizeof temporary, "%s.new", path) >= static_cast<int>(sizeof temporary)) {
+        return false;
+    }
+    FILE* f = fopen(temporary, "wb");
+    if (f == nullptr) return false;
+    bool ok = fprintf(f, "%d\r\n", SettingsLines) > 0;
+    for (int i = 0; ok && i < SettingsLines; ++i) {
+        ok = fprintf(f, "%d\r\n", static_cast<int>(settingsField(i))) > 0;
+    }
+    ok = ok && fprintf(f, "%d\r\n", TextLines) > 0;
+    for (int i = 0; ok && i < TextLines; ++i) ok = writeText(f, textBuffers[i]);
+    ok = fflush(f) == 0 && ok;
+    ok = fclose(f) == 0 && ok;
+    if (ok && rename(temporary, path) == 0) return true;
+    remove(temporary);
+    return false;
+}
+
+void formSettingsPath() {
+    char name[] = "Combinix.exe";
+    DWORD n = GetFullPathNameA(name, SettingsPathSize, settingsPath, nullptr);
+    // Zero is failure; a value of the buffer size or more is the size the
+    // path would need, which means it did not fit.
+    if (n == 0 || n >= static_cast<DWORD>(SettingsPathSize) || n < 3) {
+        settingsPath[0] = '\0';
+        return;
+    }
+    memcpy(settingsPath + n - 3, "ini", 3);
+}
+
+void loadSettings() {
+    if (settingsPath[0] == '\0') return;
+    readSettingsFile(settingsPath);
+}
+
+void checkLanguageAndShowLists() {
+    // Only 0 and 1 have a caption column; anything else reads as Japanese.
+    if (settings.language >= 2 || settings.language < 0) settings.language = 0;
+    int t = settings.partType;
+    if (t >= 0 && t <= 2) {
+        copyBuffer(BufDisplayedList1, 10 + t);
+        copyBuffer(BufDisplayedList2, 13 + t);
+        copyBuffer(BufDisplayedList3, 16 + t);
+    }
+}
+
+namespace {
+
+int clampToInt(long long v) {
+    return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : static_cast<int>(v);
+}
+
+}  // namespace
+
+void placeWindow(HWND mainWindow) {
+    // In 64 bits: a hand-edited file may hold any 32-bit values.
+    long long left = settings.windowLeft, top = settings.windowTop;
+    long long width = static_cast<long long>(settings.windowRight) - left;
+    long long height = static_cast<long long>(settings.windowBottom) - top;
+    if (left + 200 > GetSystemMetrics(SM_CXVIRTUALSCREEN)) {
+        settings.windowRight = clampToInt(width);
+        settings.windowLeft = 0;
+    }
+    if (top + 150 > GetSystemMetrics(SM_CYVIRTUALSCREEN)) {
+        settings.windowBottom = clampToInt(height);
+        settings.windowTop = 0;
+    }
+    if (width > 5 && height > 5) {
+        MoveWindow(mainWindow, settings.windowLeft, settings.windowTop, clampToInt(width),
+                   clampToInt(height), TRUE);
+    } else {
+        SIZE size = defaultWindowSize();
+        MoveWindow(mainWindow, settings.windowLeft, settings.windowTop, size.cx, size.cy,
+                   TRUE);
+    }
+}
+
+void saveSettings(HWND mainWindow) {
+    captureInputs();
+    RECT r;
+    if (GetWindowRect(mainWindow, &r)) {
+        settings.windowLeft = r.left;
+        settings.windowTop = r.top;
+        settings.windowRight = r.right;
+        settings.windowBottom = r.bottom;
+    }
+    writeSettingsFile(settingsPath);
+    PostQuitMessage(0);
+}
