@@ -8,7 +8,8 @@
 #include "control/shared_state.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
-#include "platform/linux/code_page.h"
+#include "platform/code_page.h"
+#include "platform/console_program.h"
 
 namespace {
 
@@ -114,7 +115,7 @@ void storeTypedText(char* buffer, const char* utf8) {
 
 bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
     static char raw[limits::TextSize];
-    FILE* f = strcmp(path, "-") == 0 ? in : fopen(path, "rb");
+    FILE* f = strcmp(path, "-") == 0 ? in : openArgumentFile(path, "rb");
     if (f == nullptr) {
         fprintf(err, "combinix-search: cannot read %s\n", path);
         return false;

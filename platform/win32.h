@@ -45,6 +45,8 @@
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
 //       LoadIconA and LoadCursorA (stock resources only)
+//   [x] MoveFileExA (MOVEFILE_REPLACE_EXISTING; MOVEFILE_WRITE_THROUGH is
+//       accepted, the move being a rename within one folder)
 //   [x] every call on a null handle does nothing and returns 0 / FALSE
 //       (GetDC and MessageBoxA take null as the screen and as no owner, as
 //       in Win32)
@@ -443,6 +445,10 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 
 // Stock resources.
 #define IDI_APPLICATION MAKEINTRESOURCEA(32512)
+
+// Files.
+#define MOVEFILE_REPLACE_EXISTING 0x00000001
+#define MOVEFILE_WRITE_THROUGH 0x00000008
 #define IDC_ARROW MAKEINTRESOURCEA(32512)
 
 // ---- Calls --------------------------------------------------------------
@@ -501,6 +507,7 @@ BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const REC
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 int GetSystemMetrics(int index);
 DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
+BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 

@@ -131,7 +131,9 @@ bool writeSettingsFile(const char* path) {
     for (int i = 0; ok && i < TextLines; ++i) ok = writeText(f, textBuffers[i]);
     ok = fflush(f) == 0 && ok;
     ok = fclose(f) == 0 && ok;
-    if (ok && rename(temporary, path) == 0) return true;
+    // rename() would do on Linux, but Windows' C library refuses to rename
+    // onto an existing file: every save after the first would be lost.
+    if (ok && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
     remove(temporary);
     return false;
 }

@@ -1,5 +1,5 @@
-// Dialogs and the system: message boxes, system metrics, full path names
-// and the stock icon and cursor.
+// Dialogs and the system: message boxes, system metrics, full path names,
+// moving a file over another, and the stock icon and cursor.
 //
 // A message box is modal: the view shows it and keeps serving other threads'
 // requests while it is open. Headless, a box takes the next answer a test
@@ -136,6 +136,13 @@ DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR*
         *filePart = (slash && slash[1] != '\0') ? slash + 1 : nullptr;
     }
     return static_cast<DWORD>(length);
+}
+
+BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags) {
+    if (!existingName || !newName) return FALSE;
+    // rename() always replaces; without the flag Win32 keeps an existing file.
+    if (!(flags & MOVEFILE_REPLACE_EXISTING) && access(newName, F_OK) == 0) return FALSE;
+    return rename(existingName, newName) == 0 ? TRUE : FALSE;
 }
 
 HICON LoadIconA(HINSTANCE instance, LPCSTR) { return instance ? nullptr : stockResource(); }

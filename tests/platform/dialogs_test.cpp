@@ -1,9 +1,13 @@
-// Message boxes while headless, system metrics and full path names.
+// Message boxes while headless, system metrics, full path names and moving
+// a file over another.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "platform/linux/test_interface.h"
@@ -58,6 +62,34 @@ TEST_F(Dialogs, FullPathNameIsResolvedAgainstTheCurrentDirectory) {
     EXPECT_EQ(GetFullPathNameA("", sizeof path, path, nullptr), 0u);
 
     ASSERT_EQ(chdir(directory), 0);
+    rmdir(temporary);
+}
+
+std::string contentOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST_F(Dialogs, MoveFileReplacesAnExistingFileOnlyWhenAskedTo) {
+    char temporary[] = "/tmp/combinix-move-XXXXXX";
+    ASSERT_NE(mkdtemp(temporary), nullptr);
+    std::string from = std::string(temporary) + "/Combinix.ini.new";
+    std::string to = std::string(temporary) + "/Combinix.ini";
+    std::ofstream(from, std::ios::binary) << "new";
+    std::ofstream(to, std::ios::binary) << "old";
+
+    EXPECT_FALSE(MoveFileExA(from.c_str(), to.c_str(), 0));
+    EXPECT_EQ(contentOf(to), "old");
+    EXPECT_TRUE(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH));
+    EXPECT_EQ(contentOf(to), "new");
+    EXPECT_NE(access(from.c_str(), F_OK), 0);
+    // Nothing to move.
+    EXPECT_FALSE(MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING));
+    EXPECT_FALSE(MoveFileExA(nullptr, to.c_str(), MOVEFILE_REPLACE_EXISTING));
+
+    remove(to.c_str());
     rmdir(temporary);
 }
 

@@ -220,6 +220,21 @@ TEST(SettingsFile, AcceptsPlainLineFeedsAndOddNumbers) {
     EXPECT_EQ(settingsField(4), 0);  // "foo" has no number
 }
 
+TEST(SettingsFile, EverySaveReplacesTheFileBeforeIt) {
+    freshStart();
+    std::string path = tempPath("replaced.ini");
+    remove(path.c_str());
+    settings.matchCount = 3;
+    ASSERT_TRUE(writeSettingsFile(path.c_str()));
+    settings.matchCount = 26;
+    ASSERT_TRUE(writeSettingsFile(path.c_str()));
+    settings.matchCount = 0;
+    ASSERT_TRUE(readSettingsFile(path.c_str()));
+    EXPECT_EQ(settings.matchCount, 26);
+    EXPECT_NE(access((path + ".new").c_str(), F_OK), 0);
+    remove(path.c_str());
+}
+
 TEST(SettingsFile, FailedSaveLeavesThePreviousFile) {
     freshStart();
     std::string dir = tempPath("readonly_dir");
