@@ -14,13 +14,15 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/fuzz_input.h"
+
 extern "C" int fuzzSearchInput(const uint8_t* data, size_t size);
 extern "C" int fuzzCodePageInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSearchCliInput(const uint8_t* data, size_t size);
 
 namespace {
 
-typedef int (*FuzzInput)(const uint8_t*, size_t);
+typedef int (*FuzzEntry)(const uint8_t*, size_t);
 
 std::vector<uint8_t> readFile(const std::filesystem::path& path) {
     std::vector<uint8_t> bytes;
@@ -32,7 +34,7 @@ std::vector<uint8_t> readFile(const std::filesystem::path& path) {
 }
 
 // Runs every file of fuzz/corpus/<target> and returns how many there were.
-int replay(const char* target, FuzzInput input) {
+int replay(const char* target, FuzzEntry input) {
     std::filesystem::path dir = std::filesystem::path(COMBINIX_SOURCE_DIR) / "fuzz/corpus" / target;
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
@@ -60,7 +62,49 @@ TEST(CorpusReplay, CommandLineSearchKeepsItsExitStatusPromises) {
 TEST(CorpusReplay, EmptyAndTinyInputs) {
     // The inputs every harness must take before any corpus exists.
     const uint8_t bytes[] = {0, 0, 0, 0};
-    for (FuzzInput input : {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput}) {
+    for (FuzzEntry input : {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput}) {
         for (size_t size = 0; size <= sizeof bytes; ++size) input(bytes, size);
     }
+}
+
+TEST(FuzzInput, Utf8CheckAcceptsOnlyWellFormedText) {
+    // A check that let a broken sequence pass would blind the code page and
+    // command-line targets; one that failed good text would stop them.
+    struct Case {
+        const char* text;
+        bool valid;
+    } cases[] = {
+        {"", true},
+        {"1.42k", true},
+        {"\xe7\x9b\xae\xe6\xa8\x99" /* 目標 */, true},
+        {"\xc2\xb1" /* ± */, true},
+        {"\xf0\x9f\x98\x80", true},   // U+1F600
+        {"\xf4\x8f\xbf\xbf", true},   // U+10FFFF, the last code point
+        {"\xe7\x9b", false},           // cut short
+        {"\x80", false},                // a lone continuation byte
+        {"\xc0\xaf", false},           // overlong "/"
+        {"\xe0\x80\xaf", false},       // overlong in three bytes
+        {"\xed\xa0\x80", false},       // a surrogate
+        {"\xf4\x90\x80\x80", false},   // past U+10FFFF
+        {"\xff", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(isValidUtf8(c.text), c.valid) << c.text;
+}
+
+TEST(FuzzInput, FieldsFlagsAndLineCap) {
+    const uint8_t bytes[] = {7, 'a', 'b', 0, 0, 'c'};
+    FuzzInput input(bytes, sizeof bytes);
+    EXPECT_EQ(input.byte(), 7);
+    bool missing = true;
+    EXPECT_EQ(input.field(&missing), "ab");
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(input.field(&missing), "");  // an empty field is given, not missing
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(input.rest(), "c");
+    EXPECT_EQ(input.field(&missing), "");
+    EXPECT_TRUE(missing);
+    EXPECT_EQ(input.byte(), 0);
+
+    EXPECT_EQ(capLines("1\n2\n3\n4", 2), "1\n2\n");
+    EXPECT_EQ(capLines("1\r\n2", 8), "1\r\n2");
 }
