@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <cstdio>
 #include <fstream>
@@ -266,4 +270,105 @@ TEST(SettingsFile, PathFromTheCurrentDirectoryOrNoneWhenTooLong) {
     }
     formSettingsPath();
     EXPECT_STREQ(settingsPath, "");
+}
+
+TEST(SettingsFileFaults, FullDiskDuringSaveLeavesThePreviousFile) {
+    freshStart();
+    std::string path = tempPath("full_disk.ini");
+    writeFile(path, "previous");
+    // A child process whose files may not grow past 1000 bytes, as on a
+    // disk that fills up during the save.
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit limit = {1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(writeSettingsFile(path.c_str()) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save reported success";
+    EXPECT_EQ(readFile(path), "previous");
+    EXPECT_NE(access((path + ".new").c_str(), F_OK), 0) << "the half-written file was left";
+}
+
+TEST(SettingsFileFaults, FoldersInTheWayOfTheFile) {
+    freshStart();
+    // The settings file's name taken by a folder: nothing is read, and the
+    // save fails without harm.
+    std::string folder = tempPath("folder.ini");
+    mkdir(folder.c_str(), 0755);
+    readSettingsFile(folder.c_str());
+    EXPECT_STREQ(textBuffers[1], "1.42k");
+    EXPECT_FALSE(writeSettingsFile(folder.c_str()));
+    struct stat info;
+    ASSERT_EQ(stat(folder.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    // The temporary name taken by a folder: the previous file stays.
+    std::string path = tempPath("blocked.ini");
+    writeFile(path, "previous");
+    mkdir((path + ".new").c_str(), 0755);
+    EXPECT_FALSE(writeSettingsFile(path.c_str()));
+    EXPECT_EQ(readFile(path), "previous");
+}
+
+TEST(SettingsFileFaults, EveryCutOfAFileReadsSafely) {
+    freshStart();
+    for (int i = 1; i <= 30; ++i) textBuffers[i][0] = '\0';
+    setText(textBuffers[8], "1: 1.00000k,     0%, 1k\r\n");
+    setText(textBuffers[10], "10\r\n1k\r\n");
+    std::string full = tempPath("cut_full.ini");
+    ASSERT_TRUE(writeSettingsFile(full.c_str()));
+    std::string bytes = readFile(full);
+    std::string path = tempPath("cut.ini");
+    for (size_t cut = 0; cut <= bytes.size(); ++cut) {
+        writeFile(path, bytes.substr(0, cut));
+        freshStart();
+        readSettingsFile(path.c_str());
+        for (int i = 0; i < 32; ++i) ASSERT_LT(strlen(textBuffers[i]), size_t(limits::TextSize));
+    }
+    // The whole file gives back what was written.
+    EXPECT_STREQ(textBuffers[8], "1: 1.00000k,     0%, 1k\r\n");
+}
+
+TEST(SettingsFileFaults, HugeCountsAndManyLines) {
+    std::string path = tempPath("many.ini");
+    std::string f = "100000\r\n";
+    for (int i = 0; i < 100000; ++i) f += std::to_string(i) + "\r\n";
+    f += "100000\r\n";
+    for (int i = 0; i < 100000; ++i) f += "t" + std::to_string(i) + "\r\n";
+    writeFile(path, f);
+    freshStart();
+    ASSERT_TRUE(readSettingsFile(path.c_str()));
+    EXPECT_EQ(settingsField(19), 19);
+    EXPECT_STREQ(textBuffers[31], "t31");
+
+    // Counts that promise more than the file holds, or nonsense.
+    writeFile(path, "2147483647\r\n1\r\n");
+    freshStart();
+    ASSERT_TRUE(readSettingsFile(path.c_str()));
+    EXPECT_EQ(settingsField(0), 1);
+    writeFile(path, "-5\r\n-99999999999\r\n");
+    freshStart();
+    ASSERT_TRUE(readSettingsFile(path.c_str()));
+    EXPECT_STREQ(textBuffers[1], "1.42k");
+}
+
+TEST(SettingsFileFaults, TextsWithEveryByteValueComeBack) {
+    // Every byte but the zero that ends a text and the line feed, which the
+    // boxes only hold as part of CR LF; a single BEL stays a BEL.
+    std::string all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\n') all += static_cast<char>(b);
+    }
+    freshStart();
+    setText(textBuffers[0], all.c_str());
+    setText(textBuffers[1], "\r\r\n\r");
+    std::string path = tempPath("bytes.ini");
+    ASSERT_TRUE(writeSettingsFile(path.c_str()));
+    resetSharedState();
+    ASSERT_TRUE(readSettingsFile(path.c_str()));
+    EXPECT_EQ(std::string(textBuffers[0]), all);
+    EXPECT_STREQ(textBuffers[1], "\r\r\n\r");
 }
