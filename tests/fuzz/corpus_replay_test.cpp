@@ -76,8 +76,8 @@ TEST(FuzzInput, Utf8CheckAcceptsOnlyWellFormedText) {
     } cases[] = {
         {"", true},
         {"1.42k", true},
-        {"\xe7\x9b\xae\xe6\xa8\x99" /* 目標 */, true},
-        {"\xc2\xb1" /* ± */, true},
+        {"\xe7\x9b\xae\xe6\xa8\x99", true},  // two kanji in UTF-8
+        {"\xc2\xb1", true},                  // the plus-minus sign in UTF-8
         {"\xf0\x9f\x98\x80", true},   // U+1F600
         {"\xf4\x8f\xbf\xbf", true},   // U+10FFFF, the last code point
         {"\xe7\x9b", false},           // cut short
