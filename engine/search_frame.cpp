@@ -52,9 +52,10 @@ void writeNearestPartHint() {
         setText(statusText, messageText(MsgNotFound));
         return;
     }
-    int m = static_cast<int>(best + 0.001);
+    // The ratio may be anything up to 1e15, far past a 32-bit integer.
+    long long m = static_cast<long long>(best + 0.001);
     int id = T > stockParts[bestItem].seriesValue ? MsgNeedManySerial : MsgNeedManyParallel;
-    snprintf(statusText, limits::TextSize, "%s %s x %d", messageText(id),
+    snprintf(statusText, limits::TextSize, "%s %s x %lld", messageText(id),
              stockParts[bestItem].name, m);
 }
 

@@ -106,9 +106,10 @@ bool parseStockList() {
     stockCount = 0;
     firstCandidate = 0;
     lastCandidate = -1;
-    int buffer = storedListBuffer(listSelection, partType);
+    // Values from a damaged settings file name no list; the buffer number
+    // is only formed for those that do.
     if (listSelection < 0 || listSelection > 6 || partType < 0 || partType > 2) return false;
-    if (!readItems(textBuffers[buffer], partType)) {
+    if (!readItems(textBuffers[storedListBuffer(listSelection, partType)], partType)) {
         stockCount = 0;
         return false;
     }

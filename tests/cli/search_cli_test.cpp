@@ -274,3 +274,32 @@ TEST(SearchCli, RandomOnePartSearchesMatchAnIndependentModel) {
     }
     EXPECT_GT(roundsWithMatches, 100);  // the comparison is not vacuous
 }
+
+TEST(SearchCli, AnOverlongValueEndingInABrokenByteStaysInsideTheBuffers) {
+    // 31999 digits fill the converted text to its last byte; the broken
+    // byte after them used to put its "?" and a zero byte past the end. The
+    // number itself overflows to infinity: a parameter error.
+    std::string target(31999, '1');
+    target += '\xff';
+    CliRun r = runCli({"--target", target, "--max-parts", "1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "Searching parameter error\n");
+}
+
+TEST(SearchCli, StockFilesThatCannotBeReadWhole) {
+    // A directory opens but cannot be read: the file error, not an empty list.
+    CliRun r = runCli({"--stock", ::testing::TempDir()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cannot read"), std::string::npos);
+    EXPECT_EQ(r.out, "");
+
+    // 20000 lines of "1k": the list box holds 31999 characters, so the text
+    // is cut there and the first 500 items are searched. One-part networks
+    // only: 500 matches of 1k.
+    std::string big;
+    for (int i = 0; i < 20000; ++i) big += "1k\n";
+    r = runCli({"--target", "1k", "--max-parts", "1", "--show-all", "--stock",
+                writeStock(big)});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "500 set(s) found.\n");
+}

@@ -183,4 +183,6 @@ TEST(Recorder, StopRequestRecordsNothingMore) {
     EXPECT_EQ(recordMatch(OnePart, 1000), 0);
     runAsSearchNumber(stopped);
     EXPECT_TRUE(searchStopped());
+    // Later tests in this process search as a fresh search again.
+    runAsSearchNumber(newSearchNumber());
 }

@@ -135,3 +135,50 @@ TEST(SearchFrame, HintLooksAtEveryItemNotOnlyCandidates) {
     s.stock = "1k\r\n10k\r\n500k\r\n";
     EXPECT_EQ(search(s), "You need many parts in serial. 10k x 6");
 }
+
+TEST(SearchFrame, HintCountsPastTheRangeOfA32BitInteger) {
+    // A ratio of 1e12 needs 1e12 parts; cast to a 32-bit integer it printed
+    // "x -2147483648" (and the cast itself is undefined). Ratios up to just
+    // below 1e15 give the hint; 1e15 itself says nothing can be found.
+    struct Case {
+        const char* target;
+        const char* stock;
+        const char* message;
+    } cases[] = {
+        {"1e12", "1\r\n", "You need many parts in serial. 1 x 1000000000000"},
+        {"3e9", "1\r\n", "You need many parts in serial. 1 x 3000000000"},
+        {"1p", "1\r\n", "You need many parts in parallel. 1 x 1000000000000"},
+        {"1e15", "1\r\n", "Can not be able to find."},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.target = c.target;
+        s.maxParts = "1";
+        s.stock = c.stock;
+        EXPECT_EQ(search(s), c.message) << c.target;
+    }
+}
+
+TEST(SearchFrame, SettingsOutsideTheirRangesSearchNothing) {
+    // A hand-edited settings file may hold any number. A part type or list
+    // choice outside its table names no stock list: the search ends with
+    // the stock list error and reads no buffer past the 32 (the extreme
+    // ones also overflowed the buffer number's arithmetic).
+    struct Case {
+        int partType;
+        int listSelection;
+    } cases[] = {
+        {3, 0}, {-1, 0}, {0, 7}, {0, -1}, {2, 9},
+        {2147483647, 2147483647}, {-2147483647 - 1, 0}, {0, -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.stock = "1k\r\n";
+        applySetup(s);
+        settings.partType = c.partType;
+        settings.listSelection = c.listSelection;
+        runSearch();
+        EXPECT_STREQ(statusText, "Stock list error") << c.partType << " " << c.listSelection;
+        EXPECT_EQ(settings.matchCount, 0);
+    }
+}

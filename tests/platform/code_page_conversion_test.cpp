@@ -4,6 +4,7 @@
 // and print the same bytes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform/code_page.h"
@@ -91,6 +92,41 @@ TEST(CodePageConversion, OutputIsBoundedAndCutBetweenCharacters) {
     EXPECT_EQ(cp932ToUtf8("abc", &out[0], 1), 0u);
     EXPECT_EQ(out[0], '\0');
     EXPECT_EQ(utf8ToCp932("abc", &out[0], 0), 0u);
+}
+
+TEST(CodePageConversion, ABrokenByteAtAFullOutputStaysInsideIt) {
+    // Found by the code page fuzzer. "ab" fills an output of 3 bytes with
+    // its zero byte; the broken byte after it still got its "?" in the zero
+    // byte's place and the zero byte went one past the end, and with more
+    // text after it the conversion went on with no limit at all. The
+    // buffer's bytes after the size given must stay untouched.
+    struct Case {
+        size_t (*convert)(const char*, char*, size_t);
+        const char* in;
+        size_t outSize;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {cp932ToUtf8, "ab\x80", 3, "ab"},                    // 0x80 starts no character
+        {cp932ToUtf8, "ab\x81", 3, "ab"},                    // a lead byte cut by the end
+        {cp932ToUtf8, "ab\x80xyz", 3, "ab"},
+        {cp932ToUtf8, "\x8e\xc0\xff", 4, "\xe5\xae\x9f"},   // 実 fills 3 bytes
+        {cp932ToUtf8, "\xff", 1, ""},
+        {utf8ToCp932, "ab\xff", 3, "ab"},
+        {utf8ToCp932, "ab\xe3\x81", 3, "ab"},                // a cut UTF-8 sequence
+        {utf8ToCp932, "\xe5\xae\x9f\xff\xff", 3, "\x8e\xc0"}, // 実 fills 2 bytes
+        {utf8ToCp932, "\xff", 1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.in);
+        char buffer[32];
+        memset(buffer, 0x55, sizeof buffer);
+        size_t n = c.convert(c.in, buffer, c.outSize);
+        ASSERT_LT(n, c.outSize);
+        EXPECT_EQ(std::string(buffer, n), c.expected);
+        EXPECT_EQ(buffer[n], '\0');
+        for (size_t i = c.outSize; i < sizeof buffer; ++i) EXPECT_EQ(buffer[i], 0x55) << i;
+    }
 }
 
 }  // namespace

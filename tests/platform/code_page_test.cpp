@@ -1,6 +1,7 @@
 // CP932 <-> UTF-8, and the edit boxes' CR LF against the desktop's LF.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "platform/linux/code_page.h"
@@ -65,3 +66,43 @@ TEST(CodePage, AnUnconvertibleCharacterBecomesOneQuestionMark) {
 }
 
 }  // namespace
+
+namespace {
+
+// Converts into the first `outSize` bytes of a larger buffer whose rest is
+// a guard that must stay untouched; "<no room>" when the length returned
+// leaves no room for the zero byte.
+std::string convertGuarded(size_t (*convert)(const char*, char*, size_t), const char* in,
+                           size_t outSize, bool* guardIntact) {
+    char buffer[64];
+    memset(buffer, 0x55, sizeof buffer);
+    size_t n = convert(in, buffer, outSize);
+    *guardIntact = true;
+    for (size_t i = outSize; i < sizeof buffer; ++i) *guardIntact = *guardIntact && buffer[i] == 0x55;
+    if (n >= outSize || buffer[n] != '\0') return "<no room>";
+    return std::string(buffer, n);
+}
+
+}  // namespace
+
+TEST(CodePage, ABrokenByteAtAFullEditBoxTextStaysInsideIt) {
+    // As for the plain conversions (CodePageConversion): a broken byte right
+    // after the output is full wrote its "?" over the zero byte's place and
+    // the zero byte past the end.
+    struct Case {
+        size_t (*convert)(const char*, char*, size_t);
+        const char* in;
+        size_t outSize;
+        const char* expected;
+    } cases[] = {
+        {cp932ToDisplay, "ab\x80", 3, "ab"},
+        {cp932ToDisplay, "a\r\nb\x81", 4, "a\nb"},
+        {displayToCp932, "ab\xff", 3, "ab"},
+        {displayToCp932, "a\nb\xe3\x81", 5, "a\r\nb"},
+    };
+    for (const Case& c : cases) {
+        bool intact = false;
+        EXPECT_EQ(convertGuarded(c.convert, c.in, c.outSize, &intact), c.expected) << c.in;
+        EXPECT_TRUE(intact) << c.in;
+    }
+}
