@@ -5,7 +5,7 @@
 // aborts the test binary, which fails the test.
 //
 // Each harness is compiled with its entry point renamed (see
-// CMakeLists.txt), so that all three live in one binary.
+// CMakeLists.txt), so that all of them live in one binary.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,6 +19,7 @@
 extern "C" int fuzzSearchInput(const uint8_t* data, size_t size);
 extern "C" int fuzzCodePageInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSearchCliInput(const uint8_t* data, size_t size);
+extern "C" int fuzzSettingsFileInput(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -59,10 +60,15 @@ TEST(CorpusReplay, CommandLineSearchKeepsItsExitStatusPromises) {
     EXPECT_GT(replay("search_cli", fuzzSearchCliInput), 0);
 }
 
+TEST(CorpusReplay, SettingsFilesLoadInsideTheirStores) {
+    EXPECT_GT(replay("settings_file", fuzzSettingsFileInput), 0);
+}
+
 TEST(CorpusReplay, EmptyAndTinyInputs) {
     // The inputs every harness must take before any corpus exists.
     const uint8_t bytes[] = {0, 0, 0, 0};
-    for (FuzzEntry input : {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput}) {
+    for (FuzzEntry input :
+         {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput, fuzzSettingsFileInput}) {
         for (size_t size = 0; size <= sizeof bytes; ++size) input(bytes, size);
     }
 }
