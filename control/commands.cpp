@@ -53,7 +53,7 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
                 workerLeft.wait(lock, [order] { return workersLeft == order - 1; });
             }
             runAsSearchNumber(searchNumber);
-            searchWorker(mainWindow);
+            searchWorker(mainWindow, searchNumber);
             {
                 std::lock_guard<std::mutex> lock(workerMutex);
                 workersLeft = order;
@@ -179,14 +179,15 @@ void unlockControlsAfterRun() {
     showResultText();
 }
 
-void searchWorker(HWND mainWindow) {
+void searchWorker(HWND mainWindow, uint32_t searchNumber) {
     runSearch();
-    {
-        // A stopped search leaves the window to the main thread, which has
-        // already unlocked the controls and written the abort message.
-        std::lock_guard<std::mutex> lock(resultStateMutex);
-        if (searchStopped()) return;
-    }
+    SendMessageA(mainWindow, WM_SEARCHFINISHED, searchNumber, 0);
+}
+
+void onSearchFinished(HWND mainWindow, uint32_t searchNumber) {
+    // A stopped search leaves the window alone: Abort has unlocked the
+    // controls and written its message, and a newer search may be running.
+    if (searchNumberStopped(searchNumber)) return;
     showResultText();
     unlockControlsAfterRun();
     InvalidateRect(mainWindow, nullptr, TRUE);

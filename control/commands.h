@@ -7,6 +7,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 
 #include "platform/win32.h"
 
@@ -29,7 +30,15 @@ void lockControlsForRun();
 void unlockControlsAfterRun();
 
 // The body of the worker thread.
-void searchWorker(HWND mainWindow);
+void searchWorker(HWND mainWindow, uint32_t searchNumber);
+
+// Sent by a worker to the main window when its search has returned; the
+// main thread then shows the outcome and unlocks the controls, unless the
+// search was stopped meanwhile (Abort has done that already). Doing it on
+// the main thread keeps a late worker from unlocking the controls of a
+// search started after its own.
+constexpr UINT WM_SEARCHFINISHED = WM_APP + 1;
+void onSearchFinished(HWND mainWindow, uint32_t searchNumber);
 
 // Stops a running search, as Abort does, without asking and without a
 // message: for closing the window while a search runs.

@@ -31,6 +31,8 @@ bool searchStopped() {
     return thisSearch <= stoppedUpTo.load(std::memory_order_relaxed);
 }
 
+bool searchNumberStopped(uint32_t n) { return n <= stoppedUpTo.load(); }
+
 namespace {
 
 // Index of the value's precision digit and of the error's in every format:

@@ -41,6 +41,7 @@ uint32_t newSearchNumber();          // the main thread, when it starts a search
 void runAsSearchNumber(uint32_t n);  // the worker, before it runs that search
 void requestSearchStop();
 bool searchStopped();
+bool searchNumberStopped(uint32_t n);  // whether search n was asked to stop
 
 // Held while the search writes the result state (the store, the result and
 // outcome texts, matchCount), and by the main thread while it stops a search

@@ -268,6 +268,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_USER 0x0400
+#define WM_APP 0x8000
 
 // Buttons.
 #define BM_GETCHECK 0x00F0

@@ -84,6 +84,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         // and focus notifications are ignored without a repaint.
         if (HIWORD(wParam) == BN_CLICKED) onCommand(window, wParam);
         return 0;
+    case WM_SEARCHFINISHED:
+        onSearchFinished(window, static_cast<uint32_t>(wParam));
+        return 0;
     case WM_HSCROLL:
         onHScroll(window, LOWORD(wParam));
         return 0;
