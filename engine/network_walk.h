@@ -214,7 +214,7 @@ class NetworkWalk {
             const bool narrow = walkNarrows;
             if constexpr (runsDown(here.way)) {
                 int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-                if (narrow) i = firstGoingDown(i, [this](int32_t x) { return smallestFits<k>(x); });
+                if (narrow) i = firstDownward<k>(i);
                 for (; i >= firstCandidate; --i) {
                     if (narrow && !largestFits<k>(i)) break;
                     picks_[k] = i;
@@ -223,7 +223,7 @@ class NetworkWalk {
                 }
             } else {
                 int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-                if (narrow) i = firstGoingUp(i, [this](int32_t x) { return largestFits<k>(x); });
+                if (narrow) i = firstUpward<k>(i);
                 for (; i <= lastCandidate; ++i) {
                     if (narrow && !smallestFits<k>(i)) break;
                     picks_[k] = i;
@@ -233,6 +233,26 @@ class NetworkWalk {
             }
             return 0;
         }
+    }
+
+    // Where a loop running down from `start` at level k begins: the first
+    // index whose smallest network passes every too-large test (they pass
+    // from some index downwards). The search gallops from where the previous
+    // pass of this level began, which is usually close.
+    template <int k>
+    int32_t firstDownward(int32_t start) {
+        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return smallestFits<k>(x); });
+        hints_[k] = b;
+        return b < start ? b : start;
+    }
+
+    // Where a loop running up from `start` at level k begins: the first
+    // index whose largest network passes every too-small test.
+    template <int k>
+    int32_t firstUpward(int32_t start) {
+        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return !largestFits<k>(x); }) + 1;
+        hints_[k] = b;
+        return b > start ? b : start;
     }
 
     // Level k without narrowing: the plain loop.
@@ -311,9 +331,10 @@ class NetworkWalk {
         constexpr Level here = T::levels[k - 1];
         constexpr Level inner = T::levels[n - 1];
         constexpr bool seriesInner = runsDown(inner.way);
-        // The ends of the innermost run over the whole candidate range:
-        // from `lowEnd` to `highEnd`, both included.
-        int32_t lowEnd = firstCandidate, highEnd = lastCandidate;
+        // The edge of the innermost window over the whole candidate range:
+        // the highest index not above the window (series) or the lowest
+        // (parallel). It starts where the previous pass left it.
+        int32_t& edge = innerEdge_;
         // Computes the run for index i of the last placed level; false when
         // no index from i on in the loop's direction can record: the step
         // prunes, or (loop down) the largest network fails a too-small test,
@@ -339,10 +360,9 @@ class NetworkWalk {
                 } else {
                     if (w.high < s(firstCandidate)) return false;
                 }
-                highEnd = lastHolding(highEnd, [&w](int32_t x) { return !(w.high < s(x)); });
-                lowEnd = lastHolding(lowEnd - 1, [&w](int32_t x) { return w.low > s(x); }) + 1;
-                runFrom_ = highEnd < start ? highEnd : start;
-                runTo_ = lowEnd;
+                edge = lastHolding(edge, [&w](int32_t x) { return !(w.high < s(x)); });
+                runFrom_ = edge < start ? edge : start;
+                runEmpty_ = runFrom_ < firstCandidate || w.low > s(runFrom_);
             } else {
                 // Loop up from start, parallelValue falling: leave when
                 // low > g, skip when high < g.
@@ -351,31 +371,28 @@ class NetworkWalk {
                 } else {
                     if (w.low > g(start)) return false;
                 }
-                lowEnd = lastHolding(lowEnd - 1, [&w](int32_t x) { return w.high < g(x); }) + 1;
-                highEnd = lastHolding(highEnd, [&w](int32_t x) { return !(w.low > g(x)); });
-                runFrom_ = lowEnd > start ? lowEnd : start;
-                runTo_ = highEnd;
+                edge = lastHolding(edge - 1, [&w](int32_t x) { return w.high < g(x); }) + 1;
+                runFrom_ = edge > start ? edge : start;
+                runEmpty_ = runFrom_ > lastCandidate || w.low > g(runFrom_);
             }
             return true;
         };
         if constexpr (runsDown(here.way)) {
             int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-            i = firstGoingDown(i, [this](int32_t x) { return smallestFits<k>(x); });
+            i = firstDownward<k>(i);
             for (; i >= firstCandidate; --i) {
                 if (!follow(i)) break;
-                if (runFrom_ < runTo_ && seriesInner) continue;
-                if (runFrom_ > runTo_ && !seriesInner) continue;
+                if (runEmpty_) continue;
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (innermostRun() != 0) return -1;
             }
         } else {
             int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-            i = firstGoingUp(i, [this](int32_t x) { return largestFits<k>(x); });
+            i = firstUpward<k>(i);
             for (; i <= lastCandidate; ++i) {
                 if (!follow(i)) break;
-                if (runFrom_ < runTo_ && seriesInner) continue;
-                if (runFrom_ > runTo_ && !seriesInner) continue;
+                if (runEmpty_) continue;
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (innermostRun() != 0) return -1;
@@ -384,19 +401,20 @@ class NetworkWalk {
         return 0;
     }
 
-    // The plain innermost loop over the run found by lastTwoLevels: both
-    // tests on every index, against the stage the placement step wrote.
+    // The plain innermost loop from the start of the run found by
+    // lastTwoLevels: both tests on every index, against the stage the
+    // placement step wrote.
     int32_t innermostRun() {
         const SearchStage& last = stages[n - 1];
         if constexpr (runsDown(T::levels[n - 1].way)) {
-            for (int32_t i = runFrom_; i >= runTo_; --i) {
+            for (int32_t i = runFrom_; i >= firstCandidate; --i) {
                 double v = s(i);
                 if (last.seriesLow > v) break;
                 if (last.seriesHigh < v) continue;
                 if (record(i, v) != 0) return -1;
             }
         } else {
-            for (int32_t i = runFrom_; i <= runTo_; ++i) {
+            for (int32_t i = runFrom_; i <= lastCandidate; ++i) {
                 double v = g(i);
                 if (last.parallelLow > v) break;
                 if (last.parallelHigh < v) continue;
@@ -421,14 +439,13 @@ class NetworkWalk {
         return 0;
     }
 
-    // The innermost loop: the two comparisons of the plain loops on every
-    // index it runs over; it starts at the first part not above the window.
+    // The innermost loop of the plain nest: the two comparisons of the plain
+    // loops on every index from its start.
     int32_t innermost() {
         constexpr Level here = T::levels[n - 1];
         const SearchStage& last = stages[n - 1];
         if constexpr (runsDown(here.way)) {
             int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-            i = firstGoingDown(i, [&last](int32_t x) { return !(last.seriesHigh < s(x)); });
             for (; i >= firstCandidate; --i) {
                 double v = s(i);
                 if (last.seriesLow > v) break;
@@ -437,9 +454,6 @@ class NetworkWalk {
             }
         } else {
             int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-            if (walkNarrows) {
-                i = firstGoingUp(i, [&last](int32_t x) { return !(last.parallelHigh < g(x)); });
-            }
             for (; i <= lastCandidate; ++i) {
                 double v = g(i);
                 if (last.parallelLow > v) break;
@@ -591,5 +605,9 @@ class NetworkWalk {
 
     const char* format_;
     int32_t picks_[6] = {};
-    int32_t runFrom_ = 0, runTo_ = -1;  // the innermost run, in loop order
+    int32_t runFrom_ = 0;     // where the innermost run starts
+    bool runEmpty_ = true;    // whether it records nothing
+    int32_t innerEdge_ = firstCandidate;
+    int32_t hints_[6] = {firstCandidate, firstCandidate, firstCandidate, firstCandidate,
+                         firstCandidate, firstCandidate};
 };
