@@ -20,7 +20,23 @@
 // window, then records the run downwards. Every combination it records has
 // passed the plain test on the value the plain loops compute, with the
 // same operations; the combinations it leaves out would fail that test.
+//
+// The bridge depends only on the stock and the acceptance window, both
+// fixed before the five-part step begins, so the sweep may run ahead on a
+// second thread while the other five-part templates run. It then keeps its
+// matches, in its order, in a fixed buffer instead of recording them; at the
+// bridge's turn the search passes the gate as always and records the kept
+// matches in order. The buffer holds one match more than a search can
+// record, so a sweep that fills it has found everything that can be
+// recorded before the limit ends the search.
 #include "engine/bridge_sweep.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 #include "engine/limits.h"
 #include "engine/network_walk.h"
@@ -88,18 +104,45 @@ int32_t evaluateEveryBridge(const char* format) {
     return 0;
 }
 
+// The matches of a sweep running ahead, kept in order.
+struct KeptMatch {
+    int32_t picks[5];
+    double value;
+};
+
+struct Kept {
+    KeptMatch matches[limits::RecordCapacity + 1];
+    int count = 0;
+    bool full = false;
+};
+
+// What a sweep needs of the search, taken before it starts.
+struct SweepInputs {
+    double low, high;  // the acceptance window
+    int32_t first, last;
+
+    static SweepInputs ofSearch() {
+        return {stages[0].seriesLow, stages[0].seriesHigh, firstCandidate, lastCandidate};
+    }
+};
+
 class BridgeSweep {
   public:
-    explicit BridgeSweep(const char* format)
+    // Records through recordMatch under `format`, or, with `kept`, keeps
+    // the matches there and stops when `cancel` is set.
+    BridgeSweep(const SweepInputs& in, const char* format, Kept* kept,
+                const std::atomic<bool>* cancel)
         : format_(format),
-          low_(stages[0].seriesLow),
-          high_(stages[0].seriesHigh),
+          kept_(kept),
+          cancel_(cancel),
+          low_(in.low),
+          high_(in.high),
           below_(low_ * (1 - Guard)),
           above_(high_ * (1 + Guard)),
-          first_(firstCandidate),
-          last_(lastCandidate),
-          bottom_(s(firstCandidate)),
-          top_(s(lastCandidate)) {}
+          first_(in.first),
+          last_(in.last),
+          bottom_(s(in.first)),
+          top_(s(in.last)) {}
 
     int32_t run() {
         for (int32_t p1 = last_; p1 >= first_; --p1) {
@@ -119,13 +162,20 @@ class BridgeSweep {
     }
 
   private:
+    bool stopped() const {
+        return cancel_ != nullptr ? cancel_->load(std::memory_order_relaxed) : searchStopped();
+    }
+
     int32_t sweepCross(int32_t p1, int32_t p2) {
         double s1 = s(p1), s2 = s(p2);
-        int32_t p3 = firstGoingDown(last_, [&](int32_t x) {
+        // pick3 down from the top, from the first whose smallest bridges
+        // do not lie above the window.
+        int32_t p3 = lastHoldingIn(first_, last_, crossHint_, [&](int32_t x) {
             return !(valueOf(starOf(s1, s2, s(x)), bottom_, bottom_) > above_);
         });
+        crossHint_ = p3;
         for (; p3 >= first_; --p3) {
-            if (searchStopped()) return -1;
+            if (stopped()) return -1;
             Star t = starOf(s1, s2, s(p3));
             if (valueOf(t, top_, top_) < below_) break;
             if (sweepLastTwo(t, p1, p2, p3) != 0) return -1;
@@ -133,44 +183,89 @@ class BridgeSweep {
         return 0;
     }
 
+    // For a row of pick4, whose arm C-B with the star arm at C is
+    // a4 = a + s4: whether the bridge with pick5 = x lies certainly below
+    // or certainly above the window. The two paths over C and D give
+    // (b + s5) a4 / (b + s5 + a4); instead of dividing, the product is
+    // compared with what the paths may still add above the arm at A,
+    // times their sum. The rounding of these few operations, like that of
+    // the formula itself, stays orders of magnitude inside the guard.
+    struct Row {
+        double a4, b, belowLeft, aboveLeft;
+
+        bool below(double s5) const {
+            double x = b + s5;
+            return x * a4 < belowLeft * (x + a4);
+        }
+        bool above(double s5) const {
+            double x = b + s5;
+            return x * a4 > aboveLeft * (x + a4);
+        }
+    };
+
     int32_t sweepLastTwo(const Star& t, int32_t p1, int32_t p2, int32_t p3) {
-        int32_t p4 = firstGoingDown(last_, [&](int32_t x) {
-            return !(valueOf(t, s(x), bottom_) > above_);
+        const double belowLeft = below_ - t.c, aboveLeft = above_ - t.c;
+        auto rowOf = [&](int32_t p4) { return Row{t.a + s(p4), t.b, belowLeft, aboveLeft}; };
+        // pick4 down from the top, from the first row whose smallest bridge
+        // does not lie above the window.
+        int32_t p4 = lastHoldingIn(first_, last_, rowHint_, [&](int32_t x) {
+            return !rowOf(x).above(bottom_);
         });
-        // Every pick5 up to `below` gives a bridge below the window, with
-        // this pick4 and with every smaller one.
-        int32_t below = first_ - 1;
-        // Once every pick5 is known to lie below, so is every smaller pick4.
+        rowHint_ = p4;
+        if (p4 < first_) return 0;
+        // The highest pick5 known to give a bridge below the window: true
+        // for this pick4 and every smaller one. For the first row it is
+        // found by galloping from where the previous first row had it.
+        const Row first = rowOf(p4);
+        int32_t below = lastHoldingIn(first_, last_, edgeHint_, [&](int32_t x) {
+            return first.below(s(x));
+        });
+        edgeHint_ = below;
+        // Once every pick5 lies below, so does every smaller pick4.
         for (; p4 >= first_ && below < last_; --p4) {
-            double s4 = s(p4);
-            int32_t end = last_ + 1;
-            for (int32_t p5 = below + 1; p5 <= last_; ++p5) {
-                double v = valueOf(t, s4, s(p5));
-                values_[p5] = v;
-                if (v < below_) {
+            const Row row = rowOf(p4);
+            int32_t p5 = below + 1;
+            for (; p5 <= last_; ++p5) {
+                double s5 = s(p5);
+                if (row.below(s5)) {
                     below = p5;
-                } else if (v > above_) {
-                    end = p5;
+                } else if (row.above(s5)) {
                     break;
                 }
             }
-            for (int32_t p5 = end - 1; p5 > below; --p5) {
-                double v = values_[p5];
-                if (low_ <= v && v <= high_) {
-                    setPicks(p1, p2, p3, p4, p5);
-                    if (recordMatch(format_, v) != 0) return -1;
-                }
+            // Between the two certificates: the plain test on the plain
+            // value, recorded in the order of the plain loop.
+            double s4 = s(p4);
+            for (int32_t q = p5 - 1; q > below; --q) {
+                double v = valueOf(t, s4, s(q));
+                if (low_ <= v && v <= high_ && match(p1, p2, p3, p4, q, v) != 0) return -1;
             }
         }
         return 0;
     }
 
+    int32_t match(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5, double v) {
+        if (kept_ == nullptr) {
+            setPicks(p1, p2, p3, p4, p5);
+            return recordMatch(format_, v);
+        }
+        if (kept_->count == limits::RecordCapacity + 1) {
+            kept_->full = true;
+            return -1;
+        }
+        kept_->matches[kept_->count++] = {{p1, p2, p3, p4, p5}, v};
+        return 0;
+    }
+
     const char* format_;
+    Kept* kept_;
+    const std::atomic<bool>* cancel_;
     const double low_, high_;     // the acceptance window
     const double below_, above_;  // certificate thresholds
     const int32_t first_, last_;
     const double bottom_, top_;  // the smallest and largest candidate values
-    double values_[limits::StockCapacity];
+    // Where the previous pass of a loop began, to gallop from.
+    int32_t crossHint_ = first_, rowHint_ = last_, edgeHint_ = first_;
 };
 
 bool certificatesHold() {
@@ -181,15 +276,93 @@ bool certificatesHold() {
     return true;
 }
 
+// Below this many candidates the whole bridge takes well under a
+// millisecond; a second thread would only add its start.
+constexpr int32_t AheadFrom = 24;
+
+// The sweep running ahead: its thread, the matches it keeps, and whether it
+// has finished. Only the thread writes `kept` until it is joined.
+struct Ahead {
+    std::thread thread;
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;  // under mutex
+    Kept kept;
+    bool running = false;  // started and not yet joined; the search's thread only
+};
+
+Ahead ahead;
+
+void runAhead(SweepInputs in) {
+    BridgeSweep sweep(in, nullptr, &ahead.kept, &ahead.cancel);
+    sweep.run();
+    std::lock_guard<std::mutex> lock(ahead.mutex);
+    ahead.done = true;
+    ahead.finished.notify_all();
+}
+
+// Waits for the sweep running ahead to finish, answering a stop request of
+// the search within a few milliseconds. Returns false when the search was
+// stopped meanwhile (the sweep is then ended).
+bool awaitAhead() {
+    std::unique_lock<std::mutex> lock(ahead.mutex);
+    while (!ahead.done) {
+        if (searchStopped()) {
+            lock.unlock();
+            cancelBridgeAhead();
+            return false;
+        }
+        ahead.finished.wait_for(lock, std::chrono::milliseconds(2));
+    }
+    lock.unlock();
+    ahead.thread.join();
+    ahead.running = false;
+    return true;
+}
+
 }  // namespace
 
 double bridgeValue(double s1, double s2, double s3, double s4, double s5) {
     return valueOf(starOf(s1, s2, s3), s4, s5);
 }
 
+void startBridgeAhead() {
+    cancelBridgeAhead();
+    if (lastCandidate - firstCandidate + 1 < AheadFrom || !certificatesHold()) return;
+    ahead.cancel = false;
+    ahead.done = false;
+    ahead.kept.count = 0;
+    ahead.kept.full = false;
+    try {
+        ahead.thread = std::thread(runAhead, SweepInputs::ofSearch());
+        ahead.running = true;
+    } catch (const std::system_error&) {
+        // No second thread: the bridge is swept at its turn.
+    }
+}
+
+void cancelBridgeAhead() {
+    if (!ahead.running) return;
+    ahead.cancel = true;
+    ahead.thread.join();
+    ahead.running = false;
+}
+
 int32_t sweepBridge(const char* format) {
     if (firstCandidate > lastCandidate) return 0;
+    if (ahead.running) {
+        if (!awaitAhead()) return -1;
+        // A sweep that filled its buffer kept more matches than the search
+        // can record: the recordings below end it at the limit.
+        for (int i = 0; i < ahead.kept.count; ++i) {
+            const KeptMatch& m = ahead.kept.matches[i];
+            setPicks(m.picks[0], m.picks[1], m.picks[2], m.picks[3], m.picks[4]);
+            if (recordMatch(format, m.value) != 0) return -1;
+        }
+        return 0;
+    }
     if (!certificatesHold()) return evaluateEveryBridge(format);
-    BridgeSweep sweep(format);
+    BridgeSweep sweep(SweepInputs::ofSearch(), format, nullptr, nullptr);
     return sweep.run();
 }

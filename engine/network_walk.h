@@ -78,70 +78,13 @@ extern bool walkNarrows;
 // Sets walkNarrows for the parsed stock and its candidate range.
 void prepareWalk();
 
-// The first index going down from `start` to firstCandidate for which `ok`
-// holds, or firstCandidate - 1. `ok` must be false down to some index and
-// true below it.
+// The last index from `first` to `last` for which `ok` holds, or first - 1;
+// `ok` must hold up to some index and fail above it. The search gallops from
+// `guess`, so it costs little when the answer lies near it. Every index
+// above the answer is passed over because `ok` failed at the answer + 1
+// itself, never by inference alone.
 template <class Ok>
-int32_t firstGoingDown(int32_t start, Ok ok) {
-    const int32_t end = firstCandidate;
-    if (start < end || ok(start)) return start;
-    int32_t bad = start;
-    int32_t good = end - 1;  // true by convention: nothing is left below
-    for (int32_t step = 1;; step *= 2) {
-        int32_t probe = bad - step;
-        if (probe < end) break;
-        if (ok(probe)) {
-            good = probe;
-            break;
-        }
-        bad = probe;
-    }
-    while (bad - good > 1) {
-        int32_t middle = good + (bad - good) / 2;
-        if (ok(middle)) {
-            good = middle;
-        } else {
-            bad = middle;
-        }
-    }
-    return good;
-}
-
-// The same going up from `start` to lastCandidate; lastCandidate + 1 when
-// `ok` holds nowhere.
-template <class Ok>
-int32_t firstGoingUp(int32_t start, Ok ok) {
-    const int32_t end = lastCandidate;
-    if (start > end || ok(start)) return start;
-    int32_t bad = start;
-    int32_t good = end + 1;
-    for (int32_t step = 1;; step *= 2) {
-        int32_t probe = bad + step;
-        if (probe > end) break;
-        if (ok(probe)) {
-            good = probe;
-            break;
-        }
-        bad = probe;
-    }
-    while (good - bad > 1) {
-        int32_t middle = bad + (good - bad) / 2;
-        if (ok(middle)) {
-            good = middle;
-        } else {
-            bad = middle;
-        }
-    }
-    return good;
-}
-
-// The last index from firstCandidate to lastCandidate for which `ok` holds,
-// or firstCandidate - 1; `ok` must hold up to some index and fail above it.
-// The search gallops from `guess`, so it costs little when the answer lies
-// near it.
-template <class Ok>
-int32_t lastHolding(int32_t guess, Ok ok) {
-    const int32_t first = firstCandidate, last = lastCandidate;
+int32_t lastHoldingIn(int32_t first, int32_t last, int32_t guess, Ok ok) {
     if (guess < first) guess = first;
     if (guess > last) guess = last;
     int32_t good, bad;  // ok(good) holds (or good is first - 1); ok(bad) fails (or last + 1)
@@ -175,6 +118,54 @@ int32_t lastHolding(int32_t guess, Ok ok) {
         }
     }
     return good;
+}
+
+// The same over the candidate range.
+template <class Ok>
+int32_t lastHolding(int32_t guess, Ok ok) {
+    return lastHoldingIn(firstCandidate, lastCandidate, guess, ok);
+}
+
+// The same answer found by single steps from `guess` (firstCandidate - 1 to
+// lastCandidate): quicker when the answer lies within a step or two, as it
+// does for a window that moves a little at a time.
+template <class Ok>
+int32_t lastHoldingNear(int32_t guess, Ok ok) {
+    if (guess >= firstCandidate && ok(guess)) {
+        while (guess < lastCandidate && ok(guess + 1)) ++guess;
+        return guess;
+    }
+    while (guess >= firstCandidate && !ok(guess)) --guess;
+    return guess;
+}
+
+// The candidates' values with four guard places on either side, so that a
+// test may look a few indices beyond the candidate range: seriesValue
+// -infinity below and +infinity above it, parallelValue the other way
+// round. Set by prepareWalk.
+constexpr int32_t WalkGuard = 4;
+extern double walkSeries[limits::StockCapacity + 2 * WalkGuard];
+extern double walkParallel[limits::StockCapacity + 2 * WalkGuard];
+
+// The answer of lastHolding after a move of the window that can only have
+// raised it (`up`) or only lowered it, from the answer `at` before the move:
+// four tests without a branch between them find a move of up to three
+// indices, which is the usual case; a longer one is followed step by step.
+// `ok` may be asked about indices up to four beyond the candidate range, for
+// which the guard places of walkSeries and walkParallel answer.
+template <bool up, class Ok>
+int32_t lastHoldingAfterMove(int32_t at, Ok ok) {
+    if constexpr (up) {
+        int32_t moved = int32_t{ok(at + 1)} + int32_t{ok(at + 2)} + int32_t{ok(at + 3)} +
+                        int32_t{ok(at + 4)};
+        if (moved < 4) return at + moved;
+        return lastHoldingNear(at + 4, ok);
+    } else {
+        int32_t moved = int32_t{!ok(at)} + int32_t{!ok(at - 1)} + int32_t{!ok(at - 2)} +
+                        int32_t{!ok(at - 3)};
+        if (moved < 4) return at - moved;
+        return lastHoldingNear(at - 4, ok);
+    }
 }
 
 // One template's walk. T describes the template:
@@ -216,18 +207,27 @@ class NetworkWalk {
                 int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
                 if (narrow) i = firstDownward<k>(i);
                 for (; i >= firstCandidate; --i) {
-                    if (narrow && !largestFits<k>(i)) break;
                     picks_[k] = i;
-                    if (place<k>() != 0) continue;
+                    // Within the range begun above, a prune or a largest
+                    // network below failing means the same for every
+                    // smaller index.
+                    if (place<k>() != 0) {
+                        if (narrow) break;
+                        continue;
+                    }
+                    if (narrow && !largestBeyond<k + 1>()) break;
                     if (level<k + 1>() != 0) return -1;
                 }
             } else {
                 int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
                 if (narrow) i = firstUpward<k>(i);
                 for (; i <= lastCandidate; ++i) {
-                    if (narrow && !smallestFits<k>(i)) break;
                     picks_[k] = i;
-                    if (place<k>() != 0) continue;
+                    if (place<k>() != 0) {
+                        if (narrow) break;
+                        continue;
+                    }
+                    if (narrow && !smallestBeyond<k + 1>()) break;
                     if (level<k + 1>() != 0) return -1;
                 }
             }
@@ -335,6 +335,13 @@ class NetworkWalk {
         // the highest index not above the window (series) or the lowest
         // (parallel). It starts where the previous pass left it.
         int32_t& edge = innerEdge_;
+        // The first index galloped to the edge from where the previous pass
+        // left it; from then on the edge moves by a step or two per index,
+        // and only one way: a loop running down lowers the parts placed so
+        // far, so the innermost window rises to larger parts, and the other
+        // way round.
+        bool moved = false;
+        constexpr bool movesUp = runsDown(here.way);
         // Computes the run for index i of the last placed level; false when
         // no index from i on in the loop's direction can record: the step
         // prunes, or (loop down) the largest network fails a too-small test,
@@ -360,7 +367,8 @@ class NetworkWalk {
                 } else {
                     if (w.high < s(firstCandidate)) return false;
                 }
-                edge = lastHolding(edge, [&w](int32_t x) { return !(w.high < s(x)); });
+                auto fits = [&w](int32_t x) { return !(w.high < walkSeries[WalkGuard + x]); };
+                edge = moved ? lastHoldingAfterMove<movesUp>(edge, fits) : lastHolding(edge, fits);
                 runFrom_ = edge < start ? edge : start;
                 runEmpty_ = runFrom_ < firstCandidate || w.low > s(runFrom_);
             } else {
@@ -371,10 +379,14 @@ class NetworkWalk {
                 } else {
                     if (w.low > g(start)) return false;
                 }
-                edge = lastHolding(edge - 1, [&w](int32_t x) { return w.high < g(x); }) + 1;
+                auto above = [&w](int32_t x) { return w.high < walkParallel[WalkGuard + x]; };
+                edge = (moved ? lastHoldingAfterMove<movesUp>(edge - 1, above)
+                              : lastHolding(edge - 1, above)) +
+                       1;
                 runFrom_ = edge > start ? edge : start;
                 runEmpty_ = runFrom_ > lastCandidate || w.low > g(runFrom_);
             }
+            moved = true;
             return true;
         };
         if constexpr (runsDown(here.way)) {
@@ -503,6 +515,38 @@ class NetworkWalk {
             parallelLow[j] = stages[j].parallelLow;
         }
         return highTests<k>(q, seriesHigh, parallelLow);
+    }
+
+    // The same for the networks below the parts placed so far (picks up to
+    // level j - 1, their stages written): the largest passes every
+    // too-small test from level j on.
+    template <int j>
+    bool largestBeyond() const {
+        int32_t q[6];
+        for (int x = 1; x < j; ++x) q[x] = picks_[x];
+        highestFrom<j>(q);
+        double seriesLow[limits::StageCount];
+        double parallelHigh[limits::StageCount];
+        for (int x = j >= 2 ? j - 2 : 0; x < j; ++x) {
+            seriesLow[x] = stages[x].seriesLow;
+            parallelHigh[x] = stages[x].parallelHigh;
+        }
+        return lowTests<j>(q, seriesLow, parallelHigh);
+    }
+
+    // And the smallest passes every too-large test from level j on.
+    template <int j>
+    bool smallestBeyond() const {
+        int32_t q[6];
+        for (int x = 1; x < j; ++x) q[x] = picks_[x];
+        lowestFrom<j>(q);
+        double seriesHigh[limits::StageCount];
+        double parallelLow[limits::StageCount];
+        for (int x = j >= 2 ? j - 2 : 0; x < j; ++x) {
+            seriesHigh[x] = stages[x].seriesHigh;
+            parallelLow[x] = stages[x].parallelLow;
+        }
+        return highTests<j>(q, seriesHigh, parallelLow);
     }
 
     template <int j>

@@ -10,6 +10,7 @@
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
 #include "control/shared_state.h"
+#include "engine/bridge_sweep.h"
 #include "engine/network_walk.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
@@ -232,9 +233,11 @@ struct FivePart16 {
 
 }  // namespace
 
-// Template 1 is the pure parallel group; "Parallel only" ends the step
-// after it, the compound forms and the bridge included.
-int32_t runFivePartNetworks() {
+namespace {
+
+// The other templates of the step, with the bridge sweeping ahead; whatever
+// ends the step ends that sweep too.
+int32_t runWithTheBridgeAhead() {
     const char* const* formats = fivePartFormats;
     if (NetworkWalk<FivePart1>::run(formats[0]) != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
@@ -248,4 +251,15 @@ int32_t runFivePartNetworks() {
         if (rest[t](formats[t + 1]) != 0) return -1;
     }
     return runFivePartCompoundNetworks();
+}
+
+}  // namespace
+
+// Template 1 is the pure parallel group; "Parallel only" ends the step
+// after it, the compound forms and the bridge included.
+int32_t runFivePartNetworks() {
+    if (settings.parallelOnly == 0) startBridgeAhead();
+    int32_t outcome = runWithTheBridgeAhead();
+    cancelBridgeAhead();
+    return outcome;
 }

@@ -124,6 +124,9 @@ int32_t runFivePartCompoundNetworks() {
     for (int t = 0; t < 8; ++t) {
         if (compound[t](formats[t + 16]) != 0) return -1;
     }
-    if (searchParams.tolerancePercent < 0.005 && settings.matchCount > 0) return 0;
+    if (searchParams.tolerancePercent < 0.005 && settings.matchCount > 0) {
+        cancelBridgeAhead();
+        return 0;
+    }
     return sweepBridge(formats[24]);
 }
