@@ -1,36 +1,49 @@
 // The bridge without evaluating every combination.
 //
-// A bridge's value grows with the value of every one of its parts: more
-// resistance in any branch never lowers the resistance between the
-// terminals. As computed, the value lies within 20 roundings of the exact
-// value of its parts, since every term of the formula is positive. So a
-// computed value below low * (1 - Guard) proves that every bridge whose parts
-// are, place by place, no larger computes below the window's low end, and a
-// computed value above high * (1 + Guard) proves that every bridge with
-// parts no smaller computes above its high end. Such a value is a
+// Certificates. A bridge's value grows with the value of every one of its
+// parts: more resistance in any branch never lowers the resistance between
+// the terminals. As computed, the value lies within 20 roundings of the
+// exact value of its parts, since every term of the formula is positive. So
+// a computed value below low * (1 - Guard) proves that every bridge whose
+// parts are, place by place, no larger computes below the window's low end,
+// and a computed value above high * (1 + Guard) proves that every bridge
+// with parts no smaller computes above its high end. Such a value is a
 // certificate for a whole block of combinations; the guard exceeds the
 // rounding by six orders of magnitude.
 //
-// The sweep runs the plain loops in their order but leaves out every block
-// a certificate covers: a pick1, pick2 or pick3 whose largest bridges lie
-// below the window ends its loop, one whose smallest lie above it is passed
-// over. For each pick4 the matching pick5 form one run: the sweep keeps the
+// The sweep. For a pick1, pick2 and pick3 the bridges over pick4 and pick5
+// form a grid whose values grow along both. A pick1, pick2 or pick3 whose
+// largest bridges lie below the window ends its loop, one whose smallest lie
+// above it is passed over. Along each row of pick4 the sweep keeps the
 // highest pick5 known to lie below the window (still true for the next,
-// smaller pick4), evaluates upwards from there until a value lies above the
-// window, then records the run downwards. Every combination it records has
-// passed the plain test on the value the plain loops compute, with the
-// same operations; the combinations it leaves out would fail that test.
+// smaller pick4), goes up from there until a certificate shows the rest of
+// the row above the window, and tests what lies between with the plain test
+// on the value the plain loops compute, with the same operations. Nothing it
+// leaves out could pass that test.
 //
-// The bridge depends only on the stock and the acceptance window, both
-// fixed before the five-part step begins, so the sweep may run ahead on a
-// second thread while the other five-part templates run. It then keeps its
-// matches, in its order, in a fixed buffer instead of recording them; at the
-// bridge's turn the search passes the gate as always and records the kept
-// matches in order. The buffer holds one match more than a search can
-// record, so a sweep that fills it has found everything that can be
-// recorded before the limit ends the search.
+// One of each pair. A bridge is the same network seen from its other
+// terminal (the former pick4 and pick5 as pick1 and pick2) and in its
+// mirror image (pick1 with pick2 and pick4 with pick5 exchanged together).
+// Of the bridges the plain loops try (pick2 not above pick1), each has one
+// such partner among them, itself when the two pairs are equal. So a sweep
+// of only those whose pick4 and pick5 do not lie above pick1 meets one of
+// every pair, at a third less cost. Partners differ in the value's last
+// rounding only, far inside the guard, so this sweep keeps every bridge
+// within the guarded window; then each kept bridge and its partner get the
+// plain test on their own plain value, and the matches are sorted into the
+// order of the plain loops. Only when the kept bridges overflow their store
+// does the search sweep the plain loops' order itself.
+//
+// Ahead of its turn. The bridge depends only on the stock and the window,
+// both fixed before the five-part step begins, so its matches may be found
+// on a second thread while the other five-part templates run; at the
+// bridge's turn the search passes the gate as always and records them in
+// order. The store of matches holds one more than a search can record, so
+// a store that fills holds everything that can be recorded before the limit
+// ends the search.
 #include "engine/bridge_sweep.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -72,12 +85,255 @@ double valueOf(const Star& t, double s4, double s5) {
     return (t.b + s5) * (t.a + s4) / (((t.a + s4) + t.b) + s5) + t.c;
 }
 
-void setPicks(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5) {
-    pick1 = p1;
-    pick2 = p2;
-    pick3 = p3;
-    pick4 = p4;
-    pick5 = p5;
+// A bridge by its five picks, packed so that keys sort descending in the
+// order the plain loops try the bridges (each loop runs down), with its
+// value.
+struct FoundBridge {
+    uint64_t key;
+    double value;
+};
+
+constexpr int PickBits = 9;
+static_assert(limits::StockCapacity <= (1 << PickBits), "a pick fits its field of the key");
+
+uint64_t keyOf(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5) {
+    uint64_t key = 0;
+    for (int32_t p : {p1, p2, p3, p4, p5}) key = key << PickBits | static_cast<uint64_t>(p);
+    return key;
+}
+
+int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
+    return static_cast<int32_t>(key >> (PickBits * (5 - n)) & ((1u << PickBits) - 1));
+}
+
+// Every bridge the plain loops would record, in their order, up to one more
+// than a search can record; or, for the sweep of one of each pair, the
+// bridges kept within the guarded window and then their partners.
+constexpr int MatchCapacity = limits::RecordCapacity + 1;
+constexpr int KeptCapacity = 8192;
+
+struct BridgeWork {
+    FoundBridge matches[MatchCapacity];
+    int matchCount = 0;
+    FoundBridge kept[KeptCapacity];
+    int keptCount = 0;
+    FoundBridge both[4 * KeptCapacity];  // the kept bridges and their kind
+};
+
+// What a sweep needs of the search, taken before it starts.
+struct SweepInputs {
+    double low, high;  // the acceptance window
+    int32_t first, last;
+
+    static SweepInputs ofSearch() {
+        return {stages[0].seriesLow, stages[0].seriesHigh, firstCandidate, lastCandidate};
+    }
+};
+
+// For a row of pick4 under a star, with the arm C-B and the star arm at C
+// as a4 = a + s4: whether the bridge with a pick5 lies certainly below or
+// certainly above the window. The two paths over C and D give
+// (b + s5) a4 / (b + s5 + a4); instead of dividing, their product is
+// compared with what the paths may add above the arm at A, times their sum.
+// The rounding of these few operations, like that of the formula itself,
+// stays orders of magnitude inside the guard.
+struct Row {
+    double a4, b, belowLeft, aboveLeft;
+
+    bool below(double s5) const {
+        double x = b + s5;
+        return x * a4 < belowLeft * (x + a4);
+    }
+    bool above(double s5) const {
+        double x = b + s5;
+        return x * a4 > aboveLeft * (x + a4);
+    }
+};
+
+class BridgeSweep {
+  public:
+    // Stops, returning non-zero, when `cancel` is set (or, without one,
+    // when the search is asked to stop).
+    BridgeSweep(const SweepInputs& in, BridgeWork* work, const std::atomic<bool>* cancel)
+        : work_(work),
+          cancel_(cancel),
+          low_(in.low),
+          high_(in.high),
+          below_(low_ * (1 - Guard)),
+          above_(high_ * (1 + Guard)),
+          first_(in.first),
+          last_(in.last),
+          bottom_(s(in.first)),
+          top_(s(in.last)) {}
+
+    // Every matching bridge into work->matches, in the plain loops' order,
+    // until it is full. Non-zero when stopped.
+    int32_t inOrder() {
+        work_->matchCount = 0;
+        return sweep<false>() != 0 && !full_ ? -1 : 0;
+    }
+
+    // One of each pair, then the partners. Non-zero when stopped; false in
+    // `done` when the kept bridges overflowed their store.
+    int32_t onePerPair(bool* done) {
+        work_->keptCount = 0;
+        *done = false;
+        if (sweep<true>() != 0) return full_ ? 0 : -1;
+        addPartners();
+        *done = true;
+        return 0;
+    }
+
+  private:
+    bool stopped() const {
+        return cancel_ != nullptr ? cancel_->load(std::memory_order_relaxed) : searchStopped();
+    }
+
+    // With `onePer`, pick4 and pick5 stop at pick1: the bridges kept are
+    // those within the guarded window, with their own value.
+    template <bool onePer>
+    int32_t sweep() {
+        full_ = false;
+        for (int32_t p1 = last_; p1 >= first_; --p1) {
+            double s1 = s(p1);
+            int32_t cap = onePer ? p1 : last_;
+            double capped = s(cap);
+            // pick2 never lies above pick1: the largest bridges have pick2
+            // on pick1, pick3 at the top, pick4 and pick5 at their cap.
+            if (valueOf(starOf(s1, s1, top_), capped, capped) < below_) break;
+            if (valueOf(starOf(s1, bottom_, bottom_), bottom_, bottom_) > above_) continue;
+            for (int32_t p2 = p1; p2 >= first_; --p2) {
+                double s2 = s(p2);
+                if (valueOf(starOf(s1, s2, top_), capped, capped) < below_) break;
+                if (valueOf(starOf(s1, s2, bottom_), bottom_, bottom_) > above_) continue;
+                if (sweepCross<onePer>(p1, p2, cap) != 0) return -1;
+            }
+        }
+        return 0;
+    }
+
+    template <bool onePer>
+    int32_t sweepCross(int32_t p1, int32_t p2, int32_t cap) {
+        double s1 = s(p1), s2 = s(p2), capped = s(cap);
+        // pick3 down from the top, from the first whose smallest bridges
+        // do not lie above the window.
+        int32_t p3 = lastHoldingIn(first_, last_, crossHint_, [&](int32_t x) {
+            return !(valueOf(starOf(s1, s2, s(x)), bottom_, bottom_) > above_);
+        });
+        crossHint_ = p3;
+        for (; p3 >= first_; --p3) {
+            if (stopped()) return -1;
+            Star t = starOf(s1, s2, s(p3));
+            if (valueOf(t, capped, capped) < below_) break;
+            if (sweepGrid<onePer>(t, p1, p2, p3, cap) != 0) return -1;
+        }
+        return 0;
+    }
+
+    template <bool onePer>
+    int32_t sweepGrid(const Star& t, int32_t p1, int32_t p2, int32_t p3, int32_t cap) {
+        const double belowLeft = below_ - t.c, aboveLeft = above_ - t.c;
+        auto rowOf = [&](int32_t p4) { return Row{t.a + s(p4), t.b, belowLeft, aboveLeft}; };
+        // pick4 down from its cap, from the first row whose smallest bridge
+        // does not lie above the window.
+        int32_t p4 = lastHoldingIn(first_, cap, rowHint_, [&](int32_t x) {
+            return !rowOf(x).above(bottom_);
+        });
+        rowHint_ = p4;
+        if (p4 < first_) return 0;
+        // The highest pick5 known to give a bridge below the window: true
+        // for this pick4 and every smaller one. For the first row it is
+        // found by galloping from where the previous first row had it.
+        const Row firstRow = rowOf(p4);
+        int32_t below = lastHoldingIn(first_, cap, edgeHint_, [&](int32_t x) {
+            return firstRow.below(s(x));
+        });
+        edgeHint_ = below;
+        // Once every pick5 lies below, so does every smaller pick4.
+        for (; p4 >= first_ && below < cap; --p4) {
+            const Row row = rowOf(p4);
+            int32_t p5 = below + 1;
+            for (; p5 <= cap; ++p5) {
+                double s5 = s(p5);
+                if (row.below(s5)) {
+                    below = p5;
+                } else if (row.above(s5)) {
+                    break;
+                }
+            }
+            // Between the two certificates, in the plain loop's order.
+            double s4 = s(p4);
+            for (int32_t q = p5 - 1; q > below; --q) {
+                double v = valueOf(t, s4, s(q));
+                if (onePer ? below_ <= v && v <= above_ : low_ <= v && v <= high_) {
+                    if (keep<onePer>(keyOf(p1, p2, p3, p4, q), v) != 0) return -1;
+                }
+            }
+        }
+        return 0;
+    }
+
+    template <bool onePer>
+    int32_t keep(uint64_t key, double v) {
+        FoundBridge* store = onePer ? work_->kept : work_->matches;
+        int& count = onePer ? work_->keptCount : work_->matchCount;
+        if (count == (onePer ? KeptCapacity : MatchCapacity)) {
+            full_ = true;
+            return -1;
+        }
+        store[count++] = {key, v};
+        return 0;
+    }
+
+    // Each kept bridge and the others of its kind that the plain loops try:
+    // seen from the other terminal, in mirror image, or both, wherever
+    // pick2 does not lie above pick1 (all of them when the pairs hold the
+    // same part twice). Each gets the plain test on its plain value; the
+    // matches are sorted into the plain loops' order, each once, as many as
+    // the store of matches holds.
+    void addPartners() {
+        FoundBridge* both = work_->both;
+        int n = 0;
+        for (int i = 0; i < work_->keptCount; ++i) {
+            uint64_t key = work_->kept[i].key;
+            int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
+            int32_t d = pickOf(key, 4), e = pickOf(key, 5);
+            const int32_t kind[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
+            for (const int32_t* p : kind) {
+                if (p[1] > p[0]) continue;
+                double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
+                if (low_ <= v && v <= high_) both[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
+            }
+        }
+        std::sort(both, both + n,
+                  [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
+        int count = 0;
+        for (int i = 0; i < n && count < MatchCapacity; ++i) {
+            if (i > 0 && both[i].key == both[i - 1].key) continue;
+            work_->matches[count++] = both[i];
+        }
+        work_->matchCount = count;
+    }
+
+    BridgeWork* work_;
+    const std::atomic<bool>* cancel_;
+    bool full_ = false;
+    const double low_, high_;     // the acceptance window
+    const double below_, above_;  // certificate thresholds
+    const int32_t first_, last_;
+    const double bottom_, top_;  // the smallest and largest candidate values
+    // Where the previous pass of a loop began, to gallop from.
+    int32_t crossHint_ = first_, rowHint_ = last_, edgeHint_ = first_;
+};
+
+// Finds the matches of the bridge into work->matches, in the plain loops'
+// order. Non-zero when stopped.
+int32_t findBridges(const SweepInputs& in, BridgeWork* work, const std::atomic<bool>* cancel) {
+    BridgeSweep sweep(in, work, cancel);
+    bool done = false;
+    if (sweep.onePerPair(&done) != 0) return -1;
+    if (done) return 0;
+    return sweep.inOrder();
 }
 
 // Every combination, for candidates outside the range where the
@@ -93,7 +349,7 @@ int32_t evaluateEveryBridge(const char* format) {
                     for (int32_t p5 = lastCandidate; p5 >= firstCandidate; --p5) {
                         double value = valueOf(t, s(p4), s(p5));
                         if (window.seriesLow <= value && value <= window.seriesHigh) {
-                            setPicks(p1, p2, p3, p4, p5);
+                            pick1 = p1, pick2 = p2, pick3 = p3, pick4 = p4, pick5 = p5;
                             if (recordMatch(format, value) != 0) return -1;
                         }
                     }
@@ -103,170 +359,6 @@ int32_t evaluateEveryBridge(const char* format) {
     }
     return 0;
 }
-
-// The matches of a sweep running ahead, kept in order.
-struct KeptMatch {
-    int32_t picks[5];
-    double value;
-};
-
-struct Kept {
-    KeptMatch matches[limits::RecordCapacity + 1];
-    int count = 0;
-    bool full = false;
-};
-
-// What a sweep needs of the search, taken before it starts.
-struct SweepInputs {
-    double low, high;  // the acceptance window
-    int32_t first, last;
-
-    static SweepInputs ofSearch() {
-        return {stages[0].seriesLow, stages[0].seriesHigh, firstCandidate, lastCandidate};
-    }
-};
-
-class BridgeSweep {
-  public:
-    // Records through recordMatch under `format`, or, with `kept`, keeps
-    // the matches there and stops when `cancel` is set.
-    BridgeSweep(const SweepInputs& in, const char* format, Kept* kept,
-                const std::atomic<bool>* cancel)
-        : format_(format),
-          kept_(kept),
-          cancel_(cancel),
-          low_(in.low),
-          high_(in.high),
-          below_(low_ * (1 - Guard)),
-          above_(high_ * (1 + Guard)),
-          first_(in.first),
-          last_(in.last),
-          bottom_(s(in.first)),
-          top_(s(in.last)) {}
-
-    int32_t run() {
-        for (int32_t p1 = last_; p1 >= first_; --p1) {
-            double s1 = s(p1);
-            // pick2 never lies above pick1: its largest bridges have pick2
-            // on pick1.
-            if (valueOf(starOf(s1, s1, top_), top_, top_) < below_) break;
-            if (valueOf(starOf(s1, bottom_, bottom_), bottom_, bottom_) > above_) continue;
-            for (int32_t p2 = p1; p2 >= first_; --p2) {
-                double s2 = s(p2);
-                if (valueOf(starOf(s1, s2, top_), top_, top_) < below_) break;
-                if (valueOf(starOf(s1, s2, bottom_), bottom_, bottom_) > above_) continue;
-                if (sweepCross(p1, p2) != 0) return -1;
-            }
-        }
-        return 0;
-    }
-
-  private:
-    bool stopped() const {
-        return cancel_ != nullptr ? cancel_->load(std::memory_order_relaxed) : searchStopped();
-    }
-
-    int32_t sweepCross(int32_t p1, int32_t p2) {
-        double s1 = s(p1), s2 = s(p2);
-        // pick3 down from the top, from the first whose smallest bridges
-        // do not lie above the window.
-        int32_t p3 = lastHoldingIn(first_, last_, crossHint_, [&](int32_t x) {
-            return !(valueOf(starOf(s1, s2, s(x)), bottom_, bottom_) > above_);
-        });
-        crossHint_ = p3;
-        for (; p3 >= first_; --p3) {
-            if (stopped()) return -1;
-            Star t = starOf(s1, s2, s(p3));
-            if (valueOf(t, top_, top_) < below_) break;
-            if (sweepLastTwo(t, p1, p2, p3) != 0) return -1;
-        }
-        return 0;
-    }
-
-    // For a row of pick4, whose arm C-B with the star arm at C is
-    // a4 = a + s4: whether the bridge with pick5 = x lies certainly below
-    // or certainly above the window. The two paths over C and D give
-    // (b + s5) a4 / (b + s5 + a4); instead of dividing, the product is
-    // compared with what the paths may still add above the arm at A,
-    // times their sum. The rounding of these few operations, like that of
-    // the formula itself, stays orders of magnitude inside the guard.
-    struct Row {
-        double a4, b, belowLeft, aboveLeft;
-
-        bool below(double s5) const {
-            double x = b + s5;
-            return x * a4 < belowLeft * (x + a4);
-        }
-        bool above(double s5) const {
-            double x = b + s5;
-            return x * a4 > aboveLeft * (x + a4);
-        }
-    };
-
-    int32_t sweepLastTwo(const Star& t, int32_t p1, int32_t p2, int32_t p3) {
-        const double belowLeft = below_ - t.c, aboveLeft = above_ - t.c;
-        auto rowOf = [&](int32_t p4) { return Row{t.a + s(p4), t.b, belowLeft, aboveLeft}; };
-        // pick4 down from the top, from the first row whose smallest bridge
-        // does not lie above the window.
-        int32_t p4 = lastHoldingIn(first_, last_, rowHint_, [&](int32_t x) {
-            return !rowOf(x).above(bottom_);
-        });
-        rowHint_ = p4;
-        if (p4 < first_) return 0;
-        // The highest pick5 known to give a bridge below the window: true
-        // for this pick4 and every smaller one. For the first row it is
-        // found by galloping from where the previous first row had it.
-        const Row first = rowOf(p4);
-        int32_t below = lastHoldingIn(first_, last_, edgeHint_, [&](int32_t x) {
-            return first.below(s(x));
-        });
-        edgeHint_ = below;
-        // Once every pick5 lies below, so does every smaller pick4.
-        for (; p4 >= first_ && below < last_; --p4) {
-            const Row row = rowOf(p4);
-            int32_t p5 = below + 1;
-            for (; p5 <= last_; ++p5) {
-                double s5 = s(p5);
-                if (row.below(s5)) {
-                    below = p5;
-                } else if (row.above(s5)) {
-                    break;
-                }
-            }
-            // Between the two certificates: the plain test on the plain
-            // value, recorded in the order of the plain loop.
-            double s4 = s(p4);
-            for (int32_t q = p5 - 1; q > below; --q) {
-                double v = valueOf(t, s4, s(q));
-                if (low_ <= v && v <= high_ && match(p1, p2, p3, p4, q, v) != 0) return -1;
-            }
-        }
-        return 0;
-    }
-
-    int32_t match(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5, double v) {
-        if (kept_ == nullptr) {
-            setPicks(p1, p2, p3, p4, p5);
-            return recordMatch(format_, v);
-        }
-        if (kept_->count == limits::RecordCapacity + 1) {
-            kept_->full = true;
-            return -1;
-        }
-        kept_->matches[kept_->count++] = {{p1, p2, p3, p4, p5}, v};
-        return 0;
-    }
-
-    const char* format_;
-    Kept* kept_;
-    const std::atomic<bool>* cancel_;
-    const double low_, high_;     // the acceptance window
-    const double below_, above_;  // certificate thresholds
-    const int32_t first_, last_;
-    const double bottom_, top_;  // the smallest and largest candidate values
-    // Where the previous pass of a loop began, to gallop from.
-    int32_t crossHint_ = first_, rowHint_ = last_, edgeHint_ = first_;
-};
 
 bool certificatesHold() {
     for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {
@@ -280,23 +372,23 @@ bool certificatesHold() {
 // millisecond; a second thread would only add its start.
 constexpr int32_t AheadFrom = 24;
 
-// The sweep running ahead: its thread, the matches it keeps, and whether it
-// has finished. Only the thread writes `kept` until it is joined.
+// The search's store of bridge matches, and the sweep running ahead: its
+// thread and whether it has finished. Only that thread writes `work` until
+// it is joined.
 struct Ahead {
+    BridgeWork work;
     std::thread thread;
     std::atomic<bool> cancel{false};
     std::mutex mutex;
     std::condition_variable finished;
-    bool done = false;  // under mutex
-    Kept kept;
+    bool done = false;     // under mutex
     bool running = false;  // started and not yet joined; the search's thread only
 };
 
 Ahead ahead;
 
 void runAhead(SweepInputs in) {
-    BridgeSweep sweep(in, nullptr, &ahead.kept, &ahead.cancel);
-    sweep.run();
+    findBridges(in, &ahead.work, &ahead.cancel);
     std::lock_guard<std::mutex> lock(ahead.mutex);
     ahead.done = true;
     ahead.finished.notify_all();
@@ -332,8 +424,6 @@ void startBridgeAhead() {
     if (lastCandidate - firstCandidate + 1 < AheadFrom || !certificatesHold()) return;
     ahead.cancel = false;
     ahead.done = false;
-    ahead.kept.count = 0;
-    ahead.kept.full = false;
     try {
         ahead.thread = std::thread(runAhead, SweepInputs::ofSearch());
         ahead.running = true;
@@ -353,16 +443,22 @@ int32_t sweepBridge(const char* format) {
     if (firstCandidate > lastCandidate) return 0;
     if (ahead.running) {
         if (!awaitAhead()) return -1;
-        // A sweep that filled its buffer kept more matches than the search
-        // can record: the recordings below end it at the limit.
-        for (int i = 0; i < ahead.kept.count; ++i) {
-            const KeptMatch& m = ahead.kept.matches[i];
-            setPicks(m.picks[0], m.picks[1], m.picks[2], m.picks[3], m.picks[4]);
-            if (recordMatch(format, m.value) != 0) return -1;
-        }
-        return 0;
+    } else if (!certificatesHold()) {
+        return evaluateEveryBridge(format);
+    } else if (findBridges(SweepInputs::ofSearch(), &ahead.work, nullptr) != 0) {
+        return -1;
     }
-    if (!certificatesHold()) return evaluateEveryBridge(format);
-    BridgeSweep sweep(SweepInputs::ofSearch(), format, nullptr, nullptr);
-    return sweep.run();
+    // A store that filled holds more matches than the search can record:
+    // the recordings below end it at the limit.
+    const BridgeWork& work = ahead.work;
+    for (int i = 0; i < work.matchCount; ++i) {
+        uint64_t key = work.matches[i].key;
+        pick1 = pickOf(key, 1);
+        pick2 = pickOf(key, 2);
+        pick3 = pickOf(key, 3);
+        pick4 = pickOf(key, 4);
+        pick5 = pickOf(key, 5);
+        if (recordMatch(format, work.matches[i].value) != 0) return -1;
+    }
+    return 0;
 }
