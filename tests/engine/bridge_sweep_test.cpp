@@ -123,6 +123,25 @@ TEST(BridgeSweep, PartsBeyondTheCertifiedRangeAreEvaluatedOneByOne) {
     for (const TypedSearch& search : searches) expectSameAsReference(search);
 }
 
+// A stock of ten 1k and ten 2k lines, and the target 13/11 k: the bridge of
+// one 2k and four 1k parts, which no network of up to five 1k and 2k parts
+// in series and parallel reaches. Every choice of lines for its parts gives
+// the same value, so the bridge alone finds far more matches than a search
+// records, and more than the sweep of one of each kind keeps. The search
+// must still record the first 10000 in the plain loops' order.
+TEST(BridgeSweep, MoreEqualBridgesThanTheSweepKeepsEndAtTheLimitInOrder) {
+    std::string stock;
+    for (int i = 0; i < 10; ++i) stock += "1k\r\n2k\r\n";
+    char target[64];
+    typeTarget(Resistor, bridgeValue(2000, 1000, 1000, 1000, 1000), target, sizeof target);
+    for (const char* tolerance : {"1e-9", "0.001"}) {
+        TypedSearch search{Resistor, target, tolerance, "5", stock.c_str(), true};
+        SearchOutcome o = expectSameAsReference(search);
+        EXPECT_EQ(o.status, "Break off because of too many matches.");
+        EXPECT_NE(o.lineStore.find("Bridge("), std::string::npos);
+    }
+}
+
 // The value the sweep records is the plain formula's, computed with the
 // same operations in the same order.
 TEST(BridgeSweep, ValueIsThePlainFormulaBitForBit) {
