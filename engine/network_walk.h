@@ -75,7 +75,8 @@ constexpr bool runsDown(Way way) { return way == Way::DownFromTop || way == Way:
 // plain nest of loops.
 extern bool walkNarrows;
 
-// Sets walkNarrows for the parsed stock and its candidate range.
+// Sets walkNarrows and the guarded copies of the candidate values for the
+// parsed stock and its candidate range; every size runs it first.
 void prepareWalk();
 
 // The last index from `first` to `last` for which `ok` holds, or first - 1;
@@ -178,8 +179,11 @@ int32_t lastHoldingAfterMove(int32_t at, Ok ok) {
 template <class T>
 class NetworkWalk {
   public:
-    // Runs the template; non-zero when a recording ended the whole search.
+    // Runs the template; non-zero when a recording ended the whole search
+    // or the search was asked to stop. prepareWalk must have run for the
+    // stock of the search.
     static int32_t run(const char* format) {
+        if (searchStopped()) return -1;
         NetworkWalk walk(format);
         return walk.level<1>();
     }

@@ -258,6 +258,7 @@ int32_t runWithTheBridgeAhead() {
 // Template 1 is the pure parallel group; "Parallel only" ends the step
 // after it, the compound forms and the bridge included.
 int32_t runFivePartNetworks() {
+    prepareWalk();
     if (settings.parallelOnly == 0) startBridgeAhead();
     int32_t outcome = runWithTheBridgeAhead();
     cancelBridgeAhead();

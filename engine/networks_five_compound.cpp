@@ -116,6 +116,7 @@ struct FivePart24 {
 // others together, so it has a gate of its own: once a match is practically
 // exact it is skipped, with "Show All" on as well.
 int32_t runFivePartCompoundNetworks() {
+    prepareWalk();
     const char* const* formats = fivePartFormats;
     int32_t (*const compound[])(const char*) = {
         NetworkWalk<FivePart17>::run, NetworkWalk<FivePart18>::run, NetworkWalk<FivePart19>::run,

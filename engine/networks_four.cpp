@@ -137,6 +137,7 @@ struct FourPart10 {
 
 // Template 1 is the pure parallel group; "Parallel only" skips the rest.
 int32_t runFourPartNetworks() {
+    prepareWalk();
     const char* const* formats = fourPartFormats;
     if (NetworkWalk<FourPart1>::run(formats[0]) != 0) return -1;
     if (settings.parallelOnly != 0) return 0;

@@ -93,6 +93,7 @@ bool parallelOnly() { return settings.parallelOnly != 0; }
 }  // namespace
 
 int32_t runTwoPartNetworks() {
+    prepareWalk();
     if (!parallelOnly() && NetworkWalk<TwoInSeries>::run(oneTwoThreeFormats[1]) != 0) return -1;
     return NetworkWalk<TwoInParallel>::run(oneTwoThreeFormats[2]);
 }
@@ -100,6 +101,7 @@ int32_t runTwoPartNetworks() {
 // "Parallel only" is read before each template with a series connection,
 // since the check box stays usable while the search runs.
 int32_t runThreePartNetworks() {
+    prepareWalk();
     if (!parallelOnly() && NetworkWalk<ThreeInSeries>::run(oneTwoThreeFormats[3]) != 0) {
         return -1;
     }
@@ -110,7 +112,6 @@ int32_t runThreePartNetworks() {
 }
 
 int32_t runNetworksOfSize(int n) {
-    prepareWalk();
     switch (n) {
         case 2: return runTwoPartNetworks();
         case 3: return runThreePartNetworks();

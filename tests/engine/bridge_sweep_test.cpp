@@ -4,10 +4,16 @@
 // itself bit for bit.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <future>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "engine/bridge_sweep.h"
+#include "engine/networks.h"
 #include "tests/engine/network_comparison.h"
 
 namespace {
@@ -158,6 +164,45 @@ TEST(BridgeSweep, ValueIsThePlainFormulaBitForBit) {
     }
     // Parts of 2k, 1k, 3k, 5k and 4k in pick order: 61000/21 ohm.
     EXPECT_NEAR(bridgeValue(2000, 1000, 3000, 5000, 4000), 61000.0 / 21, 1e-9);
+}
+
+// The bridge alone over 400 irregular candidates, for a target inside their
+// span that no bridge meets: many seconds of sweeping, at its turn or ahead
+// on the second thread while the search waits for it. A stop request ends
+// it within milliseconds either way, and no thread is left behind; the
+// bound here only catches a sweep that no longer tests at all.
+TEST(BridgeSweep, StopRequestsEndALongSweepAtItsTurnAndAhead) {
+    static char stock[limits::TextSize];
+    std::mt19937 random(401);
+    std::uniform_real_distribution<double> exponent(std::log10(150.0), std::log10(9900.0));
+    for (int i = 0; i < 400; ++i) {
+        char line[32];
+        snprintf(line, sizeof line, "%.5g\r\n", std::pow(10.0, exponent(random)));
+        appendText(stock, line);
+    }
+    for (bool ahead : {false, true}) {
+        for (int delay : {10, 300}) {
+            int32_t outcome = 0;
+            auto done = std::async(std::launch::async, [&] {
+                // One part only: the stock, the candidates and the window are
+                // set as for the bridge's turn.
+                TypedSearch{Resistor, "3.1415926k", "1e-9", "1", stock, true, false, "1000"}.run();
+                if (ahead) startBridgeAhead();
+                outcome = sweepBridge(fivePartFormats[24]);
+            });
+            std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+            auto asked = std::chrono::steady_clock::now();
+            requestSearchStop();
+            bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+            EXPECT_TRUE(ended) << (ahead ? "ahead, " : "at its turn, ") << delay << " ms";
+            if (!ended) std::_Exit(1);
+            double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
+            printf("%s, stopped %d ms in: ended %.2f ms after the request\n",
+                   ahead ? "ahead" : "at its turn", delay, took);
+            EXPECT_EQ(outcome, -1);
+            runAsSearchNumber(newSearchNumber());
+        }
+    }
 }
 
 }  // namespace

@@ -5,8 +5,13 @@
 // ends, where rounding decides.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <future>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "engine/network_walk.h"
 #include "tests/engine/network_comparison.h"
@@ -229,6 +234,41 @@ TEST(NetworkWalk, TiedReciprocalsOfCapacitancesKeepThePlainLoops) {
         plain += rising ? 1 : 0;
     }
     EXPECT_GT(plain, 0) << "no order of the stock left parallelValue rising";
+}
+
+// A stock of 400 irregular values from 150 ohm to 9.9k, one per line.
+const char* irregularStock() {
+    static char stock[limits::TextSize];
+    if (stock[0] != '\0') return stock;
+    std::mt19937 random(400);
+    std::uniform_real_distribution<double> exponent(std::log10(150.0), std::log10(9900.0));
+    for (int i = 0; i < 400; ++i) {
+        char line[32];
+        snprintf(line, sizeof line, "%.5g\r\n", std::pow(10.0, exponent(random)));
+        appendText(stock, line);
+    }
+    return stock;
+}
+
+// 400 candidates and a target inside their span that nothing meets: the
+// walk has minutes of work even so. A stop request at any moment, whatever
+// size or template runs then, ends the search at its next test, which comes
+// within milliseconds; the bound here only catches a search that no longer
+// tests at all.
+TEST(NetworkWalk, StopRequestsEndALongSearchWhereverItIs) {
+    for (int delay : {5, 60, 250, 700, 1500, 3000}) {
+        TypedSearch search{Resistor, "3.1415926k", "1e-9", "5", irregularStock(), true, false, "1000"};
+        auto done = std::async(std::launch::async, [&search] { search.run(); });
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        auto asked = std::chrono::steady_clock::now();
+        requestSearchStop();
+        bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        EXPECT_TRUE(ended) << "stopped after " << delay << " ms";
+        if (!ended) std::_Exit(1);  // the search thread would outlive the test
+        double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
+        printf("stopped %d ms in: ended %.2f ms after the request\n", delay, took);
+        runAsSearchNumber(newSearchNumber());
+    }
 }
 
 }  // namespace
