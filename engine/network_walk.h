@@ -75,8 +75,8 @@ constexpr bool runsDown(Way way) { return way == Way::DownFromTop || way == Way:
 // plain nest of loops.
 extern bool walkNarrows;
 
-// Sets walkNarrows and the guarded copies of the candidate values for the
-// parsed stock and its candidate range; every size runs it first.
+// Sets walkNarrows for the parsed stock and its candidate range; every size
+// runs it first.
 void prepareWalk();
 
 // The last index from `first` to `last` for which `ok` holds, or first - 1;
@@ -138,35 +138,6 @@ int32_t lastHoldingNear(int32_t guess, Ok ok) {
     }
     while (guess >= firstCandidate && !ok(guess)) --guess;
     return guess;
-}
-
-// The candidates' values with four guard places on either side, so that a
-// test may look a few indices beyond the candidate range: seriesValue
-// -infinity below and +infinity above it, parallelValue the other way
-// round. Set by prepareWalk.
-constexpr int32_t WalkGuard = 4;
-extern double walkSeries[limits::StockCapacity + 2 * WalkGuard];
-extern double walkParallel[limits::StockCapacity + 2 * WalkGuard];
-
-// The answer of lastHolding after a move of the window that can only have
-// raised it (`up`) or only lowered it, from the answer `at` before the move:
-// four tests without a branch between them find a move of up to three
-// indices, which is the usual case; a longer one is followed step by step.
-// `ok` may be asked about indices up to four beyond the candidate range, for
-// which the guard places of walkSeries and walkParallel answer.
-template <bool up, class Ok>
-int32_t lastHoldingAfterMove(int32_t at, Ok ok) {
-    if constexpr (up) {
-        int32_t moved = int32_t{ok(at + 1)} + int32_t{ok(at + 2)} + int32_t{ok(at + 3)} +
-                        int32_t{ok(at + 4)};
-        if (moved < 4) return at + moved;
-        return lastHoldingNear(at + 4, ok);
-    } else {
-        int32_t moved = int32_t{!ok(at)} + int32_t{!ok(at - 1)} + int32_t{!ok(at - 2)} +
-                        int32_t{!ok(at - 3)};
-        if (moved < 4) return at - moved;
-        return lastHoldingNear(at - 4, ok);
-    }
 }
 
 // One template's walk. T describes the template:
@@ -339,13 +310,9 @@ class NetworkWalk {
         // the highest index not above the window (series) or the lowest
         // (parallel). It starts where the previous pass left it.
         int32_t& edge = innerEdge_;
-        // The first index galloped to the edge from where the previous pass
-        // left it; from then on the edge moves by a step or two per index,
-        // and only one way: a loop running down lowers the parts placed so
-        // far, so the innermost window rises to larger parts, and the other
-        // way round.
+        // The first index gallops to the edge from where the previous pass
+        // left it; from then on the edge moves by a step or two per index.
         bool moved = false;
-        constexpr bool movesUp = runsDown(here.way);
         // Computes the run for index i of the last placed level; false when
         // no index from i on in the loop's direction can record: the step
         // prunes, or (loop down) the largest network fails a too-small test,
@@ -371,8 +338,8 @@ class NetworkWalk {
                 } else {
                     if (w.high < s(firstCandidate)) return false;
                 }
-                auto fits = [&w](int32_t x) { return !(w.high < walkSeries[WalkGuard + x]); };
-                edge = moved ? lastHoldingAfterMove<movesUp>(edge, fits) : lastHolding(edge, fits);
+                auto fits = [&w](int32_t x) { return !(w.high < s(x)); };
+                edge = moved ? lastHoldingNear(edge, fits) : lastHolding(edge, fits);
                 runFrom_ = edge < start ? edge : start;
                 runEmpty_ = runFrom_ < firstCandidate || w.low > s(runFrom_);
             } else {
@@ -383,8 +350,8 @@ class NetworkWalk {
                 } else {
                     if (w.low > g(start)) return false;
                 }
-                auto above = [&w](int32_t x) { return w.high < walkParallel[WalkGuard + x]; };
-                edge = (moved ? lastHoldingAfterMove<movesUp>(edge - 1, above)
+                auto above = [&w](int32_t x) { return w.high < g(x); };
+                edge = (moved ? lastHoldingNear(edge - 1, above)
                               : lastHolding(edge - 1, above)) +
                        1;
                 runFrom_ = edge > start ? edge : start;
