@@ -136,16 +136,48 @@ TEST(BridgeSweep, PartsBeyondTheCertifiedRangeAreEvaluatedOneByOne) {
 // records, and more than the sweep of one of each kind keeps. The search
 // must still record the first 10000 in the plain loops' order.
 TEST(BridgeSweep, MoreEqualBridgesThanTheSweepKeepsEndAtTheLimitInOrder) {
-    std::string stock;
-    for (int i = 0; i < 10; ++i) stock += "1k\r\n2k\r\n";
     char target[64];
     typeTarget(Resistor, bridgeValue(2000, 1000, 1000, 1000, 1000), target, sizeof target);
-    for (const char* tolerance : {"1e-9", "0.001"}) {
-        TypedSearch search{Resistor, target, tolerance, "5", stock.c_str(), true};
-        SearchOutcome o = expectSameAsReference(search);
-        EXPECT_EQ(o.status, "Break off because of too many matches.");
-        EXPECT_NE(o.lineStore.find("Bridge("), std::string::npos);
+    // Ten lines of each swept at the bridge's turn, fourteen ahead of it.
+    for (int lines : {10, 14}) {
+        std::string stock;
+        for (int i = 0; i < lines; ++i) stock += "1k\r\n2k\r\n";
+        for (const char* tolerance : {"1e-9", "0.001"}) {
+            TypedSearch search{Resistor, target, tolerance, "5", stock.c_str(), true};
+            SearchOutcome o = expectSameAsReference(search);
+            EXPECT_EQ(o.status, "Break off because of too many matches.");
+            EXPECT_NE(o.lineStore.find("Bridge("), std::string::npos);
+        }
     }
+}
+
+// Stocks of 24 to 30 parts, enough for the bridge to be swept ahead on the
+// second thread, with targets on a bridge of them: the matches it keeps
+// are recorded at its turn exactly as the reference loops record them.
+TEST(BridgeSweep, BridgesSweptAheadAreRecordedAsByTheReferenceLoops) {
+    BridgeSearches random(2025);
+    static const char* const tolerances[] = {"1e-11", "1e-6", "0.01"};
+    int bridgesFound = 0;
+    for (int trial = 0; trial < 24; ++trial) {
+        std::string stock;
+        int count = 24 + random.pick(7);
+        for (int i = 0; i < count; ++i) {
+            char line[32];
+            snprintf(line, sizeof line, "%.3gk\r\n", 1 + random.pick(900) / 100.0);
+            stock += line;
+        }
+        TypedSearch search{Resistor, "1k", "1", "1", stock.c_str(), true, false, "1000"};
+        search.run();
+        char target[64];
+        typeTarget(Resistor, random.randomBridge(), target, sizeof target);
+        search.target = target;
+        search.tolerance = tolerances[trial % 3];
+        search.maxParts = "5";
+        SearchOutcome o = expectSameAsReference(search);
+        if (::testing::Test::HasFailure()) return;
+        bridgesFound += o.lineStore.find("Bridge(") != std::string::npos ? 1 : 0;
+    }
+    EXPECT_GT(bridgesFound, 4);
 }
 
 // The value the sweep records is the plain formula's, computed with the
