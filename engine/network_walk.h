@@ -176,7 +176,7 @@ class NetworkWalk {
             if (walkNarrows) return lastTwoLevels();
             return plainLevel<k>();
         } else {
-            if (k <= n - 2 && searchStopped()) return -1;
+            if (searchStopped()) return -1;
             const bool narrow = walkNarrows;
             if constexpr (runsDown(here.way)) {
                 int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];

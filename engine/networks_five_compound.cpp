@@ -112,9 +112,9 @@ struct FivePart24 {
 
 }  // namespace
 
-// The bridge is the one template without pruning and costs more than all
-// others together, so it has a gate of its own: once a match is practically
-// exact it is skipped, with "Show All" on as well.
+// The bridge has a gate of its own: once a match is practically exact it is
+// skipped, with "Show All" on as well, and a sweep of it running ahead is
+// ended.
 int32_t runFivePartCompoundNetworks() {
     prepareWalk();
     const char* const* formats = fivePartFormats;
