@@ -21,35 +21,27 @@
 // on the value the plain loops compute, with the same operations. Nothing it
 // leaves out could pass that test.
 //
-// One of each pair. A bridge is the same network seen from its other
+// One view of each. A bridge is the same network seen from its other
 // terminal (the former pick4 and pick5 as pick1 and pick2) and in its
-// mirror image (pick1 with pick2 and pick4 with pick5 exchanged together).
-// Of the bridges the plain loops try (pick2 not above pick1), each has one
-// such partner among them, itself when the two pairs are equal. So a sweep
-// of only those whose pick4 and pick5 do not lie above pick1 meets one of
-// every pair, at a third less cost. Partners differ in the value's last
-// rounding only, far inside the guard, so this sweep keeps every bridge
-// within the guarded window; then each kept bridge and its partner get the
-// plain test on their own plain value, and the matches are sorted into the
-// order of the plain loops. Only when the kept bridges overflow their store
-// does the search sweep the plain loops' order itself.
+// mirror image (pick1 with pick2 and pick4 with pick5 exchanged together):
+// up to four views with the same exact value, of which the plain loops try
+// every one whose pick2 does not lie above pick1. A sweep of only those
+// whose pick4 and pick5 do not lie above pick1 meets at least one view of
+// every network they try, at about a third less cost. The views' computed
+// values differ in the last roundings only, far inside the guard, so this
+// sweep keeps every bridge within the guarded window; then every view of
+// each kept bridge that the plain loops try gets the plain test on its own
+// plain value, and the matches are sorted into the order of the plain
+// loops. Only when the kept bridges overflow their store does the search
+// sweep in the plain loops' order itself.
 //
-// Ahead of its turn. The bridge depends only on the stock and the window,
-// both fixed before the five-part step begins, so its matches may be found
-// on a second thread while the other five-part templates run; at the
-// bridge's turn the search passes the gate as always and records them in
-// order. The store of matches holds one more than a search can record, so
-// a store that fills holds everything that can be recorded before the limit
-// ends the search.
+// The matches are found into a fixed store first and then recorded in
+// order. The store holds one more than a search can record, so a store that
+// fills holds everything that can be recorded before the limit ends the
+// search.
 #include "engine/bridge_sweep.h"
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <system_error>
-#include <thread>
 
 #include "engine/limits.h"
 #include "engine/network_walk.h"
@@ -107,8 +99,8 @@ int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
 }
 
 // Every bridge the plain loops would record, in their order, up to one more
-// than a search can record; or, for the sweep of one of each pair, the
-// bridges kept within the guarded window and then their partners.
+// than a search can record; and, for the sweep of one view of each, the
+// bridges kept within the guarded window and then every view of them.
 constexpr int MatchCapacity = limits::RecordCapacity + 1;
 constexpr int KeptCapacity = 8192;
 
@@ -152,11 +144,9 @@ struct Row {
 
 class BridgeSweep {
   public:
-    // Stops, returning non-zero, when `cancel` is set (or, without one,
-    // when the search is asked to stop).
-    BridgeSweep(const SweepInputs& in, BridgeWork* work, const std::atomic<bool>* cancel)
+    // Stops, returning non-zero, when the search is asked to stop.
+    BridgeSweep(const SweepInputs& in, BridgeWork* work)
         : work_(work),
-          cancel_(cancel),
           low_(in.low),
           high_(in.high),
           below_(low_ * (1 - Guard)),
@@ -173,9 +163,9 @@ class BridgeSweep {
         return sweep<false>() != 0 && !full_ ? -1 : 0;
     }
 
-    // One of each pair, then the partners. Non-zero when stopped; false in
-    // `done` when the kept bridges overflowed their store.
-    int32_t onePerPair(bool* done) {
+    // One view of each bridge, then its other views. Non-zero when stopped;
+    // false in `done` when the kept bridges overflowed their store.
+    int32_t oneViewOfEach(bool* done) {
         work_->keptCount = 0;
         *done = false;
         if (sweep<true>() != 0) return full_ ? 0 : -1;
@@ -185,18 +175,14 @@ class BridgeSweep {
     }
 
   private:
-    bool stopped() const {
-        return cancel_ != nullptr ? cancel_->load(std::memory_order_relaxed) : searchStopped();
-    }
-
-    // With `onePer`, pick4 and pick5 stop at pick1: the bridges kept are
+    // With `oneView`, pick4 and pick5 stop at pick1: the bridges kept are
     // those within the guarded window, with their own value.
-    template <bool onePer>
+    template <bool oneView>
     int32_t sweep() {
         full_ = false;
         for (int32_t p1 = last_; p1 >= first_; --p1) {
             double s1 = s(p1);
-            int32_t cap = onePer ? p1 : last_;
+            int32_t cap = oneView ? p1 : last_;
             double capped = s(cap);
             // pick2 never lies above pick1: the largest bridges have pick2
             // on pick1, pick3 at the top, pick4 and pick5 at their cap.
@@ -206,13 +192,13 @@ class BridgeSweep {
                 double s2 = s(p2);
                 if (valueOf(starOf(s1, s2, top_), capped, capped) < below_) break;
                 if (valueOf(starOf(s1, s2, bottom_), bottom_, bottom_) > above_) continue;
-                if (sweepCross<onePer>(p1, p2, cap) != 0) return -1;
+                if (sweepCross<oneView>(p1, p2, cap) != 0) return -1;
             }
         }
         return 0;
     }
 
-    template <bool onePer>
+    template <bool oneView>
     int32_t sweepCross(int32_t p1, int32_t p2, int32_t cap) {
         double s1 = s(p1), s2 = s(p2), capped = s(cap);
         // pick3 down from the top, from the first whose smallest bridges
@@ -222,15 +208,15 @@ class BridgeSweep {
         });
         crossHint_ = p3;
         for (; p3 >= first_; --p3) {
-            if (stopped()) return -1;
+            if (searchStopped()) return -1;
             Star t = starOf(s1, s2, s(p3));
             if (valueOf(t, capped, capped) < below_) break;
-            if (sweepGrid<onePer>(t, p1, p2, p3, cap) != 0) return -1;
+            if (sweepGrid<oneView>(t, p1, p2, p3, cap) != 0) return -1;
         }
         return 0;
     }
 
-    template <bool onePer>
+    template <bool oneView>
     int32_t sweepGrid(const Star& t, int32_t p1, int32_t p2, int32_t p3, int32_t cap) {
         const double belowLeft = below_ - t.c, aboveLeft = above_ - t.c;
         auto rowOf = [&](int32_t p4) { return Row{t.a + s(p4), t.b, belowLeft, aboveLeft}; };
@@ -265,19 +251,19 @@ class BridgeSweep {
             double s4 = s(p4);
             for (int32_t q = p5 - 1; q > below; --q) {
                 double v = valueOf(t, s4, s(q));
-                if (onePer ? below_ <= v && v <= above_ : low_ <= v && v <= high_) {
-                    if (keep<onePer>(keyOf(p1, p2, p3, p4, q), v) != 0) return -1;
+                if (oneView ? below_ <= v && v <= above_ : low_ <= v && v <= high_) {
+                    if (keep<oneView>(keyOf(p1, p2, p3, p4, q), v) != 0) return -1;
                 }
             }
         }
         return 0;
     }
 
-    template <bool onePer>
+    template <bool oneView>
     int32_t keep(uint64_t key, double v) {
-        FoundBridge* store = onePer ? work_->kept : work_->matches;
-        int& count = onePer ? work_->keptCount : work_->matchCount;
-        if (count == (onePer ? KeptCapacity : MatchCapacity)) {
+        FoundBridge* store = oneView ? work_->kept : work_->matches;
+        int& count = oneView ? work_->keptCount : work_->matchCount;
+        if (count == (oneView ? KeptCapacity : MatchCapacity)) {
             full_ = true;
             return -1;
         }
@@ -316,7 +302,6 @@ class BridgeSweep {
     }
 
     BridgeWork* work_;
-    const std::atomic<bool>* cancel_;
     bool full_ = false;
     const double low_, high_;     // the acceptance window
     const double below_, above_;  // certificate thresholds
@@ -328,10 +313,10 @@ class BridgeSweep {
 
 // Finds the matches of the bridge into work->matches, in the plain loops'
 // order. Non-zero when stopped.
-int32_t findBridges(const SweepInputs& in, BridgeWork* work, const std::atomic<bool>* cancel) {
-    BridgeSweep sweep(in, work, cancel);
+int32_t findBridges(const SweepInputs& in, BridgeWork* work) {
+    BridgeSweep sweep(in, work);
     bool done = false;
-    if (sweep.onePerPair(&done) != 0) return -1;
+    if (sweep.oneViewOfEach(&done) != 0) return -1;
     if (done) return 0;
     return sweep.inOrder();
 }
@@ -368,50 +353,8 @@ bool certificatesHold() {
     return true;
 }
 
-// Below this many candidates the whole bridge takes well under a
-// millisecond; a second thread would only add its start.
-constexpr int32_t AheadFrom = 24;
-
-// The search's store of bridge matches, and the sweep running ahead: its
-// thread and whether it has finished. Only that thread writes `work` until
-// it is joined.
-struct Ahead {
-    BridgeWork work;
-    std::thread thread;
-    std::atomic<bool> cancel{false};
-    std::mutex mutex;
-    std::condition_variable finished;
-    bool done = false;     // under mutex
-    bool running = false;  // started and not yet joined; the search's thread only
-};
-
-Ahead ahead;
-
-void runAhead(SweepInputs in) {
-    findBridges(in, &ahead.work, &ahead.cancel);
-    std::lock_guard<std::mutex> lock(ahead.mutex);
-    ahead.done = true;
-    ahead.finished.notify_all();
-}
-
-// Waits for the sweep running ahead to finish, answering a stop request of
-// the search within a few milliseconds. Returns false when the search was
-// stopped meanwhile (the sweep is then ended).
-bool awaitAhead() {
-    std::unique_lock<std::mutex> lock(ahead.mutex);
-    while (!ahead.done) {
-        if (searchStopped()) {
-            lock.unlock();
-            cancelBridgeAhead();
-            return false;
-        }
-        ahead.finished.wait_for(lock, std::chrono::milliseconds(2));
-    }
-    lock.unlock();
-    ahead.thread.join();
-    ahead.running = false;
-    return true;
-}
+// The store of the bridge's matches: fixed, as every store of the search.
+BridgeWork work;
 
 }  // namespace
 
@@ -419,38 +362,12 @@ double bridgeValue(double s1, double s2, double s3, double s4, double s5) {
     return valueOf(starOf(s1, s2, s3), s4, s5);
 }
 
-void startBridgeAhead() {
-    cancelBridgeAhead();
-    if (lastCandidate - firstCandidate + 1 < AheadFrom || !certificatesHold()) return;
-    ahead.cancel = false;
-    ahead.done = false;
-    try {
-        ahead.thread = std::thread(runAhead, SweepInputs::ofSearch());
-        ahead.running = true;
-    } catch (const std::system_error&) {
-        // No second thread: the bridge is swept at its turn.
-    }
-}
-
-void cancelBridgeAhead() {
-    if (!ahead.running) return;
-    ahead.cancel = true;
-    ahead.thread.join();
-    ahead.running = false;
-}
-
 int32_t sweepBridge(const char* format) {
     if (firstCandidate > lastCandidate) return 0;
-    if (ahead.running) {
-        if (!awaitAhead()) return -1;
-    } else if (!certificatesHold()) {
-        return evaluateEveryBridge(format);
-    } else if (findBridges(SweepInputs::ofSearch(), &ahead.work, nullptr) != 0) {
-        return -1;
-    }
+    if (!certificatesHold()) return evaluateEveryBridge(format);
+    if (findBridges(SweepInputs::ofSearch(), &work) != 0) return -1;
     // A store that filled holds more matches than the search can record:
     // the recordings below end it at the limit.
-    const BridgeWork& work = ahead.work;
     for (int i = 0; i < work.matchCount; ++i) {
         uint64_t key = work.matches[i].key;
         pick1 = pickOf(key, 1);

@@ -13,17 +13,6 @@
 // search was asked to stop).
 int32_t sweepBridge(const char* format);
 
-// Starts sweeping the bridge of this search on a second thread, ahead of
-// its turn, keeping its matches until sweepBridge records them. For the
-// five-part step, once the stock and the window are set. Does nothing for
-// small stocks, whose bridge is quick anyway.
-void startBridgeAhead();
-
-// Ends a sweep started ahead whose matches are no longer wanted (the gate
-// closed, or the search ended before the bridge's turn) and waits for its
-// thread. Does nothing when no sweep is running ahead.
-void cancelBridgeAhead();
-
 // The value of the bridge with parts of seriesValue s1 to s5 in pick order:
 // the triangle A, C, D turned into its equivalent star, whose arm at A leads
 // to the two paths over C and D in parallel.

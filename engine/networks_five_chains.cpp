@@ -10,7 +10,6 @@
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
 #include "control/shared_state.h"
-#include "engine/bridge_sweep.h"
 #include "engine/network_walk.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
@@ -233,11 +232,10 @@ struct FivePart16 {
 
 }  // namespace
 
-namespace {
-
-// The other templates of the step, with the bridge sweeping ahead; whatever
-// ends the step ends that sweep too.
-int32_t runWithTheBridgeAhead() {
+// Template 1 is the pure parallel group; "Parallel only" ends the step
+// after it, the compound forms and the bridge included.
+int32_t runFivePartNetworks() {
+    prepareWalk();
     const char* const* formats = fivePartFormats;
     if (NetworkWalk<FivePart1>::run(formats[0]) != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
@@ -251,16 +249,4 @@ int32_t runWithTheBridgeAhead() {
         if (rest[t](formats[t + 1]) != 0) return -1;
     }
     return runFivePartCompoundNetworks();
-}
-
-}  // namespace
-
-// Template 1 is the pure parallel group; "Parallel only" ends the step
-// after it, the compound forms and the bridge included.
-int32_t runFivePartNetworks() {
-    prepareWalk();
-    if (settings.parallelOnly == 0) startBridgeAhead();
-    int32_t outcome = runWithTheBridgeAhead();
-    cancelBridgeAhead();
-    return outcome;
 }

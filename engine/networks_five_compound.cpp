@@ -113,8 +113,7 @@ struct FivePart24 {
 }  // namespace
 
 // The bridge has a gate of its own: once a match is practically exact it is
-// skipped, with "Show All" on as well, and a sweep of it running ahead is
-// ended.
+// skipped, with "Show All" on as well.
 int32_t runFivePartCompoundNetworks() {
     prepareWalk();
     const char* const* formats = fivePartFormats;
@@ -125,9 +124,6 @@ int32_t runFivePartCompoundNetworks() {
     for (int t = 0; t < 8; ++t) {
         if (compound[t](formats[t + 16]) != 0) return -1;
     }
-    if (searchParams.tolerancePercent < 0.005 && settings.matchCount > 0) {
-        cancelBridgeAhead();
-        return 0;
-    }
+    if (searchParams.tolerancePercent < 0.005 && settings.matchCount > 0) return 0;
     return sweepBridge(formats[24]);
 }

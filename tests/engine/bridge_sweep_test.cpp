@@ -138,7 +138,7 @@ TEST(BridgeSweep, PartsBeyondTheCertifiedRangeAreEvaluatedOneByOne) {
 TEST(BridgeSweep, MoreEqualBridgesThanTheSweepKeepsEndAtTheLimitInOrder) {
     char target[64];
     typeTarget(Resistor, bridgeValue(2000, 1000, 1000, 1000, 1000), target, sizeof target);
-    // Ten lines of each swept at the bridge's turn, fourteen ahead of it.
+    // Ten and fourteen lines of each.
     for (int lines : {10, 14}) {
         std::string stock;
         for (int i = 0; i < lines; ++i) stock += "1k\r\n2k\r\n";
@@ -151,10 +151,9 @@ TEST(BridgeSweep, MoreEqualBridgesThanTheSweepKeepsEndAtTheLimitInOrder) {
     }
 }
 
-// Stocks of 24 to 30 parts, enough for the bridge to be swept ahead on the
-// second thread, with targets on a bridge of them: the matches it keeps
-// are recorded at its turn exactly as the reference loops record them.
-TEST(BridgeSweep, BridgesSweptAheadAreRecordedAsByTheReferenceLoops) {
+// Stocks of 24 to 30 parts, larger than the random ones above, with targets
+// on a bridge of them.
+TEST(BridgeSweep, BridgesOfTwoDozenPartsAreRecordedAsByTheReferenceLoops) {
     BridgeSearches random(2025);
     static const char* const tolerances[] = {"1e-11", "1e-6", "0.01"};
     int bridgesFound = 0;
@@ -199,11 +198,10 @@ TEST(BridgeSweep, ValueIsThePlainFormulaBitForBit) {
 }
 
 // The bridge alone over 400 irregular candidates, for a target inside their
-// span that no bridge meets: many seconds of sweeping, at its turn or ahead
-// on the second thread while the search waits for it. A stop request ends
-// it within milliseconds either way, and no thread is left behind; the
-// bound here only catches a sweep that no longer tests at all.
-TEST(BridgeSweep, StopRequestsEndALongSweepAtItsTurnAndAhead) {
+// span that no bridge meets: many seconds of sweeping. A stop request ends
+// it within milliseconds; the bound here only catches a sweep that no
+// longer tests at all.
+TEST(BridgeSweep, StopRequestsEndALongSweep) {
     static char stock[limits::TextSize];
     std::mt19937 random(401);
     std::uniform_real_distribution<double> exponent(std::log10(150.0), std::log10(9900.0));
@@ -212,28 +210,24 @@ TEST(BridgeSweep, StopRequestsEndALongSweepAtItsTurnAndAhead) {
         snprintf(line, sizeof line, "%.5g\r\n", std::pow(10.0, exponent(random)));
         appendText(stock, line);
     }
-    for (bool ahead : {false, true}) {
-        for (int delay : {10, 300}) {
-            int32_t outcome = 0;
-            auto done = std::async(std::launch::async, [&] {
-                // One part only: the stock, the candidates and the window are
-                // set as for the bridge's turn.
-                TypedSearch{Resistor, "3.1415926k", "1e-9", "1", stock, true, false, "1000"}.run();
-                if (ahead) startBridgeAhead();
-                outcome = sweepBridge(fivePartFormats[24]);
-            });
-            std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-            auto asked = std::chrono::steady_clock::now();
-            requestSearchStop();
-            bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
-            EXPECT_TRUE(ended) << (ahead ? "ahead, " : "at its turn, ") << delay << " ms";
-            if (!ended) std::_Exit(1);
-            double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
-            printf("%s, stopped %d ms in: ended %.2f ms after the request\n",
-                   ahead ? "ahead" : "at its turn", delay, took);
-            EXPECT_EQ(outcome, -1);
-            runAsSearchNumber(newSearchNumber());
-        }
+    for (int delay : {10, 300}) {
+        int32_t outcome = 0;
+        auto done = std::async(std::launch::async, [&] {
+            // One part only: the stock, the candidates and the window are set
+            // as for the bridge's turn.
+            TypedSearch{Resistor, "3.1415926k", "1e-9", "1", stock, true, false, "1000"}.run();
+            outcome = sweepBridge(fivePartFormats[24]);
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        auto asked = std::chrono::steady_clock::now();
+        requestSearchStop();
+        bool ended = done.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        EXPECT_TRUE(ended) << delay << " ms";
+        if (!ended) std::_Exit(1);
+        double took = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - asked).count();
+        printf("stopped %d ms in: ended %.2f ms after the request\n", delay, took);
+        EXPECT_EQ(outcome, -1);
+        runAsSearchNumber(newSearchNumber());
     }
 }
 
