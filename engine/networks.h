@@ -31,3 +31,17 @@ int32_t runNetworksOfSize(int n);
 extern const char* const oneTwoThreeFormats[7];
 extern const char* const fourPartFormats[10];
 extern const char* const fivePartFormats[25];
+
+// The network templates as runSearch calls them: the one-part networks, then
+// the networks of one size of two to five parts.
+struct NetworkTemplates {
+    void (*runOnePart)();
+    int32_t (*runOfSize)(int n);
+};
+
+// The program's templates.
+extern const NetworkTemplates programTemplates;
+
+// The templates runSearch runs: the program's, unless a comparison with the
+// straightforward reference loops (tests, the benchmark) chose those.
+extern const NetworkTemplates* searchTemplates;

@@ -10,9 +10,8 @@
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
 #include "control/shared_state.h"
-#include "engine/network_levels.h"
+#include "engine/network_walk.h"
 #include "engine/networks.h"
-#include "engine/recorder.h"
 #include "engine/search_frame.h"
 
 const char* const fivePartFormats[25] = {
@@ -45,435 +44,209 @@ const char* const fivePartFormats[25] = {
 
 namespace {
 
-const char* const* const formats = fivePartFormats;
+using P = Place;
 
 // 1: "%s / %s / %s / %s / %s"
-int32_t fivePart1() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (parallelStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (parallelStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[0], [](double g5) {
-                            return 1 / (stages[4].parallelSum + g5);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
-    }
-    return 0;
-}
+struct FivePart1 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
+                                            upFrom(2, P::Parallel), upFrom(3, P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) { return 1 / (stages[4].parallelSum + g5); }
+};
 
 // 2: "%s + %s + %s + %s + %s"
-int32_t fivePart2() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (seriesStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (seriesStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[1], [](double s5) {
-                            return stages[4].seriesSum + s5;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
-    }
-    return 0;
-}
+struct FivePart2 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
+                                            downFrom(2, P::Series), downFrom(3, P::Series),
+                                            downFrom(4)};
+    static double value(double s5) { return stages[4].seriesSum + s5; }
+};
 
 // 3: "%s + %s + %s +(%s / %s)"
-int32_t fivePart3() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (seriesStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (addSeries(3, pick3)) continue;
-                for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[2], [](double g5) {
-                            return 1 / (stages[4].parallelSum + g5) + stages[3].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart3 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
+                                            downFrom(2, P::SeriesFull),
+                                            upFromBottom(P::Parallel), upFrom(4)};
+    static double value(double g5) {
+        return 1 / (stages[4].parallelSum + g5) + stages[3].seriesSum;
     }
-    return 0;
-}
+};
 
 // 4: "%s + %s +(%s / %s / %s)"
-int32_t fivePart4() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (addSeries(2, pick2)) continue;
-            for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (parallelStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[3], [](double g5) {
-                            return 1 / (stages[4].parallelSum + g5) + stages[2].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart4 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::SeriesFull),
+                                            upFromBottom(P::Parallel), upFrom(3, P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) {
+        return 1 / (stages[4].parallelSum + g5) + stages[2].seriesSum;
     }
-    return 0;
-}
+};
 
 // 5: "%s +(%s / %s / %s / %s)"
-int32_t fivePart5() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (addSeries(1, pick1)) continue;
-        for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (parallelStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (parallelStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[4], [](double g5) {
-                            return 1 / (stages[4].parallelSum + g5) + stages[1].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart5 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(2, P::Parallel), upFrom(3, P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) {
+        return 1 / (stages[4].parallelSum + g5) + stages[1].seriesSum;
     }
-    return 0;
-}
+};
 
 // 6: "%s / %s / %s /(%s + %s)"
-int32_t fivePart6() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (parallelStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (addParallel(3, pick3)) continue;
-                for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[5], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart6 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
+                                            upFrom(2, P::ParallelFull), downFromTop(P::Series),
+                                            downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum);
     }
-    return 0;
-}
+};
 
 // 7: "%s / %s /(%s + %s + %s)"
-int32_t fivePart7() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (addParallel(2, pick2)) continue;
-            for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (seriesStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[6], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart7 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
+                                            downFromTop(P::Series), downFrom(3, P::Series),
+                                            downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum);
     }
-    return 0;
-}
+};
 
 // 8: "%s /(%s + %s + %s + %s)"
-int32_t fivePart8() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (addParallel(1, pick1)) continue;
-        for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (seriesStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (seriesStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[7], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[1].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart8 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), downFromTop(P::Series),
+                                            downFrom(2, P::Series), downFrom(3, P::Series),
+                                            downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[1].parallelSum);
     }
-    return 0;
-}
+};
 
 // 9: "%s + %s +(%s /(%s + %s))"
-int32_t fivePart9() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (addSeries(2, pick2)) continue;
-            for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (addParallel(3, pick3)) continue;
-                for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[8], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
-                                   stages[2].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart9 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::SeriesFull),
+                                            upFromBottom(P::ParallelFull),
+                                            downFromTop(P::Series), downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
+               stages[2].seriesSum;
     }
-    return 0;
-}
+};
 
 // 10: "%s +(%s / %s /(%s + %s))"
-int32_t fivePart10() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (addSeries(1, pick1)) continue;
-        for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (parallelStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (addParallel(3, pick3)) continue;
-                for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[9], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
-                                   stages[1].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart10 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(2, P::ParallelFull), downFromTop(P::Series),
+                                            downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
+               stages[1].seriesSum;
     }
-    return 0;
-}
+};
 
 // 11: "%s +(%s /(%s + %s + %s))"
-int32_t fivePart11() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (addSeries(1, pick1)) continue;
-        for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (addParallel(2, pick2)) continue;
-            for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (seriesStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[10], [](double s5) {
-                            return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum) +
-                                   stages[1].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart11 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
+                                            upFromBottom(P::ParallelFull), downFromTop(P::Series),
+                                            downFrom(3, P::Series), downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum) +
+               stages[1].seriesSum;
     }
-    return 0;
-}
+};
 
 // 12: "%s +(%s /(%s +(%s / %s)))"
-int32_t fivePart12() {
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (addSeries(1, pick1)) continue;
-        for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (addParallel(2, pick2)) continue;
-            for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (addSeries(3, pick3)) continue;
-                for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[11], [](double g5) {
-                            return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
-                                             stages[3].seriesSum) +
-                                        stages[2].parallelSum) +
-                                   stages[1].seriesSum;
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart12 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
+                                            upFromBottom(P::ParallelFull),
+                                            downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) {
+        return 1 / (1 / (1 / (stages[4].parallelSum + g5) + stages[3].seriesSum) +
+                    stages[2].parallelSum) +
+               stages[1].seriesSum;
     }
-    return 0;
-}
+};
 
 // 13: "%s / %s /(%s +(%s / %s))"
-int32_t fivePart13() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
-            if (searchStopped()) return -1;
-            if (addParallel(2, pick2)) continue;
-            for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (addSeries(3, pick3)) continue;
-                for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[12], [](double g5) {
-                            return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
-                                             stages[3].seriesSum) +
-                                        stages[2].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart13 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
+                                            downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) {
+        return 1 / (1 / (1 / (stages[4].parallelSum + g5) + stages[3].seriesSum) +
+                    stages[2].parallelSum);
     }
-    return 0;
-}
+};
 
 // 14: "%s /(%s + %s +(%s / %s))"
-int32_t fivePart14() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (addParallel(1, pick1)) continue;
-        for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (seriesStep(2, pick2)) continue;
-            for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
-                if (searchStopped()) return -1;
-                if (addSeries(3, pick3)) continue;
-                for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[13], [](double g5) {
-                            return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
-                                             stages[3].seriesSum) +
-                                        stages[1].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart14 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), downFromTop(P::Series),
+                                            downFrom(2, P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(4)};
+    static double value(double g5) {
+        return 1 / (1 / (1 / (stages[4].parallelSum + g5) + stages[3].seriesSum) +
+                    stages[1].parallelSum);
     }
-    return 0;
-}
+};
 
 // 15: "%s /(%s +(%s / %s / %s))"
-int32_t fivePart15() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (addParallel(1, pick1)) continue;
-        for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (addSeries(2, pick2)) continue;
-            for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (parallelStep(3, pick3)) continue;
-                for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
-                    if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[14], [](double g5) {
-                            return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
-                                             stages[2].seriesSum) +
-                                        stages[1].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart15 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
+                                            downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
+                                            upFrom(3, P::Parallel), upFrom(4)};
+    static double value(double g5) {
+        return 1 / (1 / (1 / (stages[4].parallelSum + g5) + stages[2].seriesSum) +
+                    stages[1].parallelSum);
     }
-    return 0;
-}
+};
 
 // 16: "%s /(%s +(%s /(%s + %s)))"
-int32_t fivePart16() {
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (addParallel(1, pick1)) continue;
-        for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
-            if (searchStopped()) return -1;
-            if (addSeries(2, pick2)) continue;
-            for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
-                if (searchStopped()) return -1;
-                if (addParallel(3, pick3)) continue;
-                for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
-                    if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[15], [](double s5) {
-                            return 1 / (1 / (1 / (1 / (stages[4].seriesSum + s5) +
-                                                  stages[3].parallelSum) +
-                                             stages[2].seriesSum) +
-                                        stages[1].parallelSum);
-                        }) != 0) {
-                        return -1;
-                    }
-                }
-            }
-        }
+struct FivePart16 {
+    static constexpr int parts = 5;
+    static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
+                                            downFromTop(P::SeriesFull),
+                                            upFromBottom(P::ParallelFull),
+                                            downFromTop(P::Series), downFrom(4)};
+    static double value(double s5) {
+        return 1 / (1 / (1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
+                         stages[2].seriesSum) +
+                    stages[1].parallelSum);
     }
-    return 0;
-}
+};
 
 }  // namespace
 
 // Template 1 is the pure parallel group; "Parallel only" ends the step
 // after it, the compound forms and the bridge included.
 int32_t runFivePartNetworks() {
-    if (fivePart1() != 0) return -1;
+    prepareWalk();
+    const char* const* formats = fivePartFormats;
+    if (NetworkWalk<FivePart1>::run(formats[0]) != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
-    int32_t (*const rest[])() = {fivePart2,  fivePart3,  fivePart4,  fivePart5,  fivePart6,
-                                 fivePart7,  fivePart8,  fivePart9,  fivePart10, fivePart11,
-                                 fivePart12, fivePart13, fivePart14, fivePart15, fivePart16};
-    for (auto run : rest) {
-        if (run() != 0) return -1;
+    int32_t (*const rest[])(const char*) = {
+        NetworkWalk<FivePart2>::run,  NetworkWalk<FivePart3>::run,  NetworkWalk<FivePart4>::run,
+        NetworkWalk<FivePart5>::run,  NetworkWalk<FivePart6>::run,  NetworkWalk<FivePart7>::run,
+        NetworkWalk<FivePart8>::run,  NetworkWalk<FivePart9>::run,  NetworkWalk<FivePart10>::run,
+        NetworkWalk<FivePart11>::run, NetworkWalk<FivePart12>::run, NetworkWalk<FivePart13>::run,
+        NetworkWalk<FivePart14>::run, NetworkWalk<FivePart15>::run, NetworkWalk<FivePart16>::run};
+    for (int t = 0; t < 15; ++t) {
+        if (rest[t](formats[t + 1]) != 0) return -1;
     }
     return runFivePartCompoundNetworks();
 }

@@ -1,8 +1,12 @@
-// Networks of one, two and three parts.
+// Networks of one, two and three parts, and the sizes' entry point.
+//
+// Every template of two or more parts is a table of its levels (the way
+// each loop runs and how it places its part) and the value it records,
+// which the walk of network_walk.h runs as its nest of loops.
 #include "engine/networks.h"
 
 #include "control/shared_state.h"
-#include "engine/network_levels.h"
+#include "engine/network_walk.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
@@ -17,6 +21,9 @@ const char* const oneTwoThreeFormats[7] = {
     "3:%8.3f%s,%6.2f%%, %s /(%s + %s)\r\n",
 };
 
+const NetworkTemplates programTemplates = {runOnePartNetworks, runNetworksOfSize};
+const NetworkTemplates* searchTemplates = &programTemplates;
+
 void runOnePartNetworks() {
     const SearchStage& window = stages[0];
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
@@ -28,122 +35,80 @@ void runOnePartNetworks() {
 
 namespace {
 
+using P = Place;
+
 // "%s + %s": a chain of two, printed larger first.
-int32_t twoInSeries() {
-    const char* format = oneTwoThreeFormats[1];
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        if (seriesEnd(pick2, pick1, 1, format,
-                      [](double s2) { return stages[1].seriesSum + s2; }) != 0) {
-            return -1;
-        }
-    }
-    return 0;
-}
+struct TwoInSeries {
+    static constexpr int parts = 2;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1)};
+    static double value(double s2) { return stages[1].seriesSum + s2; }
+};
 
 // "%s / %s": a group of two, printed smaller first.
-int32_t twoInParallel() {
-    const char* format = oneTwoThreeFormats[2];
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        if (parallelEnd(pick2, pick1, 1, format,
-                        [](double g2) { return 1 / (stages[1].parallelSum + g2); }) != 0) {
-            return -1;
-        }
-    }
-    return 0;
-}
+struct TwoInParallel {
+    static constexpr int parts = 2;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1)};
+    static double value(double g2) { return 1 / (stages[1].parallelSum + g2); }
+};
 
 // "%s + %s + %s"
-int32_t threeInSeries() {
-    const char* format = oneTwoThreeFormats[3];
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (seriesStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
-            if (seriesStep(2, pick2)) continue;
-            if (seriesEnd(pick3, pick2, 2, format,
-                          [](double s3) { return stages[2].seriesSum + s3; }) != 0) {
-                return -1;
-            }
-        }
-    }
-    return 0;
-}
+struct ThreeInSeries {
+    static constexpr int parts = 3;
+    static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
+                                            downFrom(2)};
+    static double value(double s3) { return stages[2].seriesSum + s3; }
+};
 
 // "%s / %s / %s"
-int32_t threeInParallel() {
-    const char* format = oneTwoThreeFormats[4];
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (parallelStep(1, pick1)) continue;
-        for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
-            if (parallelStep(2, pick2)) continue;
-            if (parallelEnd(pick3, pick2, 2, format,
-                            [](double g3) { return 1 / (stages[2].parallelSum + g3); }) != 0) {
-                return -1;
-            }
-        }
-    }
-    return 0;
-}
+struct ThreeInParallel {
+    static constexpr int parts = 3;
+    static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
+                                            upFrom(2)};
+    static double value(double g3) { return 1 / (stages[2].parallelSum + g3); }
+};
 
 // "%s +(%s / %s)": the pair does not depend on part 1, so its loop starts
 // afresh at the bottom.
-int32_t oneInSeriesWithPair() {
-    const char* format = oneTwoThreeFormats[5];
-    for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
-        if (searchStopped()) return -1;
-        if (addSeries(1, pick1)) continue;
-        for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
-            if (parallelStep(2, pick2)) continue;
-            if (parallelEnd(pick3, pick2, 2, format, [](double g3) {
-                    return 1 / (stages[2].parallelSum + g3) + stages[1].seriesSum;
-                }) != 0) {
-                return -1;
-            }
-        }
+struct OneInSeriesWithPair {
+    static constexpr int parts = 3;
+    static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
+                                            upFromBottom(P::Parallel), upFrom(2)};
+    static double value(double g3) {
+        return 1 / (stages[2].parallelSum + g3) + stages[1].seriesSum;
     }
-    return 0;
-}
+};
 
 // "%s /(%s + %s)"
-int32_t oneInParallelWithPair() {
-    const char* format = oneTwoThreeFormats[6];
-    for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
-        if (searchStopped()) return -1;
-        if (addParallel(1, pick1)) continue;
-        for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
-            if (seriesStep(2, pick2)) continue;
-            if (seriesEnd(pick3, pick2, 2, format, [](double s3) {
-                    return 1 / (1 / (stages[2].seriesSum + s3) + stages[1].parallelSum);
-                }) != 0) {
-                return -1;
-            }
-        }
+struct OneInParallelWithPair {
+    static constexpr int parts = 3;
+    static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
+                                            downFromTop(P::Series), downFrom(2)};
+    static double value(double s3) {
+        return 1 / (1 / (stages[2].seriesSum + s3) + stages[1].parallelSum);
     }
-    return 0;
-}
+};
 
 bool parallelOnly() { return settings.parallelOnly != 0; }
 
 }  // namespace
 
 int32_t runTwoPartNetworks() {
-    if (!parallelOnly() && twoInSeries() != 0) return -1;
-    return twoInParallel();
+    prepareWalk();
+    if (!parallelOnly() && NetworkWalk<TwoInSeries>::run(oneTwoThreeFormats[1]) != 0) return -1;
+    return NetworkWalk<TwoInParallel>::run(oneTwoThreeFormats[2]);
 }
 
 // "Parallel only" is read before each template with a series connection,
 // since the check box stays usable while the search runs.
 int32_t runThreePartNetworks() {
-    if (!parallelOnly() && threeInSeries() != 0) return -1;
-    if (threeInParallel() != 0) return -1;
+    prepareWalk();
+    if (!parallelOnly() && NetworkWalk<ThreeInSeries>::run(oneTwoThreeFormats[3]) != 0) {
+        return -1;
+    }
+    if (NetworkWalk<ThreeInParallel>::run(oneTwoThreeFormats[4]) != 0) return -1;
     if (parallelOnly()) return 0;
-    if (oneInSeriesWithPair() != 0) return -1;
-    return oneInParallelWithPair();
+    if (NetworkWalk<OneInSeriesWithPair>::run(oneTwoThreeFormats[5]) != 0) return -1;
+    return NetworkWalk<OneInParallelWithPair>::run(oneTwoThreeFormats[6]);
 }
 
 int32_t runNetworksOfSize(int n) {

@@ -92,12 +92,13 @@ int32_t runSearch() {
         }
         setAcceptanceWindow();
     }
-    runOnePartNetworks();
+    const NetworkTemplates& templates = *searchTemplates;
+    templates.runOnePart();
     if (searchStopped()) return 0;
 
     for (int n = 2; n <= limits::MaxNetworkParts; ++n) {
         if (earlyStop()) break;
-        if (searchParams.maxParts >= n && runNetworksOfSize(n) != 0) return 0;
+        if (searchParams.maxParts >= n && templates.runOfSize(n) != 0) return 0;
     }
 
     std::unique_lock<std::mutex> lock(resultStateMutex);

@@ -15,6 +15,8 @@
 #include "engine/search_frame.h"
 #include "engine/stock_list.h"
 
+namespace reference {
+
 // The last part closes a series chain: `pick` runs down from `from`,
 // against the series window of stage k. Parts shrink as the loop runs, so
 // it leaves at the first part too small to reach the low end, skips parts
@@ -46,3 +48,5 @@ inline int32_t parallelEnd(int32_t& pick, int32_t from, int k, const char* forma
     }
     return 0;
 }
+
+}  // namespace reference
