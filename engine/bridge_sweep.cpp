@@ -109,7 +109,7 @@ struct BridgeWork {
     int matchCount = 0;
     FoundBridge kept[KeptCapacity];
     int keptCount = 0;
-    FoundBridge both[4 * KeptCapacity];  // the kept bridges and their kind
+    FoundBridge views[4 * KeptCapacity];  // every view of the kept bridges
 };
 
 // What a sweep needs of the search, taken before it starts.
@@ -169,7 +169,7 @@ class BridgeSweep {
         work_->keptCount = 0;
         *done = false;
         if (sweep<true>() != 0) return full_ ? 0 : -1;
-        addPartners();
+        addOtherViews();
         *done = true;
         return 0;
     }
@@ -271,32 +271,32 @@ class BridgeSweep {
         return 0;
     }
 
-    // Each kept bridge and the others of its kind that the plain loops try:
-    // seen from the other terminal, in mirror image, or both, wherever
-    // pick2 does not lie above pick1 (all of them when the pairs hold the
-    // same part twice). Each gets the plain test on its plain value; the
-    // matches are sorted into the plain loops' order, each once, as many as
-    // the store of matches holds.
-    void addPartners() {
-        FoundBridge* both = work_->both;
+    // Every view of each kept bridge that the plain loops try: itself, seen
+    // from the other terminal, in mirror image, or both, wherever pick2 does
+    // not lie above pick1 (more than two of them when a pair holds the same
+    // part twice). Each gets the plain test on its plain value; the matches
+    // are sorted into the plain loops' order, each once, as many as the
+    // store of matches holds.
+    void addOtherViews() {
+        FoundBridge* views = work_->views;
         int n = 0;
         for (int i = 0; i < work_->keptCount; ++i) {
             uint64_t key = work_->kept[i].key;
             int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
             int32_t d = pickOf(key, 4), e = pickOf(key, 5);
-            const int32_t kind[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
-            for (const int32_t* p : kind) {
+            const int32_t seen[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
+            for (const int32_t* p : seen) {
                 if (p[1] > p[0]) continue;
                 double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
-                if (low_ <= v && v <= high_) both[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
+                if (low_ <= v && v <= high_) views[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
             }
         }
-        std::sort(both, both + n,
+        std::sort(views, views + n,
                   [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
         int count = 0;
         for (int i = 0; i < n && count < MatchCapacity; ++i) {
-            if (i > 0 && both[i].key == both[i - 1].key) continue;
-            work_->matches[count++] = both[i];
+            if (i > 0 && views[i].key == views[i - 1].key) continue;
+            work_->matches[count++] = views[i];
         }
         work_->matchCount = count;
     }
