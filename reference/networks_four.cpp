@@ -14,21 +14,6 @@
 
 namespace reference {
 
-const char* const fourPartFormats[10] = {
-    "4:%8.3f%s,%6.2f%%, %s / %s / %s / %s\r\n",
-    "4:%8.3f%s,%6.2f%%, %s + %s + %s + %s\r\n",
-    "4:%8.3f%s,%6.2f%%, %s + %s +(%s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, %s +(%s / %s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)\r\n",
-    // The doubled closing parenthesis is how this network has always been
-    // printed; users and the ordering read the line as it stands.
-    "4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s))\r\n",
-    "4:%8.3f%s,%6.2f%%, %s /(%s + %s + %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, %s +(%s /(%s + %s))\r\n",
-    "4:%8.3f%s,%6.2f%%, %s /(%s +(%s / %s))\r\n",
-};
-
 namespace {
 
 const char* const* const formats = fourPartFormats;

@@ -9,16 +9,6 @@
 
 namespace reference {
 
-const char* const oneTwoThreeFormats[7] = {
-    "1:%8.3f%s,%6.2f%%, %s\r\n",
-    "2:%8.3f%s,%6.2f%%, %s + %s\r\n",
-    "2:%8.3f%s,%6.2f%%, %s / %s\r\n",
-    "3:%8.3f%s,%6.2f%%, %s + %s + %s\r\n",
-    "3:%8.3f%s,%6.2f%%, %s / %s / %s\r\n",
-    "3:%8.3f%s,%6.2f%%, %s +(%s / %s)\r\n",
-    "3:%8.3f%s,%6.2f%%, %s /(%s + %s)\r\n",
-};
-
 void runOnePartNetworks() {
     const SearchStage& window = stages[0];
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {

@@ -20,9 +20,11 @@ int32_t runFivePartNetworks();
 int32_t runFivePartCompoundNetworks();
 int32_t runNetworksOfSize(int n);
 
-extern const char* const oneTwoThreeFormats[7];
-extern const char* const fourPartFormats[10];
-extern const char* const fivePartFormats[25];
+// The same format strings as the program's templates: the networks print
+// alike, and the comparison is of what each records.
+using ::fivePartFormats;
+using ::fourPartFormats;
+using ::oneTwoThreeFormats;
 
 // The reference loops as runSearch calls them.
 extern const NetworkTemplates templates;
