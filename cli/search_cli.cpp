@@ -3,11 +3,11 @@
 
 #include <cstring>
 
-#include "control/builtin_lists.h"
-#include "control/result_ordering.h"
-#include "control/shared_state.h"
+#include "engine/builtin_lists.h"
+#include "engine/result_ordering.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 #include "platform/code_page.h"
 #include "platform/console_program.h"
 

@@ -102,7 +102,7 @@ int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
 // than a search can record; and, for the sweep of one view of each, the
 // bridges kept within the guarded window and then every view of them.
 constexpr int MatchCapacity = limits::RecordCapacity + 1;
-constexpr int KeptCapacity = 8192;
+constexpr int KeptCapacity = limits::BridgeKeptCapacity;
 
 struct BridgeWork {
     FoundBridge matches[MatchCapacity];
@@ -323,7 +323,7 @@ int32_t findBridges(const SweepInputs& in, BridgeWork* work) {
 
 // Every combination, for candidates outside the range where the
 // certificates hold.
-int32_t evaluateEveryBridge(const char* format) {
+int32_t evaluateEveryBridge(const NetworkShape& shape) {
     const SearchStage& window = stages[0];
     for (int32_t p1 = lastCandidate; p1 >= firstCandidate; --p1) {
         for (int32_t p2 = p1; p2 >= firstCandidate; --p2) {
@@ -335,7 +335,7 @@ int32_t evaluateEveryBridge(const char* format) {
                         double value = valueOf(t, s(p4), s(p5));
                         if (window.seriesLow <= value && value <= window.seriesHigh) {
                             pick1 = p1, pick2 = p2, pick3 = p3, pick4 = p4, pick5 = p5;
-                            if (recordMatch(format, value) != 0) return -1;
+                            if (recordMatch(shape, value) != 0) return -1;
                         }
                     }
                 }
@@ -362,9 +362,9 @@ double bridgeValue(double s1, double s2, double s3, double s4, double s5) {
     return valueOf(starOf(s1, s2, s3), s4, s5);
 }
 
-int32_t sweepBridge(const char* format) {
+int32_t sweepBridge(const NetworkShape& shape) {
     if (firstCandidate > lastCandidate) return 0;
-    if (!certificatesHold()) return evaluateEveryBridge(format);
+    if (!certificatesHold()) return evaluateEveryBridge(shape);
     if (findBridges(SweepInputs::ofSearch(), &work) != 0) return -1;
     // A store that filled holds more matches than the search can record:
     // the recordings below end it at the limit.
@@ -375,7 +375,7 @@ int32_t sweepBridge(const char* format) {
         pick3 = pickOf(key, 3);
         pick4 = pickOf(key, 4);
         pick5 = pickOf(key, 5);
-        if (recordMatch(format, work.matches[i].value) != 0) return -1;
+        if (recordMatch(shape, work.matches[i].value) != 0) return -1;
     }
     return 0;
 }

@@ -7,11 +7,13 @@
 
 #include <cstdint>
 
+#include "engine/network_shapes.h"
+
 // Records every matching bridge in the order of the five plain loops: pick1
 // down from the top, pick2 down from pick1, pick3 to pick5 each down from
 // the top. Returns non-zero when a recording ended the whole search (or the
 // search was asked to stop).
-int32_t sweepBridge(const char* format);
+int32_t sweepBridge(const NetworkShape& shape);
 
 // The value of the bridge with parts of seriesValue s1 to s5 in pick order:
 // the triangle A, C, D turned into its equivalent star, whose arm at A leads

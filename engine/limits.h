@@ -1,30 +1,55 @@
 // Every fixed size of the program, each with the reason it has that size.
 // The stores are allocated once for the process; nothing grows while the
 // program runs, so these numbers are the whole memory budget of a search.
+// Where one size depends on another, a compile-time check ties them.
 #pragma once
 
 namespace limits {
 
-// A text buffer holds what an edit box can hold: 31999 characters and a zero.
+// ---- Texts and settings ---------------------------------------------------
+
+// A text buffer holds what an edit box holds: 31999 characters and a zero.
 constexpr int TextSize = 32000;
 
-// Number of text buffers: inputs, the displayed and stored lists, the
-// result and outcome texts, and the built-in series of every part type.
+// Text buffers 1 to 4 hold the inputs, 5 to 7 the displayed lists, 8 and 9
+// the result and outcome texts, 10 to 30 the seven lists of each part type
+// (three editable, four built-in series); 0 and 31 are kept free, as the
+// settings file has always stored 32 texts.
 constexpr int TextBufferCount = 32;
 
-// Integer settings persisted in the settings file.
+// The lists of a part type: List 1 to 3 and the series E24, E12, E6 and E3.
+constexpr int ListsPerPartType = 7;
+constexpr int PartTypeCount = 3;
+constexpr int FirstStoredListBuffer = 10;
+
+// Integer settings persisted in the settings file: the settings file has
+// always stored twenty, reserved ones included.
 constexpr int SettingsCount = 20;
 
-// One handle per control-table row.
+// The settings file's full path; a longer path is not used at all.
+constexpr int SettingsPathSize = 1000;
+
+// The built-in lists are made at compile time in a buffer of this size; the
+// longest, the capacitor E24 series, needs about 1400 bytes.
+constexpr int BuiltinListSize = 2048;
+
+// ---- The main window ------------------------------------------------------
+
+// One handle per row of the main window's control table.
 constexpr int ControlCount = 50;
 
-// A stock list is read up to this many items; the rest is ignored.
+// ---- The stock list -------------------------------------------------------
+
+// A stock list is read up to this many items; the rest is ignored. Five
+// nested loops over it must stay a search of minutes, not of days.
 constexpr int StockCapacity = 500;
 
-// A stock part's label: 15 characters of its line and a zero byte.
+// A stock part's label: the first 15 characters of its line and a zero.
 constexpr int StockNameSize = 16;
 
-// A search stops recording after this many matches.
+// ---- Recording ------------------------------------------------------------
+
+// A search stops recording after this many matches: more cannot be read.
 constexpr int RecordCapacity = 10000;
 
 // All result lines of a search, each with its zero byte.
@@ -33,19 +58,36 @@ constexpr int LineStoreSize = 700000;
 // One formatted result line: 199 characters and a zero byte.
 constexpr int LineSize = 200;
 
-// The recorder's patched copy of a template's format string.
+// The shortest line there is, with its zero byte: a one-part network with a
+// one-character name, "1:   1.000,  0.00%, 1" and CR LF.
+constexpr int ShortestLineSize = 24;
+
+// The recorder's patched copy of a network's format string.
 constexpr int FormatSize = 100;
 
-// Depths of the network walk: stage 0 holds the acceptance window, stages
-// 1 to 4 are written by the levels of a five-part template.
-constexpr int StageCount = 5;
+// ---- Networks -------------------------------------------------------------
 
-// Largest network size searched.
+// Largest network searched, and the number of its shapes of each size
+// (1, 2, 4, 10 and 25, the last the bridge): 42 in all.
 constexpr int MaxNetworkParts = 5;
+constexpr int NetworkShapeCount = 42;
 
-static_assert(LineSize < TextSize, "a result line must fit the result text");
-static_assert(RecordCapacity * 2 <= LineStoreSize,
-              "the line store must hold at least the shortest lines of every record");
-static_assert(StockCapacity < 32768, "stock indices are kept in 32-bit integers");
+// Depths of the network walk: stage 0 holds the acceptance window, stages
+// 1 to 4 are written by the outer four levels of a five-part network (the
+// innermost level only tests).
+constexpr int StageCount = MaxNetworkParts;
+
+// The bridge sweep keeps the bridges of one view each that lie within its
+// guarded window before checking their other views; a sweep that keeps more
+// falls back to the plain order (slower, the same result).
+constexpr int BridgeKeptCapacity = 8192;
+
+static_assert(LineSize <= TextSize, "a result line fits the Result text");
+static_assert(FormatSize <= LineSize, "a format string is shorter than its line");
+static_assert(RecordCapacity * ShortestLineSize <= LineStoreSize,
+              "the line store holds the records of the shortest lines: only long lines "
+              "fill it before the record count ends the search");
+static_assert(FirstStoredListBuffer + ListsPerPartType * PartTypeCount <= TextBufferCount,
+              "every list of every part type has its text buffer");
 
 }  // namespace limits

@@ -31,23 +31,13 @@
 
 #include <cstdint>
 
+#include "engine/networks.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/stock_list.h"
 
 // How a loop runs (the four loop ways of the frame).
 enum class Way { DownFromTop, DownFromPick, UpFromBottom, UpFromPick };
-
-// What a level does with its part before the next level runs.
-enum class Place {
-    Nothing,       // the first part of a pair: the loop only fixes the index
-    Series,        // seriesStep: the next level continues the same chain
-    Parallel,      // parallelStep: the next level continues the same group
-    SeriesFull,    // addSeries: a nested group opens at the next level
-    ParallelFull,  // addParallel: a nested chain opens at the next level
-    SeriesPair,    // addSeriesPair with the part of the level before
-    ParallelPair,  // addParallelPair with the part of the level before
-};
 
 // One loop of a template. `from` names the outer pick (1 to 4) a loop that
 // runs from a pick starts at. The innermost level places nothing: a loop
@@ -141,6 +131,7 @@ int32_t lastHoldingNear(int32_t guess, Ok ok) {
 }
 
 // One template's walk. T describes the template:
+//   static constexpr NetworkShape shape;     // its number and result line
 //   static constexpr int parts;              // 2 to 5
 //   static constexpr Level levels[parts];    // level 1 (outermost) first
 //   static double value(double last);        // the recorded value from the
@@ -153,25 +144,34 @@ class NetworkWalk {
     // Runs the template; non-zero when a recording ended the whole search
     // or the search was asked to stop. prepareWalk must have run for the
     // stock of the search.
-    static int32_t run(const char* format) {
+    static int32_t run() {
         if (searchStopped()) return -1;
-        NetworkWalk walk(format);
+        NetworkWalk walk;
         return walk.level<1>();
     }
 
   private:
     static constexpr int n = T::parts;
-
-    explicit NetworkWalk(const char* format) : format_(format) {}
+    static_assert(n >= 2 && n <= limits::MaxNetworkParts, "a walk has two to five levels");
+    static_assert(T::shape.parts == n, "the shape and its levels agree on the part count");
 
     static double s(int32_t i) { return stockParts[i].seriesValue; }
     static double g(int32_t i) { return stockParts[i].parallelValue; }
 
     template <int k>
+    static constexpr Place placeOf() {
+        return T::levels[k - 1].place;
+    }
+
+    // Whether the innermost part closes a series chain (its loop runs down
+    // and tests seriesValue) rather than a parallel group.
+    static constexpr bool seriesInner = runsDown(T::levels[n - 1].way);
+
+    template <int k>
     int32_t level() {
         constexpr Level here = T::levels[k - 1];
         if constexpr (k == n) {
-            return innermost();
+            return innermostFrom(loopStart<n>());
         } else if constexpr (k == n - 1) {
             if (walkNarrows) return lastTwoLevels();
             return plainLevel<k>();
@@ -179,7 +179,7 @@ class NetworkWalk {
             if (searchStopped()) return -1;
             const bool narrow = walkNarrows;
             if constexpr (runsDown(here.way)) {
-                int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
+                int32_t i = loopStart<k>();
                 if (narrow) i = firstDownward<k>(i);
                 for (; i >= firstCandidate; --i) {
                     picks_[k] = i;
@@ -190,11 +190,11 @@ class NetworkWalk {
                         if (narrow) break;
                         continue;
                     }
-                    if (narrow && !largestBeyond<k + 1>()) break;
+                    if (narrow && !extremePasses<End::Low, k + 1, k>(picks_)) break;
                     if (level<k + 1>() != 0) return -1;
                 }
             } else {
-                int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
+                int32_t i = loopStart<k>();
                 if (narrow) i = firstUpward<k>(i);
                 for (; i <= lastCandidate; ++i) {
                     picks_[k] = i;
@@ -202,12 +202,21 @@ class NetworkWalk {
                         if (narrow) break;
                         continue;
                     }
-                    if (narrow && !smallestBeyond<k + 1>()) break;
+                    if (narrow && !extremePasses<End::High, k + 1, k>(picks_)) break;
                     if (level<k + 1>() != 0) return -1;
                 }
             }
             return 0;
         }
+    }
+
+    // Where the loop of level k starts, the outer picks being set.
+    template <int k>
+    int32_t loopStart() const {
+        constexpr Level here = T::levels[k - 1];
+        if constexpr (here.way == Way::DownFromTop) return lastCandidate;
+        if constexpr (here.way == Way::UpFromBottom) return firstCandidate;
+        return picks_[here.from];
     }
 
     // Where a loop running down from `start` at level k begins: the first
@@ -216,7 +225,7 @@ class NetworkWalk {
     // pass of this level began, which is usually close.
     template <int k>
     int32_t firstDownward(int32_t start) {
-        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return smallestFits<k>(x); });
+        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return fitsAt<End::High, k>(x); });
         hints_[k] = b;
         return b < start ? b : start;
     }
@@ -225,7 +234,7 @@ class NetworkWalk {
     // index whose largest network passes every too-small test.
     template <int k>
     int32_t firstUpward(int32_t start) {
-        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return !largestFits<k>(x); }) + 1;
+        int32_t b = lastHolding(hints_[k], [this](int32_t x) { return !fitsAt<End::Low, k>(x); }) + 1;
         hints_[k] = b;
         return b > start ? b : start;
     }
@@ -235,15 +244,13 @@ class NetworkWalk {
     int32_t plainLevel() {
         constexpr Level here = T::levels[k - 1];
         if constexpr (runsDown(here.way)) {
-            int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-            for (; i >= firstCandidate; --i) {
+            for (int32_t i = loopStart<k>(); i >= firstCandidate; --i) {
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (level<k + 1>() != 0) return -1;
             }
         } else {
-            int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-            for (; i <= lastCandidate; ++i) {
+            for (int32_t i = loopStart<k>(); i <= lastCandidate; ++i) {
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (level<k + 1>() != 0) return -1;
@@ -253,45 +260,27 @@ class NetworkWalk {
     }
 
     // The window that the placement step of the last placed level would
-    // leave for the innermost part, in the innermost part's own domain, with
-    // the operations of that step; `pruned` when the step would prune.
+    // leave for the innermost part with part `i` at that level, in the
+    // innermost part's own domain, by the step's own arithmetic; `pruned`
+    // when the step would prune.
     struct InnerWindow {
         bool pruned;
         double low, high;
     };
 
-    static InnerWindow innerWindow(const int32_t* q) {
+    InnerWindow innerWindow(int32_t i) const {
         constexpr int k = n - 1;
-        constexpr Place what = T::levels[k - 1].place;
-        constexpr bool seriesInner = runsDown(T::levels[n - 1].way);
+        constexpr Place what = placeOf<k>();
         static_assert(what != Place::Nothing, "the last two parts are placed by a step and the test");
-        const SearchStage& p = stages[k - 1];
-        const SearchStage& pp = stages[k >= 2 ? k - 2 : 0];
-        if constexpr (what == Place::Series || what == Place::SeriesFull) {
-            double v = s(q[k]);
-            if (p.seriesHigh < v) return {true, 0, 0};
-            double high = p.seriesHigh - v, low = p.seriesLow - v;
-            if constexpr (seriesInner) return {false, low, high};
-            else return {false, guardedReciprocal(high), guardedReciprocal(low)};
-        } else if constexpr (what == Place::Parallel || what == Place::ParallelFull) {
-            double v = g(q[k]);
-            if (p.parallelHigh < v) return {true, 0, 0};
-            double high = p.parallelHigh - v, low = p.parallelLow - v;
-            if constexpr (seriesInner) return {false, guardedReciprocal(high), guardedReciprocal(low)};
-            else return {false, low, high};
-        } else if constexpr (what == Place::SeriesPair) {
-            double w = 1 / (s(q[k - 1]) + s(q[k]));
-            if (w > pp.parallelHigh) return {true, 0, 0};
-            double high = pp.parallelHigh - w, low = pp.parallelLow - w;
-            if constexpr (seriesInner) return {false, guardedReciprocal(high), guardedReciprocal(low)};
-            else return {false, low, high};
-        } else {
-            double r = 1 / (g(q[k - 1]) + g(q[k]));
-            if (r > pp.seriesHigh) return {true, 0, 0};
-            double high = pp.seriesHigh - r, low = pp.seriesLow - r;
-            if constexpr (seriesInner) return {false, low, high};
-            else return {false, guardedReciprocal(high), guardedReciprocal(low)};
-        }
+        static_assert(opensNested(what) || (domainOf(what) == Domain::Series) == seriesInner,
+                      "a three-field step is followed by a part of its own domain");
+        const SearchStage& p = stages[stageBefore(k, what)];
+        double v = elementValue<what>(picks_[k - 1], i);
+        if (prunes<what>(endOf<prunedAt<what>()>(p), v)) return {true, 0, 0};
+        WindowEnd low = placedEnd<what>(endOf<End::Low>(p), v);
+        WindowEnd high = placedEnd<what>(endOf<End::High>(p), v);
+        if constexpr (seriesInner) return {false, low.series, high.series};
+        else return {false, high.parallel, low.parallel};
     }
 
     // The last placed level and the innermost loop together. For each index
@@ -305,7 +294,6 @@ class NetworkWalk {
         constexpr int k = n - 1;
         constexpr Level here = T::levels[k - 1];
         constexpr Level inner = T::levels[n - 1];
-        constexpr bool seriesInner = runsDown(inner.way);
         // The edge of the innermost window over the whole candidate range:
         // the highest index not above the window (series) or the lowest
         // (parallel). It starts where the previous pass left it.
@@ -320,87 +308,81 @@ class NetworkWalk {
         // other kind of test holds over the whole range that the loop runs
         // over, which starts where it begins to hold.
         auto follow = [&](int32_t i) -> bool {
-            int32_t q[6];
-            for (int j = 1; j < k; ++j) q[j] = picks_[j];
-            q[k] = i;
-            InnerWindow w = innerWindow(q);
+            InnerWindow w = innerWindow(i);
             if (w.pruned) return false;
-            int32_t start;  // where the innermost loop starts
+            // Where the innermost loop starts, with part i at level k.
+            int32_t start;
             if constexpr (inner.way == Way::DownFromTop) start = lastCandidate;
             if constexpr (inner.way == Way::UpFromBottom) start = firstCandidate;
             if constexpr (inner.way == Way::DownFromPick || inner.way == Way::UpFromPick) {
-                start = q[inner.from];
+                start = inner.from == k ? i : picks_[inner.from];
             }
             if constexpr (seriesInner) {
                 // Loop down from start: leave when low > s, skip when high < s.
                 if constexpr (runsDown(here.way)) {
-                    if (w.low > s(start)) return false;
+                    if (belowWindow(w.low, s(start))) return false;
                 } else {
-                    if (w.high < s(firstCandidate)) return false;
+                    if (aboveWindow(w.high, s(firstCandidate))) return false;
                 }
-                auto fits = [&w](int32_t x) { return !(w.high < s(x)); };
+                auto fits = [&w](int32_t x) { return !aboveWindow(w.high, s(x)); };
                 edge = moved ? lastHoldingNear(edge, fits) : lastHolding(edge, fits);
                 runFrom_ = edge < start ? edge : start;
-                runEmpty_ = runFrom_ < firstCandidate || w.low > s(runFrom_);
+                runEmpty_ = runFrom_ < firstCandidate || belowWindow(w.low, s(runFrom_));
             } else {
                 // Loop up from start, parallelValue falling: leave when
                 // low > g, skip when high < g.
                 if constexpr (runsDown(here.way)) {
-                    if (w.high < g(lastCandidate)) return false;
+                    if (aboveWindow(w.high, g(lastCandidate))) return false;
                 } else {
-                    if (w.low > g(start)) return false;
+                    if (belowWindow(w.low, g(start))) return false;
                 }
-                auto above = [&w](int32_t x) { return w.high < g(x); };
+                auto above = [&w](int32_t x) { return aboveWindow(w.high, g(x)); };
                 edge = (moved ? lastHoldingNear(edge - 1, above)
                               : lastHolding(edge - 1, above)) +
                        1;
                 runFrom_ = edge > start ? edge : start;
-                runEmpty_ = runFrom_ > lastCandidate || w.low > g(runFrom_);
+                runEmpty_ = runFrom_ > lastCandidate || belowWindow(w.low, g(runFrom_));
             }
             moved = true;
             return true;
         };
         if constexpr (runsDown(here.way)) {
-            int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-            i = firstDownward<k>(i);
-            for (; i >= firstCandidate; --i) {
+            for (int32_t i = firstDownward<k>(loopStart<k>()); i >= firstCandidate; --i) {
                 if (!follow(i)) break;
                 if (runEmpty_) continue;
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
-                if (innermostRun() != 0) return -1;
+                if (innermostFrom(runFrom_) != 0) return -1;
             }
         } else {
-            int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-            i = firstUpward<k>(i);
-            for (; i <= lastCandidate; ++i) {
+            for (int32_t i = firstUpward<k>(loopStart<k>()); i <= lastCandidate; ++i) {
                 if (!follow(i)) break;
                 if (runEmpty_) continue;
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
-                if (innermostRun() != 0) return -1;
+                if (innermostFrom(runFrom_) != 0) return -1;
             }
         }
         return 0;
     }
 
-    // The plain innermost loop from the start of the run found by
-    // lastTwoLevels: both tests on every index, against the stage the
-    // placement step wrote.
-    int32_t innermostRun() {
+    // The innermost loop of the plain nest from `start`: the two tests of
+    // the plain loops on every index, against the stage the last placement
+    // step wrote.
+    int32_t innermostFrom(int32_t start) {
         const SearchStage& last = stages[n - 1];
-        if constexpr (runsDown(T::levels[n - 1].way)) {
-            for (int32_t i = runFrom_; i >= firstCandidate; --i) {
+        if constexpr (seriesInner) {
+            for (int32_t i = start; i >= firstCandidate; --i) {
                 double v = s(i);
-                if (last.seriesLow > v) break;
-                if (last.seriesHigh < v) continue;
+                if (belowWindow(last.seriesLow, v)) break;
+                if (aboveWindow(last.seriesHigh, v)) continue;
                 if (record(i, v) != 0) return -1;
             }
         } else {
-            for (int32_t i = runFrom_; i <= lastCandidate; ++i) {
+            for (int32_t i = start; i <= lastCandidate; ++i) {
                 double v = g(i);
-                if (last.parallelLow > v) break;
-                if (last.parallelHigh < v) continue;
+                if (belowWindow(last.parallelLow, v)) break;
+                if (aboveWindow(last.parallelHigh, v)) continue;
                 if (record(i, v) != 0) return -1;
             }
         }
@@ -410,215 +392,90 @@ class NetworkWalk {
     // The placement step of level k, as the plain loops call it.
     template <int k>
     int place() {
-        constexpr Place what = T::levels[k - 1].place;
-        if constexpr (what == Place::Series) return seriesStep(k, picks_[k]);
-        if constexpr (what == Place::Parallel) return parallelStep(k, picks_[k]);
-        if constexpr (what == Place::SeriesFull) return addSeries(k, picks_[k]);
-        if constexpr (what == Place::ParallelFull) return addParallel(k, picks_[k]);
-        if constexpr (what == Place::SeriesPair) return addSeriesPair(k, picks_[k - 1], picks_[k]);
-        if constexpr (what == Place::ParallelPair) {
-            return addParallelPair(k, picks_[k - 1], picks_[k]);
-        }
-        return 0;
-    }
-
-    // The innermost loop of the plain nest: the two comparisons of the plain
-    // loops on every index from its start.
-    int32_t innermost() {
-        constexpr Level here = T::levels[n - 1];
-        const SearchStage& last = stages[n - 1];
-        if constexpr (runsDown(here.way)) {
-            int32_t i = here.way == Way::DownFromTop ? lastCandidate : picks_[here.from];
-            for (; i >= firstCandidate; --i) {
-                double v = s(i);
-                if (last.seriesLow > v) break;
-                if (last.seriesHigh < v) continue;
-                if (record(i, v) != 0) return -1;
-            }
-        } else {
-            int32_t i = here.way == Way::UpFromBottom ? firstCandidate : picks_[here.from];
-            for (; i <= lastCandidate; ++i) {
-                double v = g(i);
-                if (last.parallelLow > v) break;
-                if (last.parallelHigh < v) continue;
-                if (record(i, v) != 0) return -1;
-            }
-        }
-        return 0;
+        constexpr Place what = placeOf<k>();
+        if constexpr (what == Place::Nothing) return 0;
+        else return placeStep<what>(k, picks_[k - 1], picks_[k]);
     }
 
     int32_t record(int32_t i, double v) {
         picks_[n] = i;
         int32_t* const global[6] = {nullptr, &pick1, &pick2, &pick3, &pick4, &pick5};
         for (int k = 1; k <= n; ++k) *global[k] = picks_[k];
-        return recordMatch(format_, T::value(v));
+        return recordMatch(T::shape, T::value(v));
     }
 
-    // Whether the largest network with part i at level k (every inner loop
-    // at its highest index) passes every too-small test from level k on.
-    template <int k>
-    bool largestFits(int32_t i) const {
+    // Whether, with part i at level k under the parts placed so far, the
+    // extreme network of `end` passes every test of that end from level k
+    // on.
+    template <End end, int k>
+    bool fitsAt(int32_t i) const {
         int32_t q[6];
         for (int j = 1; j < k; ++j) q[j] = picks_[j];
         q[k] = i;
-        highestFrom<k + 1>(q);
-        double seriesLow[limits::StageCount];
-        double parallelHigh[limits::StageCount];
-        for (int j = k >= 2 ? k - 2 : 0; j < k; ++j) {
-            seriesLow[j] = stages[j].seriesLow;
-            parallelHigh[j] = stages[j].parallelHigh;
-        }
-        return lowTests<k>(q, seriesLow, parallelHigh);
+        return extremePasses<end, k, k>(q);
     }
 
-    // Whether the smallest network with part i at level k passes every
-    // too-large test from level k on.
-    template <int k>
-    bool smallestFits(int32_t i) const {
-        int32_t q[6];
-        for (int j = 1; j < k; ++j) q[j] = picks_[j];
-        q[k] = i;
-        lowestFrom<k + 1>(q);
-        double seriesHigh[limits::StageCount];
-        double parallelLow[limits::StageCount];
-        for (int j = k >= 2 ? k - 2 : 0; j < k; ++j) {
-            seriesHigh[j] = stages[j].seriesHigh;
-            parallelLow[j] = stages[j].parallelLow;
-        }
-        return highTests<k>(q, seriesHigh, parallelLow);
+    // The one edge check. With the parts of levels 1 to `fixed` in q and
+    // the stages before level `first` written, the extreme network of `end`
+    // is the one with every later loop at its extreme: the largest (each at
+    // its highest index) for the low end, whose tests reject networks that
+    // come out too small; the smallest for the high end. Returns whether it
+    // passes every test of that end from level `first` on: the prunes of the
+    // steps that read that end and the innermost test, on bounds that follow
+    // the placement steps operation by operation.
+    template <End end, int first, int fixed>
+    bool extremePasses(const int32_t* fixedPicks) const {
+        int32_t q[6] = {};
+        for (int j = 1; j <= fixed; ++j) q[j] = fixedPicks[j];
+        extremeFrom<end, fixed + 1>(q);
+        WindowEnd ends[limits::StageCount];
+        for (int j = first >= 2 ? first - 2 : 0; j < first; ++j) ends[j] = endOf<end>(stages[j]);
+        return endTests<end, first>(q, ends);
     }
 
-    // The same for the networks below the parts placed so far (picks up to
-    // level j - 1, their stages written): the largest passes every
-    // too-small test from level j on.
-    template <int j>
-    bool largestBeyond() const {
-        int32_t q[6];
-        for (int x = 1; x < j; ++x) q[x] = picks_[x];
-        highestFrom<j>(q);
-        double seriesLow[limits::StageCount];
-        double parallelHigh[limits::StageCount];
-        for (int x = j >= 2 ? j - 2 : 0; x < j; ++x) {
-            seriesLow[x] = stages[x].seriesLow;
-            parallelHigh[x] = stages[x].parallelHigh;
-        }
-        return lowTests<j>(q, seriesLow, parallelHigh);
-    }
-
-    // And the smallest passes every too-large test from level j on.
-    template <int j>
-    bool smallestBeyond() const {
-        int32_t q[6];
-        for (int x = 1; x < j; ++x) q[x] = picks_[x];
-        lowestFrom<j>(q);
-        double seriesHigh[limits::StageCount];
-        double parallelLow[limits::StageCount];
-        for (int x = j >= 2 ? j - 2 : 0; x < j; ++x) {
-            seriesHigh[x] = stages[x].seriesHigh;
-            parallelLow[x] = stages[x].parallelLow;
-        }
-        return highTests<j>(q, seriesHigh, parallelLow);
-    }
-
-    template <int j>
-    static void highestFrom(int32_t* q) {
+    // The loops from level j on at their highest index (low end) or their
+    // lowest (high end).
+    template <End end, int j>
+    static void extremeFrom(int32_t* q) {
         if constexpr (j <= n) {
             constexpr Level here = T::levels[j - 1];
-            q[j] = here.way == Way::DownFromPick ? q[here.from] : lastCandidate;
-            highestFrom<j + 1>(q);
-        }
-    }
-
-    template <int j>
-    static void lowestFrom(int32_t* q) {
-        if constexpr (j <= n) {
-            constexpr Level here = T::levels[j - 1];
-            q[j] = here.way == Way::UpFromPick ? q[here.from] : firstCandidate;
-            lowestFrom<j + 1>(q);
-        }
-    }
-
-    // The too-small tests of levels j to n for the parts in q: the prunes of
-    // the parallel steps (parallelHigh < g) and of the series pairs
-    // (w > parallelHigh), then the innermost test against seriesLow or
-    // parallelHigh. The bounds follow the placement steps operation by
-    // operation.
-    template <int j>
-    static bool lowTests(const int32_t* q, double* seriesLow, double* parallelHigh) {
-        if constexpr (j == n) {
-            if constexpr (runsDown(T::levels[n - 1].way)) {
-                return !(seriesLow[n - 1] > s(q[n]));
+            if constexpr (end == End::Low) {
+                q[j] = here.way == Way::DownFromPick ? q[here.from] : lastCandidate;
             } else {
-                return !(parallelHigh[n - 1] < g(q[n]));
+                q[j] = here.way == Way::UpFromPick ? q[here.from] : firstCandidate;
+            }
+            extremeFrom<end, j + 1>(q);
+        }
+    }
+
+    // The tests of `end` at levels j to n for the parts in q: each step's
+    // prune where it reads that end, its narrowing of that end, and at the
+    // innermost level the test against the bound of that end.
+    template <End end, int j>
+    static bool endTests(const int32_t* q, WindowEnd* ends) {
+        if constexpr (j == n) {
+            const WindowEnd& last = ends[n - 1];
+            if constexpr (seriesInner) {
+                if constexpr (end == End::Low) return !belowWindow(last.series, s(q[n]));
+                else return !aboveWindow(last.series, s(q[n]));
+            } else {
+                if constexpr (end == End::Low) return !aboveWindow(last.parallel, g(q[n]));
+                else return !belowWindow(last.parallel, g(q[n]));
             }
         } else {
-            constexpr Place what = T::levels[j - 1].place;
-            if constexpr (what == Place::Series || what == Place::SeriesFull) {
-                seriesLow[j] = seriesLow[j - 1] - s(q[j]);
-                if constexpr (what == Place::SeriesFull) {
-                    parallelHigh[j] = guardedReciprocal(seriesLow[j]);
+            constexpr Place what = placeOf<j>();
+            if constexpr (what != Place::Nothing) {
+                const WindowEnd& before = ends[stageBefore(j, what)];
+                double v = elementValue<what>(q[j - 1], q[j]);
+                if constexpr (prunedAt<what>() == end) {
+                    if (prunes<what>(before, v)) return false;
                 }
-            } else if constexpr (what == Place::Parallel || what == Place::ParallelFull) {
-                double v = g(q[j]);
-                if (parallelHigh[j - 1] < v) return false;
-                parallelHigh[j] = parallelHigh[j - 1] - v;
-                if constexpr (what == Place::ParallelFull) {
-                    seriesLow[j] = guardedReciprocal(parallelHigh[j]);
-                }
-            } else if constexpr (what == Place::SeriesPair) {
-                double w = 1 / (s(q[j - 1]) + s(q[j]));
-                if (w > parallelHigh[j - 2]) return false;
-                parallelHigh[j] = parallelHigh[j - 2] - w;
-                seriesLow[j] = guardedReciprocal(parallelHigh[j]);
-            } else if constexpr (what == Place::ParallelPair) {
-                double r = 1 / (g(q[j - 1]) + g(q[j]));
-                seriesLow[j] = seriesLow[j - 2] - r;
-                parallelHigh[j] = guardedReciprocal(seriesLow[j]);
+                ends[j] = placedEnd<what>(before, v);
             }
-            return lowTests<j + 1>(q, seriesLow, parallelHigh);
+            return endTests<end, j + 1>(q, ends);
         }
     }
 
-    // The too-large tests of levels j to n: the prunes of the series steps
-    // (seriesHigh < s) and of the parallel pairs (r > seriesHigh), then the
-    // innermost test against seriesHigh or parallelLow.
-    template <int j>
-    static bool highTests(const int32_t* q, double* seriesHigh, double* parallelLow) {
-        if constexpr (j == n) {
-            if constexpr (runsDown(T::levels[n - 1].way)) {
-                return !(seriesHigh[n - 1] < s(q[n]));
-            } else {
-                return !(parallelLow[n - 1] > g(q[n]));
-            }
-        } else {
-            constexpr Place what = T::levels[j - 1].place;
-            if constexpr (what == Place::Series || what == Place::SeriesFull) {
-                double v = s(q[j]);
-                if (seriesHigh[j - 1] < v) return false;
-                seriesHigh[j] = seriesHigh[j - 1] - v;
-                if constexpr (what == Place::SeriesFull) {
-                    parallelLow[j] = guardedReciprocal(seriesHigh[j]);
-                }
-            } else if constexpr (what == Place::Parallel || what == Place::ParallelFull) {
-                parallelLow[j] = parallelLow[j - 1] - g(q[j]);
-                if constexpr (what == Place::ParallelFull) {
-                    seriesHigh[j] = guardedReciprocal(parallelLow[j]);
-                }
-            } else if constexpr (what == Place::SeriesPair) {
-                double w = 1 / (s(q[j - 1]) + s(q[j]));
-                parallelLow[j] = parallelLow[j - 2] - w;
-                seriesHigh[j] = guardedReciprocal(parallelLow[j]);
-            } else if constexpr (what == Place::ParallelPair) {
-                double r = 1 / (g(q[j - 1]) + g(q[j]));
-                if (r > seriesHigh[j - 2]) return false;
-                seriesHigh[j] = seriesHigh[j - 2] - r;
-                parallelLow[j] = guardedReciprocal(seriesHigh[j]);
-            }
-            return highTests<j + 1>(q, seriesHigh, parallelLow);
-        }
-    }
-
-    const char* format_;
     int32_t picks_[6] = {};
     int32_t runFrom_ = 0;     // where the innermost run starts
     bool runEmpty_ = true;    // whether it records nothing
@@ -626,3 +483,12 @@ class NetworkWalk {
     int32_t hints_[6] = {firstCandidate, firstCandidate, firstCandidate, firstCandidate,
                          firstCandidate, firstCandidate};
 };
+
+// A size's table entry for template T: its shape and its walk, the format
+// checked against the recorder's copy of it.
+template <class T>
+constexpr NetworkTemplate walkOf() {
+    static_assert(formatLength(T::shape.format) < limits::FormatSize,
+                  "the recorder's copy of the format holds it");
+    return {&T::shape, &NetworkWalk<T>::run};
+}

@@ -9,38 +9,10 @@
 // step of its kind; a level whose next level opens a nested group uses the
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
-#include "control/shared_state.h"
 #include "engine/network_walk.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
-
-const char* const fivePartFormats[25] = {
-    "5:%8.3f%s,%6.2f%%, %s / %s / %s / %s / %s\r\n",
-    "5:%8.3f%s,%6.2f%%, %s + %s + %s + %s + %s\r\n",
-    "5:%8.3f%s,%6.2f%%, %s + %s + %s +(%s / %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s + %s +(%s / %s / %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s +(%s / %s / %s / %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s / %s / %s /(%s + %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s / %s /(%s + %s + %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s /(%s + %s + %s + %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, %s + %s +(%s /(%s + %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s +(%s / %s /(%s + %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s +(%s /(%s + %s + %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s +(%s /(%s +(%s / %s)))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s / %s /(%s +(%s / %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s /(%s + %s +(%s / %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s /(%s +(%s / %s / %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s /(%s +(%s /(%s + %s)))\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s)+ %s\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s / %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s /(%s + %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)/ %s\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s + %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + (%s / %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s /((%s / %s)+(%s / %s))\r\n",
-    "5:%8.3f%s,%6.2f%%, %s + (%s + %s)/(%s + %s)\r\n",
-    "5:%8.3f%s,%6.2f%%, Bridge(%s, %s, %s, %s, %s)\r\n",
-};
+#include "engine/shared_state.h"
 
 namespace {
 
@@ -48,6 +20,7 @@ using P = Place;
 
 // 1: "%s / %s / %s / %s / %s"
 struct FivePart1 {
+    static constexpr NetworkShape shape{17, 5, "5:%8.3f%s,%6.2f%%, %s / %s / %s / %s / %s\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
                                             upFrom(2, P::Parallel), upFrom(3, P::Parallel),
@@ -57,6 +30,7 @@ struct FivePart1 {
 
 // 2: "%s + %s + %s + %s + %s"
 struct FivePart2 {
+    static constexpr NetworkShape shape{18, 5, "5:%8.3f%s,%6.2f%%, %s + %s + %s + %s + %s\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
                                             downFrom(2, P::Series), downFrom(3, P::Series),
@@ -66,6 +40,7 @@ struct FivePart2 {
 
 // 3: "%s + %s + %s +(%s / %s)"
 struct FivePart3 {
+    static constexpr NetworkShape shape{19, 5, "5:%8.3f%s,%6.2f%%, %s + %s + %s +(%s / %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
                                             downFrom(2, P::SeriesFull),
@@ -77,6 +52,7 @@ struct FivePart3 {
 
 // 4: "%s + %s +(%s / %s / %s)"
 struct FivePart4 {
+    static constexpr NetworkShape shape{20, 5, "5:%8.3f%s,%6.2f%%, %s + %s +(%s / %s / %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::SeriesFull),
                                             upFromBottom(P::Parallel), upFrom(3, P::Parallel),
@@ -88,6 +64,7 @@ struct FivePart4 {
 
 // 5: "%s +(%s / %s / %s / %s)"
 struct FivePart5 {
+    static constexpr NetworkShape shape{21, 5, "5:%8.3f%s,%6.2f%%, %s +(%s / %s / %s / %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
                                             upFrom(2, P::Parallel), upFrom(3, P::Parallel),
@@ -99,6 +76,7 @@ struct FivePart5 {
 
 // 6: "%s / %s / %s /(%s + %s)"
 struct FivePart6 {
+    static constexpr NetworkShape shape{22, 5, "5:%8.3f%s,%6.2f%%, %s / %s / %s /(%s + %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
                                             upFrom(2, P::ParallelFull), downFromTop(P::Series),
@@ -110,6 +88,7 @@ struct FivePart6 {
 
 // 7: "%s / %s /(%s + %s + %s)"
 struct FivePart7 {
+    static constexpr NetworkShape shape{23, 5, "5:%8.3f%s,%6.2f%%, %s / %s /(%s + %s + %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
                                             downFromTop(P::Series), downFrom(3, P::Series),
@@ -121,6 +100,7 @@ struct FivePart7 {
 
 // 8: "%s /(%s + %s + %s + %s)"
 struct FivePart8 {
+    static constexpr NetworkShape shape{24, 5, "5:%8.3f%s,%6.2f%%, %s /(%s + %s + %s + %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), downFromTop(P::Series),
                                             downFrom(2, P::Series), downFrom(3, P::Series),
@@ -132,6 +112,7 @@ struct FivePart8 {
 
 // 9: "%s + %s +(%s /(%s + %s))"
 struct FivePart9 {
+    static constexpr NetworkShape shape{25, 5, "5:%8.3f%s,%6.2f%%, %s + %s +(%s /(%s + %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::SeriesFull),
                                             upFromBottom(P::ParallelFull),
@@ -144,6 +125,7 @@ struct FivePart9 {
 
 // 10: "%s +(%s / %s /(%s + %s))"
 struct FivePart10 {
+    static constexpr NetworkShape shape{26, 5, "5:%8.3f%s,%6.2f%%, %s +(%s / %s /(%s + %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
                                             upFrom(2, P::ParallelFull), downFromTop(P::Series),
@@ -156,6 +138,7 @@ struct FivePart10 {
 
 // 11: "%s +(%s /(%s + %s + %s))"
 struct FivePart11 {
+    static constexpr NetworkShape shape{27, 5, "5:%8.3f%s,%6.2f%%, %s +(%s /(%s + %s + %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
                                             upFromBottom(P::ParallelFull), downFromTop(P::Series),
@@ -168,6 +151,7 @@ struct FivePart11 {
 
 // 12: "%s +(%s /(%s +(%s / %s)))"
 struct FivePart12 {
+    static constexpr NetworkShape shape{28, 5, "5:%8.3f%s,%6.2f%%, %s +(%s /(%s +(%s / %s)))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
                                             upFromBottom(P::ParallelFull),
@@ -182,6 +166,7 @@ struct FivePart12 {
 
 // 13: "%s / %s /(%s +(%s / %s))"
 struct FivePart13 {
+    static constexpr NetworkShape shape{29, 5, "5:%8.3f%s,%6.2f%%, %s / %s /(%s +(%s / %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
                                             downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
@@ -194,6 +179,7 @@ struct FivePart13 {
 
 // 14: "%s /(%s + %s +(%s / %s))"
 struct FivePart14 {
+    static constexpr NetworkShape shape{30, 5, "5:%8.3f%s,%6.2f%%, %s /(%s + %s +(%s / %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), downFromTop(P::Series),
                                             downFrom(2, P::SeriesFull), upFromBottom(P::Parallel),
@@ -206,6 +192,7 @@ struct FivePart14 {
 
 // 15: "%s /(%s +(%s / %s / %s))"
 struct FivePart15 {
+    static constexpr NetworkShape shape{31, 5, "5:%8.3f%s,%6.2f%%, %s /(%s +(%s / %s / %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
                                             downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
@@ -218,6 +205,7 @@ struct FivePart15 {
 
 // 16: "%s /(%s +(%s /(%s + %s)))"
 struct FivePart16 {
+    static constexpr NetworkShape shape{32, 5, "5:%8.3f%s,%6.2f%%, %s /(%s +(%s /(%s + %s)))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
                                             downFromTop(P::SeriesFull),
@@ -232,21 +220,20 @@ struct FivePart16 {
 
 }  // namespace
 
+constexpr NetworkTemplate fivePartChainTemplates[16] = {
+    walkOf<FivePart1>(),  walkOf<FivePart2>(),  walkOf<FivePart3>(),  walkOf<FivePart4>(),
+    walkOf<FivePart5>(),  walkOf<FivePart6>(),  walkOf<FivePart7>(),  walkOf<FivePart8>(),
+    walkOf<FivePart9>(),  walkOf<FivePart10>(), walkOf<FivePart11>(), walkOf<FivePart12>(),
+    walkOf<FivePart13>(), walkOf<FivePart14>(), walkOf<FivePart15>(), walkOf<FivePart16>()};
+static_assert(numberedFrom(fivePartChainTemplates, 16, 17, 5),
+              "the five-part chains and nestings are numbered 17 to 32");
+
 // Template 1 is the pure parallel group; "Parallel only" ends the step
 // after it, the compound forms and the bridge included.
 int32_t runFivePartNetworks() {
     prepareWalk();
-    const char* const* formats = fivePartFormats;
-    if (NetworkWalk<FivePart1>::run(formats[0]) != 0) return -1;
+    if (fivePartChainTemplates[0].run() != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
-    int32_t (*const rest[])(const char*) = {
-        NetworkWalk<FivePart2>::run,  NetworkWalk<FivePart3>::run,  NetworkWalk<FivePart4>::run,
-        NetworkWalk<FivePart5>::run,  NetworkWalk<FivePart6>::run,  NetworkWalk<FivePart7>::run,
-        NetworkWalk<FivePart8>::run,  NetworkWalk<FivePart9>::run,  NetworkWalk<FivePart10>::run,
-        NetworkWalk<FivePart11>::run, NetworkWalk<FivePart12>::run, NetworkWalk<FivePart13>::run,
-        NetworkWalk<FivePart14>::run, NetworkWalk<FivePart15>::run, NetworkWalk<FivePart16>::run};
-    for (int t = 0; t < 15; ++t) {
-        if (rest[t](formats[t + 1]) != 0) return -1;
-    }
+    if (runTemplates(fivePartChainTemplates, 1, 16) != 0) return -1;
     return runFivePartCompoundNetworks();
 }

@@ -7,12 +7,12 @@
 // both with a pair step, which reads stage k-2 and sets stage k's sum to the
 // pair's own contribution. That is why the values below add the pair sums of
 // different stages.
-#include "control/shared_state.h"
 #include "engine/bridge_sweep.h"
 #include "engine/network_walk.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 
 namespace {
 
@@ -21,6 +21,7 @@ using P = Place;
 // 17: "(%s / %s)+(%s / %s)+ %s". The second pair starts at the first pair's
 // first part.
 struct FivePart17 {
+    static constexpr NetworkShape shape{33, 5, "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s)+ %s\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(), upFrom(1, P::ParallelPair), upFrom(1),
                                             upFrom(3, P::ParallelPair), downFromTop()};
@@ -29,6 +30,7 @@ struct FivePart17 {
 
 // 18: "(%s / %s)+(%s / %s / %s)"
 struct FivePart18 {
+    static constexpr NetworkShape shape{34, 5, "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s / %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(), upFrom(1, P::ParallelPair),
                                             upFromBottom(P::Parallel), upFrom(3, P::Parallel),
@@ -40,6 +42,7 @@ struct FivePart18 {
 
 // 19: "(%s / %s)+(%s /(%s + %s))"
 struct FivePart19 {
+    static constexpr NetworkShape shape{35, 5, "5:%8.3f%s,%6.2f%%, (%s / %s)+(%s /(%s + %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(), upFrom(1, P::ParallelPair),
                                             upFromBottom(P::ParallelFull),
@@ -52,6 +55,7 @@ struct FivePart19 {
 
 // 20: "(%s + %s)/(%s + %s)/ %s", the dual of template 17.
 struct FivePart20 {
+    static constexpr NetworkShape shape{36, 5, "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)/ %s\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(), downFrom(1, P::SeriesPair),
                                             downFrom(1), downFrom(3, P::SeriesPair),
@@ -64,6 +68,7 @@ struct FivePart20 {
 // 21: "(%s + %s)/(%s + %s + %s)". The chain of three starts at the pair's
 // first part, although the two groups differ in shape.
 struct FivePart21 {
+    static constexpr NetworkShape shape{37, 5, "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s + %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(), downFrom(1, P::SeriesPair),
                                             downFrom(1, P::Series), downFrom(3, P::Series),
@@ -75,6 +80,7 @@ struct FivePart21 {
 
 // 22: "(%s + %s)/(%s + (%s / %s))"
 struct FivePart22 {
+    static constexpr NetworkShape shape{38, 5, "5:%8.3f%s,%6.2f%%, (%s + %s)/(%s + (%s / %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(), downFrom(1, P::SeriesPair),
                                             downFrom(1, P::SeriesFull), upFromBottom(P::Parallel),
@@ -88,6 +94,7 @@ struct FivePart22 {
 // 23: "%s /((%s / %s)+(%s / %s))". The pairs are parts 2-3 and 4-5; the
 // second starts at the first pair's first part.
 struct FivePart23 {
+    static constexpr NetworkShape shape{39, 5, "5:%8.3f%s,%6.2f%%, %s /((%s / %s)+(%s / %s))\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), upFromBottom(),
                                             upFrom(2, P::ParallelPair), upFrom(2, P::Parallel),
@@ -100,6 +107,7 @@ struct FivePart23 {
 
 // 24: "%s + (%s + %s)/(%s + %s)", the dual of template 23.
 struct FivePart24 {
+    static constexpr NetworkShape shape{40, 5, "5:%8.3f%s,%6.2f%%, %s + (%s + %s)/(%s + %s)\r\n"};
     static constexpr int parts = 5;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), downFromTop(),
                                             downFrom(2, P::SeriesPair), downFrom(2, P::Series),
@@ -112,18 +120,19 @@ struct FivePart24 {
 
 }  // namespace
 
+const NetworkShape bridgeShape = {41, 5, "5:%8.3f%s,%6.2f%%, Bridge(%s, %s, %s, %s, %s)\r\n"};
+
+constexpr NetworkTemplate fivePartCompoundTemplates[8] = {
+    walkOf<FivePart17>(), walkOf<FivePart18>(), walkOf<FivePart19>(), walkOf<FivePart20>(),
+    walkOf<FivePart21>(), walkOf<FivePart22>(), walkOf<FivePart23>(), walkOf<FivePart24>()};
+static_assert(numberedFrom(fivePartCompoundTemplates, 8, 33, 5),
+              "the compound five-part shapes are numbered 33 to 40, the bridge 41");
+
 // The bridge has a gate of its own: once a match is practically exact it is
 // skipped, with "Show All" on as well.
 int32_t runFivePartCompoundNetworks() {
     prepareWalk();
-    const char* const* formats = fivePartFormats;
-    int32_t (*const compound[])(const char*) = {
-        NetworkWalk<FivePart17>::run, NetworkWalk<FivePart18>::run, NetworkWalk<FivePart19>::run,
-        NetworkWalk<FivePart20>::run, NetworkWalk<FivePart21>::run, NetworkWalk<FivePart22>::run,
-        NetworkWalk<FivePart23>::run, NetworkWalk<FivePart24>::run};
-    for (int t = 0; t < 8; ++t) {
-        if (compound[t](formats[t + 16]) != 0) return -1;
-    }
-    if (searchParams.tolerancePercent < 0.005 && settings.matchCount > 0) return 0;
-    return sweepBridge(formats[24]);
+    if (runTemplates(fivePartCompoundTemplates, 0, 8) != 0) return -1;
+    if (practicallyExactMatchFound()) return 0;
+    return sweepBridge(bridgeShape);
 }

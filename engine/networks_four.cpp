@@ -7,25 +7,10 @@
 // tried once per template. In the pair templates (5 and 6) the loop of part 1
 // only fixes its index and the loop of part 2 places both parts with a pair
 // step.
-#include "control/shared_state.h"
 #include "engine/network_walk.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
-
-const char* const fourPartFormats[10] = {
-    "4:%8.3f%s,%6.2f%%, %s / %s / %s / %s\r\n",
-    "4:%8.3f%s,%6.2f%%, %s + %s + %s + %s\r\n",
-    "4:%8.3f%s,%6.2f%%, %s + %s +(%s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, %s +(%s / %s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)\r\n",
-    // The doubled closing parenthesis is how this network has always been
-    // printed; users and the ordering read the line as it stands.
-    "4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s))\r\n",
-    "4:%8.3f%s,%6.2f%%, %s /(%s + %s + %s)\r\n",
-    "4:%8.3f%s,%6.2f%%, %s +(%s /(%s + %s))\r\n",
-    "4:%8.3f%s,%6.2f%%, %s /(%s +(%s / %s))\r\n",
-};
+#include "engine/shared_state.h"
 
 namespace {
 
@@ -33,6 +18,7 @@ using P = Place;
 
 // 1: "%s / %s / %s / %s"
 struct FourPart1 {
+    static constexpr NetworkShape shape{7, 4, "4:%8.3f%s,%6.2f%%, %s / %s / %s / %s\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::Parallel),
                                             upFrom(2, P::Parallel), upFrom(3)};
@@ -41,6 +27,7 @@ struct FourPart1 {
 
 // 2: "%s + %s + %s + %s"
 struct FourPart2 {
+    static constexpr NetworkShape shape{8, 4, "4:%8.3f%s,%6.2f%%, %s + %s + %s + %s\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::Series),
                                             downFrom(2, P::Series), downFrom(3)};
@@ -49,6 +36,7 @@ struct FourPart2 {
 
 // 3: "%s + %s +(%s / %s)"
 struct FourPart3 {
+    static constexpr NetworkShape shape{9, 4, "4:%8.3f%s,%6.2f%%, %s + %s +(%s / %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {downFromTop(P::Series), downFrom(1, P::SeriesFull),
                                             upFromBottom(P::Parallel), upFrom(3)};
@@ -59,6 +47,7 @@ struct FourPart3 {
 
 // 4: "%s +(%s / %s / %s)"
 struct FourPart4 {
+    static constexpr NetworkShape shape{10, 4, "4:%8.3f%s,%6.2f%%, %s +(%s / %s / %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
                                             upFrom(2, P::Parallel), upFrom(3)};
@@ -71,6 +60,7 @@ struct FourPart4 {
 // part, so two pairs with the same first part and different second parts
 // are produced in both orders.
 struct FourPart5 {
+    static constexpr NetworkShape shape{11, 4, "4:%8.3f%s,%6.2f%%, (%s / %s)+(%s / %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(), upFrom(1, P::ParallelPair),
                                             upFrom(1, P::Parallel), upFrom(3)};
@@ -81,6 +71,7 @@ struct FourPart5 {
 
 // 6: "(%s + %s)/(%s + %s)", the dual of template 5.
 struct FourPart6 {
+    static constexpr NetworkShape shape{12, 4, "4:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {downFromTop(), downFrom(1, P::SeriesPair),
                                             downFrom(1, P::Series), downFrom(3)};
@@ -91,6 +82,9 @@ struct FourPart6 {
 
 // 7: "%s / %s /(%s + %s))"
 struct FourPart7 {
+    // The doubled closing parenthesis is how this network has always been
+    // printed; users and the ordering read the line as it stands.
+    static constexpr NetworkShape shape{13, 4, "4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s))\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
                                             downFromTop(P::Series), downFrom(3)};
@@ -101,6 +95,7 @@ struct FourPart7 {
 
 // 8: "%s /(%s + %s + %s)"
 struct FourPart8 {
+    static constexpr NetworkShape shape{14, 4, "4:%8.3f%s,%6.2f%%, %s /(%s + %s + %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull), downFromTop(P::Series),
                                             downFrom(2, P::Series), downFrom(3)};
@@ -111,6 +106,7 @@ struct FourPart8 {
 
 // 9: "%s +(%s /(%s + %s))"
 struct FourPart9 {
+    static constexpr NetworkShape shape{15, 4, "4:%8.3f%s,%6.2f%%, %s +(%s /(%s + %s))\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {downFromTop(P::SeriesFull),
                                             upFromBottom(P::ParallelFull), downFromTop(P::Series),
@@ -123,6 +119,7 @@ struct FourPart9 {
 
 // 10: "%s /(%s +(%s / %s))"
 struct FourPart10 {
+    static constexpr NetworkShape shape{16, 4, "4:%8.3f%s,%6.2f%%, %s /(%s +(%s / %s))\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(P::ParallelFull),
                                             downFromTop(P::SeriesFull), upFromBottom(P::Parallel),
@@ -135,18 +132,16 @@ struct FourPart10 {
 
 }  // namespace
 
+constexpr NetworkTemplate fourPartTemplates[10] = {
+    walkOf<FourPart1>(), walkOf<FourPart2>(), walkOf<FourPart3>(), walkOf<FourPart4>(),
+    walkOf<FourPart5>(), walkOf<FourPart6>(), walkOf<FourPart7>(), walkOf<FourPart8>(),
+    walkOf<FourPart9>(), walkOf<FourPart10>()};
+static_assert(numberedFrom(fourPartTemplates, 10, 7, 4), "the four-part shapes are numbered 7 to 16");
+
 // Template 1 is the pure parallel group; "Parallel only" skips the rest.
 int32_t runFourPartNetworks() {
     prepareWalk();
-    const char* const* formats = fourPartFormats;
-    if (NetworkWalk<FourPart1>::run(formats[0]) != 0) return -1;
+    if (fourPartTemplates[0].run() != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
-    int32_t (*const rest[])(const char*) = {
-        NetworkWalk<FourPart2>::run, NetworkWalk<FourPart3>::run, NetworkWalk<FourPart4>::run,
-        NetworkWalk<FourPart5>::run, NetworkWalk<FourPart6>::run, NetworkWalk<FourPart7>::run,
-        NetworkWalk<FourPart8>::run, NetworkWalk<FourPart9>::run, NetworkWalk<FourPart10>::run};
-    for (int t = 0; t < 9; ++t) {
-        if (rest[t](formats[t + 1]) != 0) return -1;
-    }
-    return 0;
+    return runTemplates(fourPartTemplates, 1, 10);
 }

@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "control/message_table.h"
-#include "control/result_ordering.h"
-#include "control/shared_state.h"
+#include "engine/message_table.h"
+#include "engine/result_display.h"
+#include "engine/result_ordering.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 #include "engine/stock_list.h"
+#include "engine/thresholds.h"
 
 ResultStore resultStore;
 int32_t pick1 = 0, pick2 = 0, pick3 = 0, pick4 = 0, pick5 = 0;
@@ -115,7 +117,7 @@ int32_t formatResultLine(char* line, const char* format, double v, double e) {
     return n;
 }
 
-int32_t recordMatch(const char* format, double networkValue) {
+int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     std::unique_lock<std::mutex> lock(resultStateMutex);
     if (searchStopped()) return -1;
     if (settings.matchCount >= limits::RecordCapacity) {
@@ -135,7 +137,7 @@ int32_t recordMatch(const char* format, double networkValue) {
     double absError = std::fabs(e);
 
     char line[limits::LineSize];
-    int32_t n = formatResultLine(line, format, v, e);
+    int32_t n = formatResultLine(line, shape.format, v, e);
     ResultStore& store = resultStore;
     store.displayBudget -= n;
 
@@ -145,7 +147,7 @@ int32_t recordMatch(const char* format, double networkValue) {
     }
     char* text = store.lineStore + store.storeUsed;
     memcpy(text, line, static_cast<size_t>(n) + 1);
-    store.records[store.recordCount] = MatchRecord{absError, v, n, text};
+    store.records[store.recordCount] = MatchRecord{absError, v, n, text, store.recordCount};
     ++store.recordCount;
     store.storeUsed += n + 1;
 
@@ -153,10 +155,10 @@ int32_t recordMatch(const char* format, double networkValue) {
     bool shown = store.displayBudget > 0;
     if (shown) appendText(resultText, line);
     if (absError <= searchParams.tolerancePercent) {
-        searchParams.tolerancePercent = absError + 0.000001;
+        searchParams.tolerancePercent = absError + thresholds::TighteningMargin;
     }
     lock.unlock();
-    // The window copies the text on the main thread while this thread waits.
-    if (shown) SetWindowTextA(controlWindows[RowResultBox], resultText);
+    // The window copies the text on its main thread while this thread waits.
+    if (shown) showResultText();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Recording the matches of a search: one result line per matching network,
-// kept with a MatchRecord for the final ordering, shown live in the Result
-// box while the display budget lasts, and the two limits of a search.
+// kept with a MatchRecord for the final ordering, shown live through the
+// installed result display (engine/result_display.h) while the display
+// budget lasts, and the two limits of a search.
 #pragma once
 
 #include <atomic>
@@ -8,12 +9,14 @@
 #include <mutex>
 
 #include "engine/limits.h"
+#include "engine/network_shapes.h"
 
 struct MatchRecord {
     double absError;  // |error| in percent
     double value;     // ohm, farad or henry: for capacitors the capacitance
     int32_t length;   // characters of the line, without its zero byte
     const char* text; // the line inside lineStore
+    int32_t number;   // recording order, from 0: the last key of every ordering
 };
 
 struct ResultStore {
@@ -53,11 +56,11 @@ extern std::mutex resultStateMutex;
 // texts emptied, matchCount 0, display budget 32000, store and records empty.
 void resetResults();
 
-// Records a matching network. `format` is the template's format string,
-// `networkValue` the network's value in the series domain. Returns 0 to go
-// on, -1 to stop the whole search (the reason is then in statusText, or the
-// search was asked to stop).
-int32_t recordMatch(const char* format, double networkValue);
+// Records a matching network of the given shape, whose parts are at the
+// five picks; `networkValue` is its value in the series domain. Returns 0 to
+// go on, -1 to stop the whole search (the reason is then in statusText, or
+// the search was asked to stop).
+int32_t recordMatch(const NetworkShape& shape, double networkValue);
 
 // Formats the result line of a network of value v (ohm, farad or henry) with
 // signed error e into `line` (limits::LineSize bytes) and returns its length.

@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <mutex>
 
-#include "control/message_table.h"
-#include "control/result_ordering.h"
-#include "control/shared_state.h"
+#include "engine/message_table.h"
 #include "engine/networks.h"
 #include "engine/recorder.h"
+#include "engine/result_display.h"
+#include "engine/result_ordering.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 
 SearchStage stages[limits::StageCount];
 
@@ -22,7 +23,7 @@ void setAcceptanceWindow() {
     if (settings.partType == Capacitor) {
         // Capacitance within +-t of the target capacitance, seen as 1/C.
         s.seriesLow = T / (1 + t);
-        s.seriesHigh = t > 1 ? 1e15 : T / (1 - t);
+        s.seriesHigh = t > 1 ? thresholds::Unbounded : T / (1 - t);
     } else {
         s.seriesLow = t > 1 ? 0 : T * (1 - t);
         s.seriesHigh = T * (1 + t);
@@ -31,14 +32,15 @@ void setAcceptanceWindow() {
     s.parallelHigh = 1 / s.seriesLow;
 }
 
-bool earlyStop() {
-    return settings.showAll == 0 && searchParams.tolerancePercent < 0.005 &&
-           settings.matchCount > 0;
+bool practicallyExactMatchFound() {
+    return searchParams.tolerancePercent < thresholds::PracticallyExact && settings.matchCount > 0;
 }
+
+bool earlyStop() { return settings.showAll == 0 && practicallyExactMatchFound(); }
 
 void writeNearestPartHint() {
     double T = searchParams.target;
-    double best = 1e15;
+    double best = thresholds::Unbounded;
     int bestItem = -1;
     for (int i = 0; i < stockCount; ++i) {
         double s = stockParts[i].seriesValue;
@@ -48,12 +50,12 @@ void writeNearestPartHint() {
             bestItem = i;
         }
     }
-    if (best < 5.999 || !(best < 1e15) || bestItem < 0) {
+    if (best < thresholds::ManyPartsRatio || !(best < thresholds::Unbounded) || bestItem < 0) {
         setText(statusText, messageText(MsgNotFound));
         return;
     }
-    // The ratio may be anything up to 1e15, far past a 32-bit integer.
-    long long m = static_cast<long long>(best + 0.001);
+    // The ratio may be anything up to Unbounded, far past a 32-bit integer.
+    long long m = static_cast<long long>(best + thresholds::ManyPartsRounding);
     int id = T > stockParts[bestItem].seriesValue ? MsgNeedManySerial : MsgNeedManyParallel;
     snprintf(statusText, limits::TextSize, "%s %s x %lld", messageText(id),
              stockParts[bestItem].name, m);

@@ -12,6 +12,7 @@
 
 #include "engine/limits.h"
 #include "engine/stock_list.h"
+#include "engine/thresholds.h"
 
 struct SearchStage {
     double seriesSum;
@@ -25,103 +26,183 @@ struct SearchStage {
 extern SearchStage stages[limits::StageCount];
 
 // 1 / x, with the reciprocal of an exhausted (tiny, zero) or overshot
-// (negative) bound kept finite: an upper bound of 1e15 admits everything, a
-// lower bound of 1e15 admits nothing.
+// (negative) bound kept finite: an upper bound of Unbounded admits
+// everything, a lower bound of Unbounded admits nothing.
 inline double guardedReciprocal(double x) {
-    return x >= 1e-15 ? 1 / x : 1e15;
+    return x >= thresholds::Exhausted ? 1 / x : thresholds::Unbounded;
 }
 
 // Sets stage 0 from the target and the typed tolerance.
 void setAcceptanceWindow();
 
-// The placement steps return 1 when the part does not fit (stage k unused)
-// and 0 when it was placed into stage k.
+// ---- Placing a part -------------------------------------------------------
+// The arithmetic of placing a part or a pair is written once, here. The
+// placement steps use it to write a stage; the walk (network_walk.h) uses
+// the very same functions to foresee, without writing a stage, what a step
+// would leave for the parts after it, so its foresight and the steps agree
+// operation for operation.
 
-// Part i in series: stage k from stage k-1.
-inline int addSeries(int k, int i) {
-    const SearchStage& p = stages[k - 1];
-    double s = stockParts[i].seriesValue;
-    if (p.seriesHigh < s) return 1;
+// What a level of a network does with its part.
+enum class Place {
+    Nothing,       // the first part of a pair: the loop only fixes the index
+    Series,        // seriesStep: the next level continues the same chain
+    Parallel,      // parallelStep: the next level continues the same group
+    SeriesFull,    // addSeries: a nested group opens at the next level
+    ParallelFull,  // addParallel: a nested chain opens at the next level
+    SeriesPair,    // addSeriesPair with the part of the level before
+    ParallelPair,  // addParallelPair with the part of the level before
+};
+
+// The domain an element adds up in. A part placed in series adds its
+// seriesValue; a series pair is one branch of a parallel group and adds its
+// reciprocal in the parallel domain; a parallel pair is one element of a
+// chain and adds its series value.
+enum class Domain { Series, Parallel };
+
+constexpr Domain domainOf(Place what) {
+    return what == Place::Series || what == Place::SeriesFull || what == Place::ParallelPair
+               ? Domain::Series
+               : Domain::Parallel;
+}
+
+constexpr bool isPair(Place what) { return what == Place::SeriesPair || what == Place::ParallelPair; }
+
+// The full steps also set up the other domain's window, for the nested
+// group or chain that opens at the next level.
+constexpr bool opensNested(Place what) {
+    return what != Place::Nothing && what != Place::Series && what != Place::Parallel;
+}
+
+// The stage a step reads: the one before, or for a pair the one before its
+// first part.
+constexpr int stageBefore(int k, Place what) { return isPair(what) ? k - 2 : k - 1; }
+
+// The value the element adds in its own domain: the part's own, or the
+// pair's (`first` is the pair's first part, the part of the level before).
+template <Place what>
+inline double elementValue(int32_t first, int32_t part) {
+    if constexpr (what == Place::SeriesPair) {
+        return 1 / (stockParts[first].seriesValue + stockParts[part].seriesValue);
+    } else if constexpr (what == Place::ParallelPair) {
+        return 1 / (stockParts[first].parallelValue + stockParts[part].parallelValue);
+    } else if constexpr (domainOf(what) == Domain::Series) {
+        return stockParts[part].seriesValue;
+    } else {
+        return stockParts[part].parallelValue;
+    }
+}
+
+// One end of a stage's window in both domains. The low end (seriesLow with
+// its reciprocal parallelHigh) rejects networks that come out too small,
+// the high end (seriesHigh, parallelLow) those that come out too large.
+struct WindowEnd {
+    double series;
+    double parallel;
+};
+
+enum class End { Low, High };
+
+template <End end>
+inline WindowEnd endOf(const SearchStage& stage) {
+    if constexpr (end == End::Low) return {stage.seriesLow, stage.parallelHigh};
+    else return {stage.seriesHigh, stage.parallelLow};
+}
+
+// Whether an element of value v does not fit the room the stage leaves in
+// its domain: above seriesHigh (the high end) for a series element, above
+// parallelHigh (the low end) for a parallel one. Equal passes. Only the end
+// that holds that upper bound can prune.
+template <Place what>
+constexpr End prunedAt() {
+    return domainOf(what) == Domain::Series ? End::High : End::Low;
+}
+
+template <Place what>
+inline bool prunes(WindowEnd before, double v) {
+    if constexpr (domainOf(what) == Domain::Series) return before.series < v;
+    else return before.parallel < v;
+}
+
+// The end narrowed by an element of value v: its own domain's bound less v,
+// and after a full step the other domain's bound as the guarded reciprocal
+// of that (a three-field step leaves it as it was).
+template <Place what>
+inline WindowEnd placedEnd(WindowEnd before, double v) {
+    WindowEnd after = before;
+    if constexpr (domainOf(what) == Domain::Series) {
+        after.series = before.series - v;
+        if constexpr (opensNested(what)) after.parallel = guardedReciprocal(after.series);
+    } else {
+        after.parallel = before.parallel - v;
+        if constexpr (opensNested(what)) after.series = guardedReciprocal(after.parallel);
+    }
+    return after;
+}
+
+// The placement step of a level: part `part` (with `first`, the part of
+// the level before, for a pair) placed into stage k. Returns 1 when it does
+// not fit (stage k unused), 0 when stage k was written. A three-field step
+// writes the sum and the window of its own domain; a full step all six
+// fields, with the other domain's sum 0 for the group that opens. A pair's
+// sum is its own contribution, not the stage's before it plus it.
+template <Place what>
+inline int placeStep(int k, int32_t first, int32_t part) {
+    static_assert(what != Place::Nothing, "a level that places nothing has no step");
+    const SearchStage& p = stages[stageBefore(k, what)];
+    double v = elementValue<what>(first, part);
+    if (prunes<what>(endOf<prunedAt<what>()>(p), v)) return 1;
+    WindowEnd low = placedEnd<what>(endOf<End::Low>(p), v);
+    WindowEnd high = placedEnd<what>(endOf<End::High>(p), v);
     SearchStage& q = stages[k];
-    q.seriesHigh = p.seriesHigh - s;
-    q.seriesLow = p.seriesLow - s;
-    q.seriesSum = p.seriesSum + s;
-    q.parallelLow = guardedReciprocal(q.seriesHigh);
-    q.parallelHigh = guardedReciprocal(q.seriesLow);
-    q.parallelSum = 0;
+    if constexpr (domainOf(what) == Domain::Series) {
+        q.seriesHigh = high.series;
+        q.seriesLow = low.series;
+        q.seriesSum = isPair(what) ? v : p.seriesSum + v;
+        if constexpr (opensNested(what)) {
+            q.parallelLow = high.parallel;
+            q.parallelHigh = low.parallel;
+            q.parallelSum = 0;
+        }
+    } else {
+        q.parallelHigh = low.parallel;
+        q.parallelLow = high.parallel;
+        q.parallelSum = isPair(what) ? v : p.parallelSum + v;
+        if constexpr (opensNested(what)) {
+            q.seriesLow = low.series;
+            q.seriesHigh = high.series;
+            q.seriesSum = 0;
+        }
+    }
     return 0;
 }
 
-// Part i in parallel: stage k from stage k-1.
-inline int addParallel(int k, int i) {
-    const SearchStage& p = stages[k - 1];
-    double g = stockParts[i].parallelValue;
-    if (p.parallelHigh < g) return 1;
-    SearchStage& q = stages[k];
-    q.parallelHigh = p.parallelHigh - g;
-    q.parallelLow = p.parallelLow - g;
-    q.parallelSum = p.parallelSum + g;
-    q.seriesLow = guardedReciprocal(q.parallelHigh);
-    q.seriesHigh = guardedReciprocal(q.parallelLow);
-    q.seriesSum = 0;
-    return 0;
-}
+// The steps by the names the networks are described with.
 
+// Part i in series: stage k from stage k-1, all six fields.
+inline int addSeries(int k, int i) { return placeStep<Place::SeriesFull>(k, i, i); }
+// Part i in parallel: stage k from stage k-1, all six fields.
+inline int addParallel(int k, int i) { return placeStep<Place::ParallelFull>(k, i, i); }
 // The series pair of parts i and j as one branch of a parallel group:
-// stage k from stage k-2. The stage's sum is the pair's own contribution.
-inline int addSeriesPair(int k, int i, int j) {
-    const SearchStage& p = stages[k - 2];
-    double w = 1 / (stockParts[i].seriesValue + stockParts[j].seriesValue);
-    if (w > p.parallelHigh) return 1;
-    SearchStage& q = stages[k];
-    q.parallelSum = w;
-    q.parallelHigh = p.parallelHigh - w;
-    q.parallelLow = p.parallelLow - w;
-    q.seriesLow = guardedReciprocal(q.parallelHigh);
-    q.seriesHigh = guardedReciprocal(q.parallelLow);
-    q.seriesSum = 0;
-    return 0;
-}
-
+// stage k from stage k-2.
+inline int addSeriesPair(int k, int i, int j) { return placeStep<Place::SeriesPair>(k, i, j); }
 // The parallel pair of parts i and j as one element of a series chain:
-// stage k from stage k-2. The stage's sum is the pair's own contribution.
-inline int addParallelPair(int k, int i, int j) {
-    const SearchStage& p = stages[k - 2];
-    double r = 1 / (stockParts[i].parallelValue + stockParts[j].parallelValue);
-    if (r > p.seriesHigh) return 1;
-    SearchStage& q = stages[k];
-    q.seriesSum = r;
-    q.seriesHigh = p.seriesHigh - r;
-    q.seriesLow = p.seriesLow - r;
-    q.parallelLow = guardedReciprocal(q.seriesHigh);
-    q.parallelHigh = guardedReciprocal(q.seriesLow);
-    q.parallelSum = 0;
-    return 0;
-}
+// stage k from stage k-2.
+inline int addParallelPair(int k, int i, int j) { return placeStep<Place::ParallelPair>(k, i, j); }
+// Part i in series or in parallel on the three fields of its own kind, for
+// a level whose next level continues the same chain or group.
+inline int seriesStep(int k, int i) { return placeStep<Place::Series>(k, i, i); }
+inline int parallelStep(int k, int i) { return placeStep<Place::Parallel>(k, i, i); }
 
-// The same placements on the three fields of their own kind only, for a
-// level whose next level continues the same chain or group.
-inline int seriesStep(int k, int i) {
-    const SearchStage& p = stages[k - 1];
-    double s = stockParts[i].seriesValue;
-    if (p.seriesHigh < s) return 1;
-    SearchStage& q = stages[k];
-    q.seriesHigh = p.seriesHigh - s;
-    q.seriesLow = p.seriesLow - s;
-    q.seriesSum = s + p.seriesSum;
-    return 0;
-}
+// The innermost tests, on the window the last step left: a part below the
+// window's lower bound in its domain ends the loop (the loop runs towards
+// smaller values), one above the upper bound is passed over.
+inline bool belowWindow(double lower, double v) { return lower > v; }
+inline bool aboveWindow(double upper, double v) { return upper < v; }
 
-inline int parallelStep(int k, int i) {
-    const SearchStage& p = stages[k - 1];
-    double g = stockParts[i].parallelValue;
-    if (p.parallelHigh < g) return 1;
-    SearchStage& q = stages[k];
-    q.parallelHigh = p.parallelHigh - g;
-    q.parallelLow = p.parallelLow - g;
-    q.parallelSum = g + p.parallelSum;
-    return 0;
-}
+// Whether a match has been found that is practically exact (within
+// thresholds::PracticallyExact): the test behind the early stop and the
+// bridge's gate.
+bool practicallyExactMatchFound();
 
 // The early-stop test before each network size of two to five parts.
 bool earlyStop();

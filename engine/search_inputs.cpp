@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 SearchParams searchParams;
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "control/shared_state.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 
 StockPart stockParts[limits::StockCapacity];
 int32_t stockCount = 0;
@@ -78,6 +78,22 @@ bool readItems(const char* text, int partType) {
     return true;
 }
 
+// Orders the parsed items by seriesValue, items of equal value in the order
+// of their lines: which of two equal parts a formula names must not depend
+// on the C library, whose sort routine leaves ties in an order of its own.
+// Insertion keeps equal items in place and needs no memory; a list has at
+// most limits::StockCapacity items.
+void sortStockParts() {
+    for (int i = 1; i < stockCount; ++i) {
+        StockPart item = stockParts[i];
+        int j = i;
+        for (; j > 0 && compareStockParts(&stockParts[j - 1], &item) > 0; --j) {
+            stockParts[j] = stockParts[j - 1];
+        }
+        stockParts[j] = item;
+    }
+}
+
 }  // namespace
 
 void selectCandidates(double target, double rangeFactor) {
@@ -114,7 +130,7 @@ bool parseStockList() {
         return false;
     }
     if (stockCount == 0) return false;
-    qsort(stockParts, stockCount, sizeof(StockPart), compareStockParts);
+    sortStockParts();
     selectCandidates(searchParams.target, searchParams.rangeFactor);
     return true;
 }

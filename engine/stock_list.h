@@ -20,10 +20,12 @@ extern int32_t stockCount;
 extern int32_t firstCandidate;
 extern int32_t lastCandidate;
 
-// qsort order: ascending seriesValue.
+// Ascending seriesValue, with the sort routines' contract; parts of equal
+// value keep the order of their lines.
 int compareStockParts(const void* a, const void* b);
 
-// Parses the list that listSelection and partType name, sorts it and sets
+// Parses the list that listSelection and partType name, sorts it (equal
+// values in line order) and sets
 // the candidate range from the target and range of searchParams. Returns
 // whether the list is usable.
 bool parseStockList();

@@ -13,12 +13,12 @@
 #include <cstring>
 #include <string>
 
-#include "control/builtin_lists.h"
-#include "control/message_table.h"
-#include "control/result_ordering.h"
-#include "control/shared_state.h"
+#include "engine/builtin_lists.h"
+#include "engine/message_table.h"
 #include "engine/recorder.h"
+#include "engine/result_ordering.h"
 #include "engine/search_frame.h"
+#include "engine/shared_state.h"
 #include "engine/stock_list.h"
 #include "fuzz/fuzz_input.h"
 

@@ -10,8 +10,9 @@
 #include <cstring>
 #include <string>
 
-#include "control/builtin_lists.h"
-#include "control/shared_state.h"
+#include "engine/builtin_lists.h"
+#include "engine/shared_state.h"
+#include "fuzz/fuzz_input.h"
 #include "window/settings_file.h"
 
 namespace {
@@ -22,7 +23,7 @@ std::string scratchPath(const char* name) {
 
 void checkStores() {
     for (int i = 0; i < limits::TextBufferCount; ++i) {
-        if (memchr(textBuffers[i], '\0', limits::TextSize) == nullptr) abort();
+        FUZZ_CHECK(memchr(textBuffers[i], '\0', limits::TextSize) != nullptr);
     }
 }
 
@@ -41,17 +42,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     readSettingsFile(input.c_str());
     checkLanguageAndShowLists();
     checkStores();
-    if (settings.language != 0 && settings.language != 1) abort();
+    FUZZ_CHECK(settings.language == 0 || settings.language == 1);
 
     // What was read saves and loads again.
     if (!writeSettingsFile(output.c_str())) return 0;
     int32_t fields[limits::SettingsCount];
     for (int i = 0; i < limits::SettingsCount; ++i) fields[i] = settingsField(i);
     resetSharedState();
-    if (!readSettingsFile(output.c_str())) abort();
+    FUZZ_CHECK(readSettingsFile(output.c_str()));
     checkStores();
     for (int i = 0; i < limits::SettingsCount; ++i) {
-        if (settingsField(i) != fields[i]) abort();
+        FUZZ_CHECK(settingsField(i) == fields[i]);
     }
     return 0;
 }

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <mutex>
 
-#include "control/shared_state.h"
 #include "engine/limits.h"
 #include "engine/recorder.h"
+#include "engine/shared_state.h"
 #include "window/scrolling.h"
 
 // Geometry is in tenths of charWidth (left, right) and of lineHeight (top,
@@ -72,8 +72,16 @@ static_assert(sizeof controlTable / sizeof controlTable[0] == ControlTableRows,
               "the control table has rows 0 to 49, no more and no fewer");
 static_assert(ControlTableRows == limits::ControlCount, "one control-table row per entry of controlWindows");
 
+HWND controlWindows[limits::ControlCount];
+
 int charWidth = 0;
 int lineHeight = 0;
+
+void resetControlWindows() {
+    for (HWND& window : controlWindows) window = nullptr;
+}
+
+void showInResultBox(const char* text) { SetWindowTextA(controlWindows[RowResultBox], text); }
 
 namespace {
 

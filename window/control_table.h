@@ -1,7 +1,7 @@
 // The control table: one constant row per control of the main window, from
 // which the window creates its child windows, labels them in the current
 // language and paints the items it draws itself. A row's number is its
-// control id and its command id (control/control_rows.h names the rows).
+// control id and its command id (window/control_rows.h names the rows).
 //
 // Geometry in the table is in tenths of the layout units, the system font's
 // character width and line height, so the whole layout scales with the font.
@@ -9,8 +9,9 @@
 
 #include <cstdint>
 
-#include "control/control_rows.h"
+#include "engine/limits.h"
 #include "platform/win32.h"
+#include "window/control_rows.h"
 
 // What a row is. Kinds 1 to 11 are painted by the main window itself, 21 to
 // 41 are child windows of the classes "button", "static" and "edit". Any
@@ -50,6 +51,17 @@ struct ControlEntry {
 // The rows 0 to 49; the definition's own count is checked against this.
 constexpr int ControlTableRows = 50;
 extern const ControlEntry controlTable[];
+
+// Child windows by control-table row; null until the window creates them.
+extern HWND controlWindows[limits::ControlCount];
+
+// Every handle back to null, as at process start (for tests).
+void resetControlWindows();
+
+// The window's result display (engine/result_display.h): the text goes
+// into the Result box, on the main thread, the calling thread waiting until
+// the box holds it. Installed when the main window is created.
+void showInResultBox(const char* text);
 
 // The layout units in pixels, measured once when the window is created.
 extern int charWidth;

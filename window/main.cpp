@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "control/commands.h"
 #include "platform/win32.h"
+#include "window/commands.h"
 #include "window/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {

@@ -8,9 +8,10 @@
 // Every message handled here returns 0; the rest go to DefWindowProcA.
 #include "window/main_window.h"
 
-#include "control/builtin_lists.h"
-#include "control/commands.h"
-#include "control/shared_state.h"
+#include "engine/builtin_lists.h"
+#include "engine/result_display.h"
+#include "engine/shared_state.h"
+#include "window/commands.h"
 #include "window/control_table.h"
 #include "window/scrolling.h"
 #include "window/settings_file.h"
@@ -24,6 +25,7 @@ const char MainWindowCaption[] =
 namespace {
 
 void onCreate(HWND window, const CREATESTRUCTA* create) {
+    installResultDisplay(showInResultBox);
     measureUnits(window);
     fillDefaultTexts();
     formSettingsPath();

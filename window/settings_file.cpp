@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "control/commands.h"
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
+#include "window/commands.h"
 #include "window/control_table.h"
 
-char settingsPath[SettingsPathSize];
+char settingsPath[limits::SettingsPathSize];
 
 namespace {
 
@@ -117,7 +117,7 @@ bool readSettingsFile(const char* path) {
 }
 
 bool writeSettingsFile(const char* path) {
-    char temporary[SettingsPathSize + 8];
+    char temporary[limits::SettingsPathSize + 8];
     if (snprintf(temporary, sizeof temporary, "%s.new", path) >= static_cast<int>(sizeof temporary)) {
         return false;
     }
@@ -140,10 +140,10 @@ bool writeSettingsFile(const char* path) {
 
 void formSettingsPath() {
     char name[] = "Combinix.exe";
-    DWORD n = GetFullPathNameA(name, SettingsPathSize, settingsPath, nullptr);
+    DWORD n = GetFullPathNameA(name, limits::SettingsPathSize, settingsPath, nullptr);
     // Zero is failure; a value of the buffer size or more is the size the
     // path would need, which means it did not fit.
-    if (n == 0 || n >= static_cast<DWORD>(SettingsPathSize) || n < 3) {
+    if (n == 0 || n >= static_cast<DWORD>(limits::SettingsPathSize) || n < 3) {
         settingsPath[0] = '\0';
         return;
     }

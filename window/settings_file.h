@@ -8,13 +8,13 @@
 // text is stored as two BEL bytes so that every text stays on one line.
 #pragma once
 
+#include "engine/limits.h"
 #include "platform/win32.h"
 
-constexpr int SettingsPathSize = 1000;
 
 // Full path of the settings file; empty when it could not be formed, and
 // then the file is neither read nor written.
-extern char settingsPath[SettingsPathSize];
+extern char settingsPath[limits::SettingsPathSize];
 
 // Forms settingsPath from "Combinix.exe" in the current directory.
 void formSettingsPath();

@@ -216,7 +216,7 @@ TEST(BridgeSweep, StopRequestsEndALongSweep) {
             // One part only: the stock, the candidates and the window are set
             // as for the bridge's turn.
             TypedSearch{Resistor, "3.1415926k", "1e-9", "1", stock, true, false, "1000"}.run();
-            outcome = sweepBridge(fivePartFormats[24]);
+            outcome = sweepBridge(bridgeShape);
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(delay));
         auto asked = std::chrono::steady_clock::now();

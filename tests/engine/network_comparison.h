@@ -16,8 +16,8 @@
 
 #include "engine/networks.h"
 #include "engine/search_frame.h"
-#include "reference/reference_networks.h"
 #include "tests/engine/network_search.h"
+#include "tests/reference/reference_networks.h"
 
 struct SearchOutcome {
     std::string lineStore;

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "control/shared_state.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 
 struct TypedSearch {
     int partType;

@@ -14,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "cli/search_cli.h"
 #include "engine/network_walk.h"
 #include "tests/engine/network_comparison.h"
 
@@ -236,47 +235,6 @@ TEST(NetworkWalk, TiedReciprocalsOfCapacitancesKeepThePlainLoops) {
         plain += rising ? 1 : 0;
     }
     EXPECT_GT(plain, 0) << "no order of the stock left parallelValue rising";
-}
-
-// What combinix-search prints for `args`, run with the given templates.
-std::string printedBy(const NetworkTemplates& templates, std::vector<const char*> args) {
-    args.insert(args.begin(), "combinix-search");
-    FILE* in = tmpfile();
-    FILE* out = tmpfile();
-    FILE* err = tmpfile();
-    searchTemplates = &templates;
-    int status = runSearchCommand(static_cast<int>(args.size()), args.data(), in, out, err);
-    searchTemplates = &programTemplates;
-    std::string text = "status " + std::to_string(status) + "\n";
-    rewind(out);
-    for (int c; (c = fgetc(out)) != EOF;) text += static_cast<char>(c);
-    fclose(in);
-    fclose(out);
-    fclose(err);
-    return text;
-}
-
-// The benchmark's quick cases print the same through the program's
-// templates and through the reference loops, as combinix-search and
-// combinix-search-plain do.
-TEST(NetworkWalk, QuickBenchmarkCasesPrintTheSame) {
-    const std::string stocks = COMBINIX_SOURCE_DIR "/bench/stocks/";
-    const std::string irregular40 = stocks + "irregular40.txt";
-    const std::vector<std::vector<const char*>> cases = {
-        {},
-        {"--list", "E24", "--target", "3.14159k", "--tolerance", "0.1"},
-        {"--list", "E12", "--target", "7.77k", "--tolerance", "0.1"},
-        {"--type", "c", "--list", "E24", "--target", "0.0473", "--tolerance", "0.1"},
-        {"--type", "c", "--list", "E12", "--target", "2.2222", "--tolerance", "0.1"},
-        {"--stock", irregular40.c_str(), "--target", "100k", "--range", "1000"},
-        {"--stock", irregular40.c_str(), "--target", "3.1415926k", "--tolerance", "1e-9", "--range", "1000"},
-        {"--list", "E24", "--target", "1k", "--tolerance", "1", "--show-all"},
-    };
-    for (const auto& args : cases) {
-        std::string expected = printedBy(reference::templates, args);
-        EXPECT_EQ(printedBy(programTemplates, args), expected) << (args.empty() ? "default" : args[1]);
-        EXPECT_EQ(expected.compare(0, 9, "status 0\n"), 0);
-    }
 }
 
 // A stock of 400 irregular values from 150 ohm to 9.9k, one per line.

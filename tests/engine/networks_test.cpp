@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <future>
 #include <thread>
 
@@ -18,6 +19,28 @@ namespace {
 using Texts = std::vector<std::string>;
 
 const char* const stock500_1k_3k = "500\r\n1k\r\n3k\r\n";
+
+TEST(Networks, FortyTwoShapesNumberedInTheirOrderOfRunning) {
+    // 1 + 2 + 4 + 10 + 25 shapes; each number finds its shape, whose line
+    // begins with its part count and names as many parts as it has.
+    const int firstOfSize[] = {0, 0, 1, 3, 7, 17, 42};
+    for (int id = 0; id < limits::NetworkShapeCount; ++id) {
+        const NetworkShape* shape = networkShape(id);
+        ASSERT_NE(shape, nullptr) << id;
+        EXPECT_EQ(shape->id, id);
+        EXPECT_TRUE(id >= firstOfSize[shape->parts] && id < firstOfSize[shape->parts + 1]) << id;
+        EXPECT_EQ(shape->format[0], '0' + shape->parts) << id;
+        int names = 0;
+        for (const char* at = strstr(shape->format, "%%, "); (at = strstr(at + 1, "%s")) != nullptr;) {
+            ++names;
+        }
+        EXPECT_EQ(names, shape->parts) << shape->format;
+    }
+    EXPECT_EQ(networkShape(-1), nullptr);
+    EXPECT_EQ(networkShape(limits::NetworkShapeCount), nullptr);
+    EXPECT_EQ(networkShape(41), &bridgeShape);
+    EXPECT_NE(strstr(bridgeShape.format, "Bridge("), nullptr);
+}
 
 TEST(Networks, OneAndAHalfKilohmFromFiveHundredOneAndThreeKilohm) {
     TypedSearch search{Resistor, "1.5k", "1", "3", stock500_1k_3k, true};

@@ -6,15 +6,18 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
-#include "control/shared_state.h"
+#include "engine/result_display.h"
+#include "engine/result_ordering.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 #include "engine/stock_list.h"
 
 namespace {
 
-const char* const OnePart = "1:%8.3f%s,%6.2f%%, %s\r\n";
-const char* const TwoSeries = "2:%8.3f%s,%6.2f%%, %s + %s\r\n";
+const NetworkShape OnePart{0, 1, "1:%8.3f%s,%6.2f%%, %s\r\n"};
+const NetworkShape TwoSeries{1, 2, "2:%8.3f%s,%6.2f%%, %s + %s\r\n"};
 
 // A search state with the named parts at picks 1 and 2.
 void prepare(int partType, double target, double tolerancePercent, const char* name1 = "1k",
@@ -84,7 +87,7 @@ TEST(Recorder, ErrorFieldBoundaries) {
     char line[200];
     for (const Case& c : cases) {
         prepare(Resistor, 1000, 1);
-        formatResultLine(line, OnePart, 1000, c.error);
+        formatResultLine(line, OnePart.format, 1000, c.error);
         std::string text = line;
         size_t comma = text.find(',');
         EXPECT_EQ(text.substr(comma + 1, text.find('%') - comma - 1), c.field) << c.error;
@@ -95,7 +98,7 @@ TEST(Recorder, CapacitorsPrintedInFarads) {
     // Two 1u in parallel: 2u, that is 500000 in the series domain; against
     // a target of 2u (series domain 500000) the error is 0.
     prepare(Capacitor, 1 / 2e-6, 1, "1u", "1u");
-    recordMatch("2:%8.3f%s,%6.2f%%, %s / %s\r\n", 1 / 2e-6);
+    recordMatch(NetworkShape{2, 2, "2:%8.3f%s,%6.2f%%, %s / %s\r\n"}, 1 / 2e-6);
     EXPECT_EQ(lastLine(), "2: 2.00000u,     0%, 1u / 1u\r\n");
     EXPECT_EQ(resultStore.records[0].value, 2e-6);
 }
@@ -149,7 +152,7 @@ TEST(Recorder, LineStoreLimit) {
     // fill 699890 bytes, and the next would need 699890 + 115 = 700005.
     prepare(Resistor, 1000, 1, "123456789012345", "123456789012345");
     pick3 = pick4 = pick5 = 0;
-    const char* five = "5:%8.3f%s,%6.2f%%, Bridge(%s, %s, %s, %s, %s)\r\n";
+    const NetworkShape five{41, 5, "5:%8.3f%s,%6.2f%%, Bridge(%s, %s, %s, %s, %s)\r\n"};
     int calls = 0;
     while (recordMatch(five, 1000) == 0) ++calls;
     int length = resultStore.records[0].length;
@@ -164,7 +167,7 @@ TEST(Recorder, LineStoreLimit) {
 TEST(Recorder, OverlongLineIsCutAndStillEndsItsLine) {
     prepare(Resistor, 1e-300, 1, "123456789012345", "123456789012345");
     pick3 = pick4 = pick5 = 0;
-    recordMatch("5:%8.3f%s,%6.2f%%, %s /(%s +(%s /(%s + %s)))\r\n", 1e300);
+    recordMatch(NetworkShape{32, 5, "5:%8.3f%s,%6.2f%%, %s /(%s +(%s /(%s + %s)))\r\n"}, 1e300);
     std::string line = lastLine();
     EXPECT_EQ(line.size(), 199u);
     EXPECT_EQ(line.substr(197), "\r\n");
@@ -185,4 +188,32 @@ TEST(Recorder, StopRequestRecordsNothingMore) {
     EXPECT_TRUE(searchStopped());
     // Later tests in this process search as a fresh search again.
     runAsSearchNumber(newSearchNumber());
+}
+
+namespace {
+
+std::vector<std::string> displayed;
+void keepDisplayed(const char* text) { displayed.emplace_back(text); }
+
+}  // namespace
+
+TEST(Recorder, LiveResultsGoThroughTheInstalledDisplayOnly) {
+    // Each shown match hands the whole Result text to the display the front
+    // end installed; a match not shown, and the library with no display
+    // installed, hand nothing anywhere.
+    prepare(Resistor, 1000, 1);
+    displayed.clear();
+    installResultDisplay(keepDisplayed);
+    recordMatch(OnePart, 1005);  // 0.5 %: shown
+    recordMatch(OnePart, 1008);  // 0.8 %: recorded, not shown
+    recordMatch(OnePart, 1000);  // exact: shown
+    finishResults();             // the ordered text
+    installResultDisplay(nullptr);
+    recordMatch(OnePart, 1000);
+    EXPECT_EQ(displayed, (std::vector<std::string>{
+                             "1: 1.00500k,  0.50%, 1k\r\n",
+                             "1: 1.00500k,  0.50%, 1k\r\n1: 1.00000k,     0%, 1k\r\n",
+                             "1: 1.00000k,     0%, 1k\r\n1: 1.00500k,  0.50%, 1k\r\n"
+                             "1: 1.00800k,  0.80%, 1k\r\n",
+                         }));
 }

@@ -39,6 +39,16 @@ TEST(StockList, ParsesSortsAndNamesItems) {
     EXPECT_EQ(stockParts[2].parallelValue, 1 / 2200.0);
 }
 
+TEST(StockList, EqualValuesKeepTheOrderOfTheirLines) {
+    // Two spellings of 68n, and three of 1k around other values: which name
+    // a formula prints must not depend on the C library's sort routine.
+    ASSERT_TRUE(parse("68nohm\r\n2k\r\n1k first\r\n68n 1%\r\n1000 second\r\n1k third\r\n",
+                      Inductor, 68e-9));
+    EXPECT_EQ(names(), "68nohm|68n 1%|1k first|1000 second|1k third|2k|");
+    ASSERT_TRUE(parse("1k b\r\n1k a\r\n", Resistor));
+    EXPECT_EQ(names(), "1k b|1k a|");
+}
+
 TEST(StockList, CapacitorsSortByReciprocalCapacitance) {
     // 10p, 0.01 (microfarad) and 100n: capacitances 1e-11, 1e-8, 1e-7 F.
     ASSERT_TRUE(parse("10p\r\n0.01\r\n100n\r\n", Capacitor));

@@ -2,15 +2,18 @@
 // harnesses in every build of the test suite: the normal one and the
 // sanitizer ones check each input's promises without clang or libFuzzer, so
 // a change that breaks one of them fails here first. A broken promise
-// aborts the test binary, which fails the test.
+// fails the test with the input's file named, and the replay goes on with
+// the next input.
 //
 // Each harness is compiled with its entry point renamed (see
 // CMakeLists.txt), so that all of them live in one binary.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -34,13 +37,33 @@ std::vector<uint8_t> readFile(const std::filesystem::path& path) {
     return bytes;
 }
 
+// A broken promise of a harness, as the replay sees it.
+struct BrokenPromise : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void throwBrokenPromise(const char* file, int line, const char* condition) {
+    throw BrokenPromise(std::string(file) + ":" + std::to_string(line) + ": " + condition);
+}
+
+// Runs `input` on `bytes`; a broken promise fails the test, naming `name`.
+void replayOne(FuzzEntry input, const std::vector<uint8_t>& bytes, const std::string& name) {
+    FuzzCheckHandler previous = fuzzCheckHandler;
+    fuzzCheckHandler = throwBrokenPromise;
+    try {
+        input(bytes.data(), bytes.size());
+    } catch (const BrokenPromise& broken) {
+        ADD_FAILURE() << name << ": " << broken.what();
+    }
+    fuzzCheckHandler = previous;
+}
+
 // Runs every file of fuzz/corpus/<target> and returns how many there were.
 int replay(const char* target, FuzzEntry input) {
     std::filesystem::path dir = std::filesystem::path(COMBINIX_SOURCE_DIR) / "fuzz/corpus" / target;
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-        std::vector<uint8_t> bytes = readFile(entry.path());
-        input(bytes.data(), bytes.size());
+        replayOne(input, readFile(entry.path()), entry.path().string());
         ++count;
     }
     return count;
@@ -69,8 +92,29 @@ TEST(CorpusReplay, EmptyAndTinyInputs) {
     const uint8_t bytes[] = {0, 0, 0, 0};
     for (FuzzEntry input :
          {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput, fuzzSettingsFileInput}) {
-        for (size_t size = 0; size <= sizeof bytes; ++size) input(bytes, size);
+        for (size_t size = 0; size <= sizeof bytes; ++size) {
+            replayOne(input, std::vector<uint8_t>(bytes, bytes + size),
+                      std::to_string(size) + " zero bytes");
+        }
     }
+}
+
+namespace {
+
+int harnessWithABrokenPromise(const uint8_t* data, size_t size) {
+    FUZZ_CHECK(size == 0 || data[0] != 7);
+    return 0;
+}
+
+}  // namespace
+
+// A broken promise is a failure of the test that names the input; the
+// binary goes on to the next input and the next test.
+TEST(CorpusReplay, BrokenPromiseFailsTheTestNamingTheInput) {
+    EXPECT_NONFATAL_FAILURE(replayOne(harnessWithABrokenPromise, {7, 1}, "corpus/sample-7"),
+                            "corpus/sample-7: ");
+    replayOne(harnessWithABrokenPromise, {1, 7}, "corpus/sample-1");
+    EXPECT_EQ(fuzzCheckHandler, &abortOnBrokenPromise);
 }
 
 TEST(FuzzInput, Utf8CheckAcceptsOnlyWellFormedText) {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "control/shared_state.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 
 struct SearchSetup {
     const char* target = "1k";

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
@@ -100,6 +100,7 @@ protected:
     void SetUp() override {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
     }
     void TearDown() override {

@@ -9,15 +9,15 @@
 #include <string>
 #include <thread>
 
-#include "control/shared_state.h"
 #include "engine/recorder.h"
+#include "engine/shared_state.h"
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/temp_directory.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
-#include "tests/support/temp_directory.h"
 
 namespace {
 
@@ -32,6 +32,7 @@ protected:
     void SetUp() override {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
         ASSERT_NE(registerMainWindowClass(nullptr), 0);
         main_ = createMainWindow(nullptr);
@@ -40,6 +41,7 @@ protected:
     void TearDown() override {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
     }
 

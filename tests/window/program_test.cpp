@@ -7,12 +7,12 @@
 #include <sstream>
 #include <string>
 
-#include "control/commands.h"
-#include "control/shared_state.h"
 #include "engine/recorder.h"
+#include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
 #include "tests/support/temp_directory.h"
+#include "window/commands.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
@@ -52,6 +52,7 @@ class ProgramByMessages : public ::testing::Test {
         finishSearch();
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
     }
 
@@ -60,6 +61,7 @@ class ProgramByMessages : public ::testing::Test {
     void start() {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
         registerMainWindowClass(nullptr);
         main_ = createMainWindow(nullptr);

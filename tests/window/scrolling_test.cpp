@@ -1,7 +1,7 @@
 // Scrolling and resizing the main window's content.
 #include <gtest/gtest.h>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
 #include "window/control_table.h"
@@ -14,6 +14,7 @@ protected:
     void SetUp() override {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
         charWidth = 10;
         lineHeight = 16;

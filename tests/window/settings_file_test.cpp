@@ -16,8 +16,8 @@
 #include <sstream>
 #include <string>
 
-#include "control/builtin_lists.h"
-#include "control/shared_state.h"
+#include "engine/builtin_lists.h"
+#include "engine/shared_state.h"
 #include "tests/support/temp_directory.h"
 
 namespace {

@@ -10,12 +10,12 @@
 #include <random>
 #include <string>
 
-#include "control/commands.h"
-#include "control/message_table.h"
-#include "control/shared_state.h"
+#include "engine/message_table.h"
+#include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
 #include "tests/support/temp_directory.h"
+#include "window/commands.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
@@ -48,6 +48,7 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
     TemporaryCurrentDirectory directory;
     platform_test::reset();
     resetSharedState();
+    resetControlWindows();
     hScrollOffset = vScrollOffset = 0;
     registerMainWindowClass(nullptr);
     HWND main = createMainWindow(nullptr);
@@ -116,6 +117,7 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
     }
     platform_test::reset();
     resetSharedState();
+    resetControlWindows();
 }
 
 }  // namespace

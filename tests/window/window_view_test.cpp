@@ -19,15 +19,15 @@
 #include <thread>
 #include <vector>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/linux/view.h"
 #include "platform/win32.h"
+#include "tests/support/temp_directory.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
-#include "tests/support/temp_directory.h"
 
 extern char** environ;
 
@@ -88,6 +88,7 @@ protected:
     void SetUp() override {
         platform_test::reset();
         resetSharedState();
+        resetControlWindows();
         hScrollOffset = vScrollOffset = 0;
         commands.clear();
         settings.language = GetParam();

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 // in the shortest decimal notation ("1", "0.022", "1500"). Both forms are
 // made with integer arithmetic on the mantissa in tenths, so no rounding of
 // a binary fraction can creep into a spelling.
-#include "control/builtin_lists.h"
+#include "engine/builtin_lists.h"
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 namespace {
 
@@ -26,9 +26,8 @@ enum Series : int { E24 = 1, E12 = 2, E6 = 4, E3 = 8 };
 
 enum Form : int { Standard, Plain };
 
-// Large enough for the longest list, the capacitor E24 series; the build
-// fails if a text outgrows it.
-constexpr int ListTextCapacity = 2048;
+// The build fails if a text outgrows its buffer (limits::BuiltinListSize).
+constexpr int ListTextCapacity = limits::BuiltinListSize;
 
 // One list text under construction: values, each followed by CR LF.
 struct ListText {

@@ -1,7 +1,7 @@
 // The message table itself.
-#include "control/message_table.h"
+#include "engine/message_table.h"
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 // clang-format off
 const MessageRow messageTable[MessageCount] = {

@@ -6,17 +6,17 @@
 // that part's pick, so every multiset of parts is tried once per template.
 // In the pair templates (5 and 6) the loop of part 1 only fixes its index
 // and the loop of part 2 places both parts with a pair step.
-#include "control/shared_state.h"
-#include "reference/network_levels.h"
-#include "reference/reference_networks.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
+#include "engine/shared_state.h"
+#include "tests/reference/network_levels.h"
+#include "tests/reference/reference_networks.h"
 
 namespace reference {
 
 namespace {
 
-const char* const* const formats = fourPartFormats;
+constexpr ShapesFrom shapes = fourPartShapes;
 
 // 1: "%s / %s / %s / %s"
 int32_t fourPart1() {
@@ -28,7 +28,7 @@ int32_t fourPart1() {
             if (parallelStep(2, pick2)) continue;
             for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
                 if (parallelStep(3, pick3)) continue;
-                if (parallelEnd(pick4, pick3, 3, formats[0], [](double g4) {
+                if (parallelEnd(pick4, pick3, 3, shapes[0], [](double g4) {
                         return 1 / (stages[3].parallelSum + g4);
                     }) != 0) {
                     return -1;
@@ -49,7 +49,7 @@ int32_t fourPart2() {
             if (seriesStep(2, pick2)) continue;
             for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
                 if (seriesStep(3, pick3)) continue;
-                if (seriesEnd(pick4, pick3, 3, formats[1], [](double s4) {
+                if (seriesEnd(pick4, pick3, 3, shapes[1], [](double s4) {
                         return stages[3].seriesSum + s4;
                     }) != 0) {
                     return -1;
@@ -70,7 +70,7 @@ int32_t fourPart3() {
             if (addSeries(2, pick2)) continue;
             for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
                 if (parallelStep(3, pick3)) continue;
-                if (parallelEnd(pick4, pick3, 3, formats[2], [](double g4) {
+                if (parallelEnd(pick4, pick3, 3, shapes[2], [](double g4) {
                         return 1 / (stages[3].parallelSum + g4) + stages[2].seriesSum;
                     }) != 0) {
                     return -1;
@@ -91,7 +91,7 @@ int32_t fourPart4() {
             if (parallelStep(2, pick2)) continue;
             for (pick3 = pick2; pick3 <= lastCandidate; ++pick3) {
                 if (parallelStep(3, pick3)) continue;
-                if (parallelEnd(pick4, pick3, 3, formats[3], [](double g4) {
+                if (parallelEnd(pick4, pick3, 3, shapes[3], [](double g4) {
                         return 1 / (stages[3].parallelSum + g4) + stages[1].seriesSum;
                     }) != 0) {
                     return -1;
@@ -113,7 +113,7 @@ int32_t fourPart5() {
             if (addParallelPair(2, pick1, pick2)) continue;
             for (pick3 = pick1; pick3 <= lastCandidate; ++pick3) {
                 if (parallelStep(3, pick3)) continue;
-                if (parallelEnd(pick4, pick3, 3, formats[4], [](double g4) {
+                if (parallelEnd(pick4, pick3, 3, shapes[4], [](double g4) {
                         return 1 / (stages[3].parallelSum + g4) + stages[2].seriesSum;
                     }) != 0) {
                     return -1;
@@ -133,7 +133,7 @@ int32_t fourPart6() {
             if (addSeriesPair(2, pick1, pick2)) continue;
             for (pick3 = pick1; pick3 >= firstCandidate; --pick3) {
                 if (seriesStep(3, pick3)) continue;
-                if (seriesEnd(pick4, pick3, 3, formats[5], [](double s4) {
+                if (seriesEnd(pick4, pick3, 3, shapes[5], [](double s4) {
                         return 1 / (1 / (stages[3].seriesSum + s4) + stages[2].parallelSum);
                     }) != 0) {
                     return -1;
@@ -154,7 +154,7 @@ int32_t fourPart7() {
             if (addParallel(2, pick2)) continue;
             for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
                 if (seriesStep(3, pick3)) continue;
-                if (seriesEnd(pick4, pick3, 3, formats[6], [](double s4) {
+                if (seriesEnd(pick4, pick3, 3, shapes[6], [](double s4) {
                         return 1 / (1 / (stages[3].seriesSum + s4) + stages[2].parallelSum);
                     }) != 0) {
                     return -1;
@@ -175,7 +175,7 @@ int32_t fourPart8() {
             if (seriesStep(2, pick2)) continue;
             for (pick3 = pick2; pick3 >= firstCandidate; --pick3) {
                 if (seriesStep(3, pick3)) continue;
-                if (seriesEnd(pick4, pick3, 3, formats[7], [](double s4) {
+                if (seriesEnd(pick4, pick3, 3, shapes[7], [](double s4) {
                         return 1 / (1 / (stages[3].seriesSum + s4) + stages[1].parallelSum);
                     }) != 0) {
                     return -1;
@@ -196,7 +196,7 @@ int32_t fourPart9() {
             if (addParallel(2, pick2)) continue;
             for (pick3 = lastCandidate; pick3 >= firstCandidate; --pick3) {
                 if (seriesStep(3, pick3)) continue;
-                if (seriesEnd(pick4, pick3, 3, formats[8], [](double s4) {
+                if (seriesEnd(pick4, pick3, 3, shapes[8], [](double s4) {
                         return 1 / (1 / (stages[3].seriesSum + s4) + stages[2].parallelSum) +
                                stages[1].seriesSum;
                     }) != 0) {
@@ -218,7 +218,7 @@ int32_t fourPart10() {
             if (addSeries(2, pick2)) continue;
             for (pick3 = firstCandidate; pick3 <= lastCandidate; ++pick3) {
                 if (parallelStep(3, pick3)) continue;
-                if (parallelEnd(pick4, pick3, 3, formats[9], [](double g4) {
+                if (parallelEnd(pick4, pick3, 3, shapes[9], [](double g4) {
                         return 1 / (stages[1].parallelSum +
                                     1 / (stages[2].seriesSum +
                                          1 / (stages[3].parallelSum + g4)));

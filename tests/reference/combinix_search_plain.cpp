@@ -3,7 +3,7 @@
 // stock, recorder, ordering, output) is the program's own, so the two print
 // the same text for every search; only the time they take differs.
 #include "cli/search_cli.h"
-#include "reference/reference_networks.h"
+#include "tests/reference/reference_networks.h"
 
 int main(int argc, char** argv) {
     searchTemplates = &reference::templates;

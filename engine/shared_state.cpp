@@ -1,5 +1,5 @@
 // Storage of the shared stores and their bounded text writes.
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 #include <cstring>
 
@@ -7,7 +7,6 @@ Settings settings;
 char textBuffers[limits::TextBufferCount][limits::TextSize];
 char (&resultText)[limits::TextSize] = textBuffers[BufResult];
 char (&statusText)[limits::TextSize] = textBuffers[BufStatus];
-HWND controlWindows[limits::ControlCount];
 
 namespace {
 
@@ -68,5 +67,4 @@ void appendText(char* buffer, const char* text) {
 void resetSharedState() {
     for (int n = 0; n < limits::SettingsCount; ++n) settingsField(n) = 0;
     for (auto& buffer : textBuffers) buffer[0] = '\0';
-    for (auto& window : controlWindows) window = nullptr;
 }

@@ -1,7 +1,8 @@
 // The rows of the control table that the program addresses by name. A
 // control's id is its row number and so is its command id; code reaches a
-// row only through these names, never through a bare number. The search
-// needs only the Result box; the window and the commands use the rest.
+// row only through these names, never through a bare number. The library
+// knows none of them: it shows results through the display that the window
+// installs, which writes into the Result box.
 #pragma once
 
 enum ControlRowId : int {

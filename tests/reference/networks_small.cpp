@@ -1,11 +1,11 @@
 // Networks of one, two and three parts: the reference loops.
-#include "reference/reference_networks.h"
+#include "tests/reference/reference_networks.h"
 
-#include "control/shared_state.h"
-#include "reference/network_levels.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
+#include "tests/reference/network_levels.h"
 
 namespace reference {
 
@@ -14,7 +14,7 @@ void runOnePartNetworks() {
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
         double s1 = stockParts[pick1].seriesValue;
         if (window.seriesHigh < s1) break;
-        if (window.seriesLow <= s1) recordMatch(oneTwoThreeFormats[0], s1);
+        if (window.seriesLow <= s1) recordMatch(oneTwoThreeShapes[0], s1);
     }
 }
 
@@ -22,11 +22,11 @@ namespace {
 
 // "%s + %s": a chain of two, printed larger first.
 int32_t twoInSeries() {
-    const char* format = oneTwoThreeFormats[1];
+    const NetworkShape& shape = oneTwoThreeShapes[1];
     for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
         if (searchStopped()) return -1;
         if (seriesStep(1, pick1)) continue;
-        if (seriesEnd(pick2, pick1, 1, format,
+        if (seriesEnd(pick2, pick1, 1, shape,
                       [](double s2) { return stages[1].seriesSum + s2; }) != 0) {
             return -1;
         }
@@ -36,11 +36,11 @@ int32_t twoInSeries() {
 
 // "%s / %s": a group of two, printed smaller first.
 int32_t twoInParallel() {
-    const char* format = oneTwoThreeFormats[2];
+    const NetworkShape& shape = oneTwoThreeShapes[2];
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
         if (searchStopped()) return -1;
         if (parallelStep(1, pick1)) continue;
-        if (parallelEnd(pick2, pick1, 1, format,
+        if (parallelEnd(pick2, pick1, 1, shape,
                         [](double g2) { return 1 / (stages[1].parallelSum + g2); }) != 0) {
             return -1;
         }
@@ -50,13 +50,13 @@ int32_t twoInParallel() {
 
 // "%s + %s + %s"
 int32_t threeInSeries() {
-    const char* format = oneTwoThreeFormats[3];
+    const NetworkShape& shape = oneTwoThreeShapes[3];
     for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
         if (searchStopped()) return -1;
         if (seriesStep(1, pick1)) continue;
         for (pick2 = pick1; pick2 >= firstCandidate; --pick2) {
             if (seriesStep(2, pick2)) continue;
-            if (seriesEnd(pick3, pick2, 2, format,
+            if (seriesEnd(pick3, pick2, 2, shape,
                           [](double s3) { return stages[2].seriesSum + s3; }) != 0) {
                 return -1;
             }
@@ -67,13 +67,13 @@ int32_t threeInSeries() {
 
 // "%s / %s / %s"
 int32_t threeInParallel() {
-    const char* format = oneTwoThreeFormats[4];
+    const NetworkShape& shape = oneTwoThreeShapes[4];
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
         if (searchStopped()) return -1;
         if (parallelStep(1, pick1)) continue;
         for (pick2 = pick1; pick2 <= lastCandidate; ++pick2) {
             if (parallelStep(2, pick2)) continue;
-            if (parallelEnd(pick3, pick2, 2, format,
+            if (parallelEnd(pick3, pick2, 2, shape,
                             [](double g3) { return 1 / (stages[2].parallelSum + g3); }) != 0) {
                 return -1;
             }
@@ -85,13 +85,13 @@ int32_t threeInParallel() {
 // "%s +(%s / %s)": the pair does not depend on part 1, so its loop starts
 // afresh at the bottom.
 int32_t oneInSeriesWithPair() {
-    const char* format = oneTwoThreeFormats[5];
+    const NetworkShape& shape = oneTwoThreeShapes[5];
     for (pick1 = lastCandidate; pick1 >= firstCandidate; --pick1) {
         if (searchStopped()) return -1;
         if (addSeries(1, pick1)) continue;
         for (pick2 = firstCandidate; pick2 <= lastCandidate; ++pick2) {
             if (parallelStep(2, pick2)) continue;
-            if (parallelEnd(pick3, pick2, 2, format, [](double g3) {
+            if (parallelEnd(pick3, pick2, 2, shape, [](double g3) {
                     return 1 / (stages[2].parallelSum + g3) + stages[1].seriesSum;
                 }) != 0) {
                 return -1;
@@ -103,13 +103,13 @@ int32_t oneInSeriesWithPair() {
 
 // "%s /(%s + %s)"
 int32_t oneInParallelWithPair() {
-    const char* format = oneTwoThreeFormats[6];
+    const NetworkShape& shape = oneTwoThreeShapes[6];
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
         if (searchStopped()) return -1;
         if (addParallel(1, pick1)) continue;
         for (pick2 = lastCandidate; pick2 >= firstCandidate; --pick2) {
             if (seriesStep(2, pick2)) continue;
-            if (seriesEnd(pick3, pick2, 2, format, [](double s3) {
+            if (seriesEnd(pick3, pick2, 2, shape, [](double s3) {
                     return 1 / (1 / (stages[2].seriesSum + s3) + stages[1].parallelSum);
                 }) != 0) {
                 return -1;

@@ -1,7 +1,7 @@
 // The built-in texts: the default inputs, the editable lists with their
 // markers and the E-series of every part type, read line by line and parsed
 // by the stock list parser the search uses.
-#include "control/builtin_lists.h"
+#include "engine/builtin_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "control/shared_state.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 #include "engine/stock_list.h"
 
 namespace {

@@ -7,19 +7,19 @@
 // both with a pair step, which reads stage k-2 and sets stage k's sum to the
 // pair's own contribution. That is why the values below add the pair sums of
 // different stages.
-#include "reference/network_levels.h"
-#include "reference/reference_networks.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
+#include "tests/reference/network_levels.h"
+#include "tests/reference/reference_networks.h"
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 
 namespace reference {
 
 namespace {
 
-const char* const* const formats = fivePartFormats;
+constexpr ShapesFrom shapes = fivePartShapes;
 
 // 17: "(%s / %s)+(%s / %s)+ %s". The second pair starts at the first pair's
 // first part.
@@ -33,7 +33,7 @@ int32_t fivePart17() {
                 if (searchStopped()) return -1;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (addParallelPair(4, pick3, pick4)) continue;
-                    if (seriesEnd(pick5, lastCandidate, 4, formats[16], [](double s5) {
+                    if (seriesEnd(pick5, lastCandidate, 4, shapes[16], [](double s5) {
                             return (stages[4].seriesSum + stages[2].seriesSum) + s5;
                         }) != 0) {
                         return -1;
@@ -57,7 +57,7 @@ int32_t fivePart18() {
                 if (parallelStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[17], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[17], [](double g5) {
                             return 1 / (stages[4].parallelSum + g5) + stages[2].seriesSum;
                         }) != 0) {
                         return -1;
@@ -81,7 +81,7 @@ int32_t fivePart19() {
                 if (addParallel(3, pick3)) continue;
                 for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[18], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[18], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
                                    stages[2].seriesSum;
                         }) != 0) {
@@ -105,7 +105,7 @@ int32_t fivePart20() {
                 if (searchStopped()) return -1;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (addSeriesPair(4, pick3, pick4)) continue;
-                    if (parallelEnd(pick5, firstCandidate, 4, formats[19], [](double g5) {
+                    if (parallelEnd(pick5, firstCandidate, 4, shapes[19], [](double g5) {
                             return 1 / ((stages[4].parallelSum + stages[2].parallelSum) + g5);
                         }) != 0) {
                         return -1;
@@ -130,7 +130,7 @@ int32_t fivePart21() {
                 if (seriesStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[20], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[20], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum);
                         }) != 0) {
                         return -1;
@@ -154,7 +154,7 @@ int32_t fivePart22() {
                 if (addSeries(3, pick3)) continue;
                 for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[21], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[21], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[3].seriesSum) +
                                         stages[2].parallelSum);
@@ -181,7 +181,7 @@ int32_t fivePart23() {
                 if (addParallelPair(3, pick2, pick3)) continue;
                 for (pick4 = pick2; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[22], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[22], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[3].seriesSum) +
                                         stages[1].parallelSum);
@@ -207,7 +207,7 @@ int32_t fivePart24() {
                 if (addSeriesPair(3, pick2, pick3)) continue;
                 for (pick4 = pick2; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[23], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[23], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
                                    stages[1].seriesSum;
                         }) != 0) {
@@ -250,7 +250,7 @@ int32_t bridge() {
                     for (pick5 = lastCandidate; pick5 >= firstCandidate; --pick5) {
                         double value = bridgeValue(s1, s2, s3, s4, stockParts[pick5].seriesValue);
                         if (window.seriesLow <= value && value <= window.seriesHigh &&
-                            recordMatch(formats[24], value) != 0) {
+                            recordMatch(shapes[24], value) != 0) {
                             return -1;
                         }
                     }

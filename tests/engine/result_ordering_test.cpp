@@ -1,19 +1,19 @@
 // Ordering the recorded matches and rebuilding the Result box text.
-#include "control/result_ordering.h"
+#include "engine/result_ordering.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "control/shared_state.h"
 #include "engine/recorder.h"
 #include "engine/search_inputs.h"
+#include "engine/shared_state.h"
 #include "engine/stock_list.h"
 
 namespace {
 
-const char* const OnePart = "1:%8.3f%s,%6.2f%%, %s\r\n";
-const char* const TwoSeries = "2:%8.3f%s,%6.2f%%, %s + %s\r\n";
+const NetworkShape OnePart{0, 1, "1:%8.3f%s,%6.2f%%, %s\r\n"};
+const NetworkShape TwoSeries{1, 2, "2:%8.3f%s,%6.2f%%, %s + %s\r\n"};
 
 void prepare() {
     resetSharedState();
@@ -98,4 +98,36 @@ TEST(ResultOrdering, UnorderedRecordsAreOrderedAndFittedOnFirstSort) {
     EXPECT_EQ(resultStore.shownCount, 2);
     EXPECT_EQ(std::string(resultText),
               "1: 1.00200k,  0.20%, a\r\n1: 1.01000k,  1.00%, a\r\n");
+}
+
+TEST(ResultOrdering, ExactTiesKeepTheirRecordingOrderInBothSorts) {
+    // Equal values under different names, and the same pair recorded in
+    // both orders: equal in every key, so each sort, however often it runs,
+    // shows them as they were recorded, on every C library.
+    prepare();
+    snprintf(stockParts[2].name, sizeof stockParts[2].name, "%s", "c");
+    const int onePart[] = {1, 0, 2, 0};  // b, a, c, a
+    for (int pick : onePart) {
+        pick1 = pick;
+        recordMatch(OnePart, 1000);
+    }
+    const int pairs[][2] = {{1, 0}, {0, 1}, {2, 0}, {0, 2}};  // b + a, a + b, c + a, a + c
+    for (const auto& pair : pairs) {
+        pick1 = pair[0];
+        pick2 = pair[1];
+        recordMatch(TwoSeries, 1000);
+    }
+    const std::string recorded =
+        "1: 1.00000k,     0%, b\r\n1: 1.00000k,     0%, a\r\n"
+        "1: 1.00000k,     0%, c\r\n1: 1.00000k,     0%, a\r\n"
+        "2: 1.00000k,     0%, b + a\r\n2: 1.00000k,     0%, a + b\r\n"
+        "2: 1.00000k,     0%, c + a\r\n2: 1.00000k,     0%, a + c\r\n";
+    finishResults();
+    EXPECT_EQ(std::string(resultText), recorded);
+    for (int round = 0; round < 3; ++round) {
+        sortByValue();
+        EXPECT_EQ(std::string(resultText), recorded) << "by value, round " << round;
+        sortByError();
+        EXPECT_EQ(std::string(resultText), recorded) << "by error, round " << round;
+    }
 }

@@ -1,5 +1,5 @@
 // Command handling and the search worker thread.
-#include "control/commands.h"
+#include "window/commands.h"
 
 #include <condition_variable>
 #include <cstdio>
@@ -7,11 +7,12 @@
 #include <system_error>
 #include <thread>
 
-#include "control/message_table.h"
-#include "control/result_ordering.h"
-#include "control/shared_state.h"
+#include "engine/message_table.h"
 #include "engine/recorder.h"
+#include "engine/result_display.h"
+#include "engine/result_ordering.h"
 #include "engine/search_frame.h"
+#include "engine/shared_state.h"
 #include "window/control_table.h"
 
 std::atomic<HWND> workerHandle{nullptr};

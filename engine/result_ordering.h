@@ -1,5 +1,6 @@
 // Ordering the recorded matches: once when a search completes, and on demand
-// by the two sort commands. Both orders group by part count first.
+// by the two sort commands. Both orders group by part count first and keep
+// records equal in every key in the order they were recorded.
 #pragma once
 
 int compareByError(const void* a, const void* b);
@@ -9,11 +10,10 @@ int compareByValue(const void* a, const void* b);
 // and shows it; sets shownCount.
 void finishResults();
 
-// The two halves of finishResults: the search orders while it holds the
-// result state, and shows the text after letting go of it, since showing
-// waits for the main thread.
+// The first half of finishResults: the search orders while it holds the
+// result state, and shows the text (showResultText) after letting go of it,
+// since showing may wait for the window's main thread.
 void orderResults();
-void showResultText();
 
 // Re-order the displayed records by error or by value and show them.
 void sortByError();

@@ -1,5 +1,5 @@
 // The reference loops in the shape runSearch calls templates through.
-#include "reference/reference_networks.h"
+#include "tests/reference/reference_networks.h"
 
 namespace reference {
 

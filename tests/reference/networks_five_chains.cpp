@@ -9,17 +9,17 @@
 // step of its kind; a level whose next level opens a nested group uses the
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
-#include "control/shared_state.h"
-#include "reference/network_levels.h"
-#include "reference/reference_networks.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
+#include "engine/shared_state.h"
+#include "tests/reference/network_levels.h"
+#include "tests/reference/reference_networks.h"
 
 namespace reference {
 
 namespace {
 
-const char* const* const formats = fivePartFormats;
+constexpr ShapesFrom shapes = fivePartShapes;
 
 // 1: "%s / %s / %s / %s / %s"
 int32_t fivePart1() {
@@ -34,7 +34,7 @@ int32_t fivePart1() {
                 if (parallelStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[0], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[0], [](double g5) {
                             return 1 / (stages[4].parallelSum + g5);
                         }) != 0) {
                         return -1;
@@ -59,7 +59,7 @@ int32_t fivePart2() {
                 if (seriesStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[1], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[1], [](double s5) {
                             return stages[4].seriesSum + s5;
                         }) != 0) {
                         return -1;
@@ -84,7 +84,7 @@ int32_t fivePart3() {
                 if (addSeries(3, pick3)) continue;
                 for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[2], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[2], [](double g5) {
                             return 1 / (stages[4].parallelSum + g5) + stages[3].seriesSum;
                         }) != 0) {
                         return -1;
@@ -109,7 +109,7 @@ int32_t fivePart4() {
                 if (parallelStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[3], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[3], [](double g5) {
                             return 1 / (stages[4].parallelSum + g5) + stages[2].seriesSum;
                         }) != 0) {
                         return -1;
@@ -134,7 +134,7 @@ int32_t fivePart5() {
                 if (parallelStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[4], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[4], [](double g5) {
                             return 1 / (stages[4].parallelSum + g5) + stages[1].seriesSum;
                         }) != 0) {
                         return -1;
@@ -159,7 +159,7 @@ int32_t fivePart6() {
                 if (addParallel(3, pick3)) continue;
                 for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[5], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[5], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum);
                         }) != 0) {
                         return -1;
@@ -184,7 +184,7 @@ int32_t fivePart7() {
                 if (seriesStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[6], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[6], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum);
                         }) != 0) {
                         return -1;
@@ -209,7 +209,7 @@ int32_t fivePart8() {
                 if (seriesStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[7], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[7], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[1].parallelSum);
                         }) != 0) {
                         return -1;
@@ -234,7 +234,7 @@ int32_t fivePart9() {
                 if (addParallel(3, pick3)) continue;
                 for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[8], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[8], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
                                    stages[2].seriesSum;
                         }) != 0) {
@@ -260,7 +260,7 @@ int32_t fivePart10() {
                 if (addParallel(3, pick3)) continue;
                 for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[9], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[9], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[3].parallelSum) +
                                    stages[1].seriesSum;
                         }) != 0) {
@@ -286,7 +286,7 @@ int32_t fivePart11() {
                 if (seriesStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[10], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[10], [](double s5) {
                             return 1 / (1 / (stages[4].seriesSum + s5) + stages[2].parallelSum) +
                                    stages[1].seriesSum;
                         }) != 0) {
@@ -312,7 +312,7 @@ int32_t fivePart12() {
                 if (addSeries(3, pick3)) continue;
                 for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[11], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[11], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[3].seriesSum) +
                                         stages[2].parallelSum) +
@@ -340,7 +340,7 @@ int32_t fivePart13() {
                 if (addSeries(3, pick3)) continue;
                 for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[12], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[12], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[3].seriesSum) +
                                         stages[2].parallelSum);
@@ -367,7 +367,7 @@ int32_t fivePart14() {
                 if (addSeries(3, pick3)) continue;
                 for (pick4 = firstCandidate; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[13], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[13], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[3].seriesSum) +
                                         stages[1].parallelSum);
@@ -394,7 +394,7 @@ int32_t fivePart15() {
                 if (parallelStep(3, pick3)) continue;
                 for (pick4 = pick3; pick4 <= lastCandidate; ++pick4) {
                     if (parallelStep(4, pick4)) continue;
-                    if (parallelEnd(pick5, pick4, 4, formats[14], [](double g5) {
+                    if (parallelEnd(pick5, pick4, 4, shapes[14], [](double g5) {
                             return 1 / (1 / (1 / (stages[4].parallelSum + g5) +
                                              stages[2].seriesSum) +
                                         stages[1].parallelSum);
@@ -421,7 +421,7 @@ int32_t fivePart16() {
                 if (addParallel(3, pick3)) continue;
                 for (pick4 = lastCandidate; pick4 >= firstCandidate; --pick4) {
                     if (seriesStep(4, pick4)) continue;
-                    if (seriesEnd(pick5, pick4, 4, formats[15], [](double s5) {
+                    if (seriesEnd(pick5, pick4, 4, shapes[15], [](double s5) {
                             return 1 / (1 / (1 / (1 / (stages[4].seriesSum + s5) +
                                                   stages[3].parallelSum) +
                                              stages[2].seriesSum) +

@@ -23,13 +23,13 @@ namespace reference {
 // above the high end and records the rest with value(seriesValue of the
 // part). Returns non-zero when a recording ended the whole search.
 template <typename Value>
-inline int32_t seriesEnd(int32_t& pick, int32_t from, int k, const char* format, Value value) {
+inline int32_t seriesEnd(int32_t& pick, int32_t from, int k, const NetworkShape& shape, Value value) {
     const SearchStage& last = stages[k];
     for (pick = from; pick >= firstCandidate; --pick) {
         double s = stockParts[pick].seriesValue;
         if (last.seriesLow > s) break;
         if (last.seriesHigh < s) continue;
-        if (recordMatch(format, value(s)) != 0) return -1;
+        if (recordMatch(shape, value(s)) != 0) return -1;
     }
     return 0;
 }
@@ -38,13 +38,13 @@ inline int32_t seriesEnd(int32_t& pick, int32_t from, int k, const char* format,
 // parallelValue falls; the same tests on the parallel window of stage k,
 // and value(parallelValue of the part) is recorded.
 template <typename Value>
-inline int32_t parallelEnd(int32_t& pick, int32_t from, int k, const char* format, Value value) {
+inline int32_t parallelEnd(int32_t& pick, int32_t from, int k, const NetworkShape& shape, Value value) {
     const SearchStage& last = stages[k];
     for (pick = from; pick <= lastCandidate; ++pick) {
         double g = stockParts[pick].parallelValue;
         if (last.parallelLow > g) break;
         if (last.parallelHigh < g) continue;
-        if (recordMatch(format, value(g)) != 0) return -1;
+        if (recordMatch(shape, value(g)) != 0) return -1;
     }
     return 0;
 }

@@ -1,10 +1,11 @@
 // The result orderings and the rebuilding of the Result box text.
-#include "control/result_ordering.h"
+#include "engine/result_ordering.h"
 
 #include <cstdlib>
 
-#include "control/shared_state.h"
 #include "engine/recorder.h"
+#include "engine/result_display.h"
+#include "engine/shared_state.h"
 
 bool resultsFinished = false;
 
@@ -54,6 +55,15 @@ void sortDisplayed(int (*compare)(const void*, const void*)) {
     showResultText();
 }
 
+// Records equal in every key keep the order they were recorded in: the
+// sort routine of each C library leaves ties in an order of its own, and
+// the builds of every system must print the same lines.
+int compareByRecording(const MatchRecord& x, const MatchRecord& y) {
+    if (x.number < y.number) return -1;
+    if (x.number > y.number) return 1;
+    return 0;
+}
+
 }  // namespace
 
 int compareByError(const void* a, const void* b) {
@@ -64,7 +74,7 @@ int compareByError(const void* a, const void* b) {
     if (y.absError < x.absError) return 1;
     if (y.value > x.value) return -1;
     if (y.value < x.value) return 1;
-    return 0;
+    return compareByRecording(x, y);
 }
 
 int compareByValue(const void* a, const void* b) {
@@ -73,7 +83,7 @@ int compareByValue(const void* a, const void* b) {
     if (partCountKey(x) != partCountKey(y)) return partCountKey(x) - partCountKey(y);
     if (y.value > x.value) return -1;
     if (y.value < x.value) return 1;
-    return 0;
+    return compareByRecording(x, y);
 }
 
 void orderResults() {
@@ -81,10 +91,6 @@ void orderResults() {
     qsort(store.records, store.recordCount, sizeof(MatchRecord), compareByError);
     store.shownCount = rebuildResultText(store.recordCount, true);
     resultsFinished = true;
-}
-
-void showResultText() {
-    SetWindowTextA(controlWindows[RowResultBox], resultText);
 }
 
 void finishResults() {

@@ -20,11 +20,16 @@ int32_t runFivePartNetworks();
 int32_t runFivePartCompoundNetworks();
 int32_t runNetworksOfSize(int n);
 
-// The same format strings as the program's templates: the networks print
-// alike, and the comparison is of what each records.
-using ::fivePartFormats;
-using ::fourPartFormats;
-using ::oneTwoThreeFormats;
+// The program's shapes, by their place among the networks of one to three,
+// four and five parts: the networks print alike, and the comparison is of
+// what each records.
+struct ShapesFrom {
+    int first;  // the number of the first shape
+    const NetworkShape& operator[](int t) const { return *networkShape(first + t); }
+};
+constexpr ShapesFrom oneTwoThreeShapes{0};
+constexpr ShapesFrom fourPartShapes{7};
+constexpr ShapesFrom fivePartShapes{17};
 
 // The reference loops as runSearch calls them.
 extern const NetworkTemplates templates;

@@ -1,15 +1,14 @@
-// The three process-wide stores that the window, the commands and the search
-// share: the integer Settings, the 32 TextBuffers and the child window
-// handles of controlWindows. Everything reaches them by field, buffer or row
-// number; nothing passes them around as arguments.
+// The two process-wide stores that the search reads and writes and that the
+// window and the command line fill: the integer Settings and the 32
+// TextBuffers. Everything reaches them by field or buffer number; nothing
+// passes them around as arguments. The window's own handles are kept by the
+// window (window/control_table.h).
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 
-#include "control/control_rows.h"
 #include "engine/limits.h"
-#include "platform/win32.h"
 
 // The integer settings, fields 0 to 19 in the order of the settings file.
 // The fields are atomic because the main thread may toggle showAll,
@@ -55,7 +54,7 @@ enum TextBufferId : int {
     BufDisplayedList3 = 7,
     BufResult = 8,
     BufStatus = 9,
-    BufStoredLists = 10,  // 10 + 3 * list + partType, lists 0-2 editable, 3-6 series
+    BufStoredLists = limits::FirstStoredListBuffer,  // + 3 * list + partType; lists 0-2 editable, 3-6 series
 };
 
 extern char textBuffers[limits::TextBufferCount][limits::TextSize];
@@ -66,7 +65,7 @@ extern char (&statusText)[limits::TextSize];
 
 // The stock list that listSelection names for partType.
 inline int storedListBuffer(int listSelection, int partType) {
-    return BufStoredLists + 3 * listSelection + partType;
+    return BufStoredLists + limits::PartTypeCount * listSelection + partType;
 }
 
 // Bounded text writes: a buffer never receives more than 31999 characters
@@ -78,9 +77,6 @@ void setTextN(char* buffer, const char* text, int length);
 // Appends at most `length` bytes; returns 0 when everything fitted.
 int appendTextN(char* buffer, const char* text, int length);
 
-// Child windows by control-table row; null until the window creates them.
-extern HWND controlWindows[limits::ControlCount];
-
-// Everything back to the state at process start: settings 0, texts empty,
-// no windows. Used by tests and by the command-line search.
+// Both stores back to the state at process start: settings 0, texts empty.
+// Used by tests and by the command-line search.
 void resetSharedState();

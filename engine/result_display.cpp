@@ -1,0 +1,19 @@
+// The installed result display.
+#include "engine/result_display.h"
+
+#include <atomic>
+
+#include "engine/shared_state.h"
+
+namespace {
+
+std::atomic<ResultDisplay> installedDisplay{nullptr};
+
+}  // namespace
+
+void installResultDisplay(ResultDisplay display) { installedDisplay = display; }
+
+void showResultText() {
+    ResultDisplay display = installedDisplay.load();
+    if (display != nullptr) display(resultText);
+}
