@@ -277,10 +277,13 @@ class NetworkWalk {
         const SearchStage& p = stages[stageBefore(k, what)];
         double v = elementValue<what>(picks_[k - 1], i);
         if (prunes<what>(endOf<prunedAt<what>()>(p), v)) return {true, 0, 0};
-        WindowEnd low = placedEnd<what>(endOf<End::Low>(p), v);
-        WindowEnd high = placedEnd<what>(endOf<End::High>(p), v);
-        if constexpr (seriesInner) return {false, low.series, high.series};
-        else return {false, high.parallel, low.parallel};
+        // Only the innermost part's own domain is wanted: in the parallel
+        // domain the low end of the window is the high bound.
+        constexpr Domain d = seriesInner ? Domain::Series : Domain::Parallel;
+        double low = boundAfter<what, d>(endOf<End::Low>(p), v);
+        double high = boundAfter<what, d>(endOf<End::High>(p), v);
+        if constexpr (seriesInner) return {false, low, high};
+        else return {false, high, low};
     }
 
     // The last placed level and the innermost loop together. For each index

@@ -123,20 +123,27 @@ inline bool prunes(WindowEnd before, double v) {
     else return before.parallel < v;
 }
 
-// The end narrowed by an element of value v: its own domain's bound less v,
-// and after a full step the other domain's bound as the guarded reciprocal
-// of that (a three-field step leaves it as it was).
+// The bound of an end in domain d after an element of value v: in the
+// element's own domain the bound less v; in the other domain, after a full
+// step, the guarded reciprocal of that, and after a three-field step the
+// bound as it was.
+template <Place what, Domain d>
+inline double boundAfter(WindowEnd before, double v) {
+    constexpr Domain own = domainOf(what);
+    double ownBound = own == Domain::Series ? before.series : before.parallel;
+    if constexpr (d == own) {
+        return ownBound - v;
+    } else if constexpr (opensNested(what)) {
+        return guardedReciprocal(ownBound - v);
+    } else {
+        return d == Domain::Series ? before.series : before.parallel;
+    }
+}
+
+// The whole end after the element.
 template <Place what>
 inline WindowEnd placedEnd(WindowEnd before, double v) {
-    WindowEnd after = before;
-    if constexpr (domainOf(what) == Domain::Series) {
-        after.series = before.series - v;
-        if constexpr (opensNested(what)) after.parallel = guardedReciprocal(after.series);
-    } else {
-        after.parallel = before.parallel - v;
-        if constexpr (opensNested(what)) after.series = guardedReciprocal(after.parallel);
-    }
-    return after;
+    return {boundAfter<what, Domain::Series>(before, v), boundAfter<what, Domain::Parallel>(before, v)};
 }
 
 // The placement step of a level: part `part` (with `first`, the part of
