@@ -147,7 +147,12 @@ int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     }
     char* text = store.lineStore + store.storeUsed;
     memcpy(text, line, static_cast<size_t>(n) + 1);
-    store.records[store.recordCount] = MatchRecord{absError, v, n, text, store.recordCount};
+    MatchRecord& record = store.records[store.recordCount];
+    record = MatchRecord{absError, v, n, text, store.recordCount, &shape, {-1, -1, -1, -1, -1}};
+    const int32_t picks[limits::MaxNetworkParts] = {pick1, pick2, pick3, pick4, pick5};
+    for (int k = 0; k < shape.parts && k < limits::MaxNetworkParts; ++k) {
+        record.picks[k] = static_cast<int16_t>(picks[k]);
+    }
     ++store.recordCount;
     store.storeUsed += n + 1;
 

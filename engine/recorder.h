@@ -17,7 +17,14 @@ struct MatchRecord {
     int32_t length;   // characters of the line, without its zero byte
     const char* text; // the line inside lineStore
     int32_t number;   // recording order, from 0: the last key of every ordering
+    // What the network is: its shape, and its parts as indices into
+    // stockParts in the order its formula names them (-1 past the shape's
+    // part count). They stay valid until the next search parses its list.
+    const NetworkShape* shape;
+    int16_t picks[limits::MaxNetworkParts];
 };
+
+static_assert(limits::StockCapacity <= 32767, "a record keeps its stock indices in 16 bits");
 
 struct ResultStore {
     char lineStore[limits::LineStoreSize];

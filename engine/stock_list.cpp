@@ -9,6 +9,7 @@
 
 StockPart stockParts[limits::StockCapacity];
 int32_t stockCount = 0;
+int32_t stockListed = 0;
 int32_t firstCandidate = 0;
 int32_t lastCandidate = -1;
 
@@ -32,17 +33,33 @@ const char* skipToLineFeed(const char* p) {
     return p;
 }
 
+// Passes over line feeds and blank lines: a line holding nothing or only
+// white space lists no part.
+const char* skipBlankLines(const char* p) {
+    while (*p == '\n' || (*p != '\0' && isLineBlank(p))) {
+        p = skipToLineFeed(p);
+        if (*p == '\n') ++p;
+    }
+    return p;
+}
+
+// The lines from p on that list a part, up to the end of the list. They are
+// counted, not read: the search takes only the first StockCapacity items.
+int32_t countListedFrom(const char* p) {
+    int32_t n = 0;
+    for (p = skipBlankLines(p); *p != '\0' && *p != '-'; p = skipBlankLines(p)) {
+        ++n;
+        p = skipToLineFeed(p);
+    }
+    return n;
+}
+
 // Reads the items of `text`. Returns false on an item that is not above 0.
 bool readItems(const char* text, int partType) {
     const char* p = text;
     int j = 0;
     while (j < limits::StockCapacity) {
-        // Line feeds and blank lines between items are passed over: a line
-        // holding nothing or only white space lists no part.
-        while (*p == '\n' || (*p != '\0' && isLineBlank(p))) {
-            p = skipToLineFeed(p);
-            if (*p == '\n') ++p;
-        }
+        p = skipBlankLines(p);
         if (*p == '\0' || *p == '-') break;
 
         char* end = nullptr;
@@ -75,6 +92,7 @@ bool readItems(const char* text, int partType) {
         ++j;
     }
     stockCount = j;
+    stockListed = j + countListedFrom(p);
     return true;
 }
 
@@ -120,6 +138,7 @@ bool parseStockList() {
     int listSelection = settings.listSelection;
     int partType = settings.partType;
     stockCount = 0;
+    stockListed = 0;
     firstCandidate = 0;
     lastCandidate = -1;
     // Values from a damaged settings file name no list; the buffer number
@@ -127,6 +146,7 @@ bool parseStockList() {
     if (listSelection < 0 || listSelection > 6 || partType < 0 || partType > 2) return false;
     if (!readItems(textBuffers[storedListBuffer(listSelection, partType)], partType)) {
         stockCount = 0;
+        stockListed = 0;
         return false;
     }
     if (stockCount == 0) return false;

@@ -14,6 +14,10 @@ struct StockPart {
 
 extern StockPart stockParts[limits::StockCapacity];
 extern int32_t stockCount;
+// How many parts the list names, those past the first StockCapacity
+// included (which the search does not use): more than stockCount when the
+// list is longer than the search takes.
+extern int32_t stockListed;
 
 // Networks draw their parts from firstCandidate to lastCandidate, both
 // included; the range is empty when firstCandidate > lastCandidate.

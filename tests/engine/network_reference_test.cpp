@@ -49,6 +49,23 @@ TEST(NetworkReference, EveryTemplateRecordsWhatBruteForceFinds) {
                 << "value " << i << ": " << values[i] << " against " << reference.values[i] << " of "
                 << reference.lines[i];
         }
+        // Each record knows its network: a shape with as many parts as its
+        // line names, in the order the line names them.
+        for (int i = 0; i < resultStore.recordCount; ++i) {
+            const MatchRecord& r = resultStore.records[i];
+            std::string line(r.text, r.length);
+            ASSERT_NE(r.shape, nullptr);
+            size_t at = line.find("%, ");
+            for (int k = 0; k < 5; ++k) {
+                if (k >= r.shape->parts) {
+                    EXPECT_EQ(r.picks[k], -1) << line;
+                    continue;
+                }
+                ASSERT_TRUE(r.picks[k] >= firstCandidate && r.picks[k] <= lastCandidate) << line;
+                at = line.find(stockParts[r.picks[k]].name, at + 1);
+                ASSERT_NE(at, std::string::npos) << "part " << k << " of " << line;
+            }
+        }
         if (reference.limitReached) {
             EXPECT_STREQ(statusText, "Break off because of too many matches.");
             // Nothing was ordered: the Result text holds the lines shown

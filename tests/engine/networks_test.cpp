@@ -197,6 +197,12 @@ TEST(Networks, BridgeIsRecordedFromBothTerminals) {
             EXPECT_TRUE(foundHead.empty());
             foundHead = head;
             EXPECT_NEAR(r.value, 61000.0 / 21, 1e-9);
+            // The record knows its network: the bridge, and its five parts
+            // in the order of the formula.
+            EXPECT_EQ(r.shape, &bridgeShape);
+            std::string parts;
+            for (int16_t pick : r.picks) parts += std::string(stockParts[pick].name) + " ";
+            EXPECT_EQ(parts, "2k 1k 3k 5k 4k ");
         }
         if (line.find(otherTerminal) != std::string::npos) {
             EXPECT_TRUE(otherHead.empty());

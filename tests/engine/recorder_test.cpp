@@ -103,6 +103,16 @@ TEST(Recorder, CapacitorsPrintedInFarads) {
     EXPECT_EQ(resultStore.records[0].value, 2e-6);
 }
 
+TEST(Recorder, RecordKeepsItsShapeAndParts) {
+    prepare(Resistor, 1470, 1);
+    recordMatch(TwoSeries, 1470);
+    const MatchRecord& r = resultStore.records[0];
+    EXPECT_EQ(r.shape, &TwoSeries);
+    EXPECT_EQ(r.number, 0);
+    const int16_t picks[] = {0, 1, -1, -1, -1};  // 1k + 470, nothing past two parts
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(r.picks[k], picks[k]) << k;
+}
+
 TEST(Recorder, DisplayFilterAndTightening) {
     prepare(Resistor, 1000, 1);
     recordMatch(OnePart, 1005);  // 0.5 %: shown, tolerance 0.500001

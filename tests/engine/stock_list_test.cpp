@@ -119,6 +119,15 @@ TEST(StockList, ReadsAtMostFiveHundredItems) {
     ASSERT_TRUE(parse(text));
     EXPECT_EQ(stockCount, 500);
     EXPECT_EQ(stockParts[499].seriesValue, 500);
+    // The rest is counted, not read: blank lines list nothing, and the
+    // marker ends the list.
+    EXPECT_EQ(stockListed, 600);
+    ASSERT_TRUE(parse(text + "\r\n  \r\nnot a value\r\n-- end\r\n700\r\n"));
+    EXPECT_EQ(stockListed, 601);
+    ASSERT_TRUE(parse("1k\r\n\r\n2k\r\n-\r\n3k\r\n"));
+    EXPECT_EQ(stockListed, 2);
+    EXPECT_FALSE(parse("1k\r\n0\r\n"));
+    EXPECT_EQ(stockListed, 0);
 }
 
 TEST(StockList, CandidateRangeEnds) {
