@@ -87,42 +87,43 @@ int cp932ToWide(const char* in, int length, wchar_t* out, int outUnits) {
     return used;
 }
 
-int wideToCp932(const wchar_t* in, int length, char* out, int outSize) {
-    if (outSize <= 0) return 0;
+namespace {
+
+// wideToCp932, or with no output (out null) only the length it would give;
+// *whole tells whether every character had a CP932 form.
+int convertWide(const wchar_t* in, int length, char* out, int outSize, bool* whole) {
     int left = lengthOf(in, length);
     int used = 0;
-    while (left > 0) {
-        char bytes[2] = {'?', 0};
-        int n = 0;
-        int units = readWideCharacter(in, left, bytes, &n);
-        if (n == 0) {
-            bytes[0] = '?';
-            n = 1;
-        }
-        if (used + n > outSize - 1) break;
-        for (int i = 0; i < n; ++i) out[used++] = bytes[i];
-        in += units;
-        left -= units;
-    }
-    out[used] = '\0';
-    return used;
-}
-
-int cp932LengthOf(const wchar_t* in, int length, bool* whole) {
-    int left = lengthOf(in, length);
-    int total = 0;
     *whole = true;
     while (left > 0) {
         char bytes[2];
         int n = 0;
         int units = readWideCharacter(in, left, bytes, &n);
         if (n == 0) {
-            *whole = false;
+            bytes[0] = '?';
             n = 1;
+            *whole = false;
         }
-        total += n;
+        if (out != nullptr) {
+            if (used + n > outSize - 1) break;
+            for (int i = 0; i < n; ++i) out[used + i] = bytes[i];
+        }
+        used += n;
         in += units;
         left -= units;
     }
-    return total;
+    if (out != nullptr) out[used] = '\0';
+    return used;
+}
+
+}  // namespace
+
+int wideToCp932(const wchar_t* in, int length, char* out, int outSize) {
+    if (outSize <= 0) return 0;
+    bool whole = true;
+    return convertWide(in, length, out, outSize, &whole);
+}
+
+int cp932LengthOf(const wchar_t* in, int length, bool* whole) {
+    return convertWide(in, length, nullptr, 0, whole);
 }
