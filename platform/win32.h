@@ -69,11 +69,11 @@
 //       the first class or creates the first window is the main thread;
 //       another thread cannot create, destroy or paint windows
 //
-// On Windows the header is <windows.h>, and the calls that carry the
-// program's code-page-932 texts go to the layer's own versions in
-// platform/windows (wide_calls.h): they convert with code page 932 itself
-// and call the wide (W) functions, so that the window shows Japanese and
-// English alike whatever the system's code page:
+// On Windows the calls that carry the program's code-page-932 texts go to
+// the layer's own versions in platform/windows (wide_calls.h): they
+// convert with code page 932 itself and call the wide (W) functions, so
+// that the window shows Japanese and English alike whatever the system's
+// code page:
 //   [x] RegisterClassA, CreateWindowExA (the windows are Unicode windows;
 //       a control is given the layer's font), SendMessageA (WM_SETTEXT,
 //       WM_GETTEXT, WM_GETTEXTLENGTH converted), SetWindowTextA,
