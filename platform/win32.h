@@ -1,7 +1,8 @@
 // The seam between the program and the system's window calls.
 //
-// Everything above this header speaks Win32. On Windows the header is just
-// <windows.h>; on Linux it declares the subset the program uses, carried out
+// Everything above this header speaks Win32. On Windows the header is
+// <windows.h> with the calls that carry texts routed to platform/windows
+// (see below); on Linux it declares the subset the program uses, carried out
 // by platform/linux: a record of every window that is the truth for texts,
 // check marks, enabled states, rectangles and scroll bars, mirrored by real
 // widgets when a display is available and running headless otherwise.
@@ -67,6 +68,28 @@
 //   [ ] ownership of windows by several threads: the thread that registers
 //       the first class or creates the first window is the main thread;
 //       another thread cannot create, destroy or paint windows
+//
+// On Windows the calls that carry the program's code-page-932 texts go to
+// the layer's own versions in platform/windows (wide_calls.h): they
+// convert with code page 932 itself and call the wide (W) functions, so
+// that the window shows Japanese and English alike whatever the system's
+// code page:
+//   [x] RegisterClassA, CreateWindowExA (the windows are Unicode windows;
+//       a control is given the layer's font), SendMessageA (WM_SETTEXT,
+//       WM_GETTEXT, WM_GETTEXTLENGTH converted), SetWindowTextA,
+//       GetWindowTextA, GetWindowTextLengthA ("?" for a character typed or
+//       pasted that code page 932 lacks)
+//   [x] DefWindowProcA, GetMessageA, DispatchMessageA and PostMessageA are
+//       the W functions themselves: their messages carry no program text
+//   [x] GetDC and BeginPaint select the layer's font (a Japanese UI font);
+//       GetTextMetricsA reports for it the cell the layout is drawn in,
+//       the same as on Linux; DrawTextA draws by DrawTextW
+//   [x] MessageBoxA, text and title
+//   [x] GetFullPathNameA, MoveFileExA and fopen (the settings file); a
+//       folder code page 932 cannot name is given relative to the current
+//       folder
+//   [ ] remove stays the C library's (ANSI): the settings file's writer
+//       removes its temporary file with it only after a failed save
 #pragma once
 
 #ifdef _WIN32
@@ -77,6 +100,29 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <cstdio>
+
+#include "platform/windows/wide_calls.h"
+
+#define RegisterClassA platformRegisterClass
+#define CreateWindowExA platformCreateWindowEx
+#define SendMessageA platformSendMessage
+#define SetWindowTextA platformSetWindowText
+#define GetWindowTextA platformGetWindowText
+#define GetWindowTextLengthA platformGetWindowTextLength
+#define DefWindowProcA DefWindowProcW
+#define GetMessageA GetMessageW
+#define DispatchMessageA DispatchMessageW
+#define PostMessageA PostMessageW
+#define GetDC platformGetDC
+#define BeginPaint platformBeginPaint
+#define GetTextMetricsA platformGetTextMetrics
+#define DrawTextA platformDrawText
+#define MessageBoxA platformMessageBox
+#define GetFullPathNameA platformGetFullPathName
+#define MoveFileExA platformMoveFileEx
+#define fopen(name, mode) platformOpenFile(name, mode)
 #else
 
 #include <cstdint>

@@ -1,22 +1,14 @@
-// Code page conversion on Windows with the system's own tables, one
-// character at a time so that the result is cut between characters and an
-// unconvertible character becomes one "?", as the Linux build does with
-// iconv.
+// CP932 <-> UTF-8 for the command-line search on Windows, through the
+// UTF-16 characters of platform/windows/wide_text.h: one character at a
+// time, so that the result is cut between characters and an unconvertible
+// character becomes one "?", as the Linux build does with iconv.
 #include "platform/code_page.h"
-
-#include "platform/win32.h"
 
 #include <cstring>
 
+#include "platform/windows/wide_text.h"
+
 namespace {
-
-// The CP932 lead bytes of two-byte characters.
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-// The CP932 single bytes: ASCII and the half-width katakana. 0x80, 0xA0 and
-// 0xFD to 0xFF start no character; Windows would still map some of them to
-// private code points, which the Linux build never produces.
-bool isSingleByte(unsigned char b) { return b < 0x80 || (b >= 0xA1 && b <= 0xDF); }
 
 // The length a UTF-8 lead byte announces; 0 for a byte that starts nothing.
 int utf8Length(unsigned char b) {
@@ -38,46 +30,26 @@ bool append(const char* bytes, size_t n, char* out, size_t outSize, size_t* used
     return true;
 }
 
-// One character from code page `from` to code page `to` through UTF-16;
-// 0 when it has no form in either, else the length written to `bytes`.
-int convertCharacter(UINT from, const char* in, int length, UINT to, char* bytes, int size) {
-    wchar_t wide[2];
-    int n = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in, length, wide, 2);
-    if (n <= 0) return 0;
-    BOOL usedDefault = FALSE;
-    // The default character may be named only for code pages other than UTF-8.
-    BOOL* defaulted = to == CP_UTF8 ? nullptr : &usedDefault;
-    const char* fallback = to == CP_UTF8 ? nullptr : "?";
-    int m = WideCharToMultiByte(to, 0, wide, n, bytes, size, fallback, defaulted);
-    if (m <= 0 || usedDefault) return 0;
-    return m;
-}
-
 }  // namespace
 
 size_t cp932ToUtf8(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(in); *p != '\0';) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(in);
+    int left = static_cast<int>(strlen(in));
+    while (left > 0) {
+        wchar_t wide[2];
+        int units = 0;
+        int length = readCp932Character(p, left, wide, &units);
         char bytes[8];
-        int length = isLeadByte(*p) && p[1] != '\0' ? 2 : 1;
-        int n = 0;
-        if (*p < 0x80) {
-            bytes[0] = static_cast<char>(*p);
-            n = 1;
-        } else if (length == 2 || isSingleByte(*p)) {
-            n = convertCharacter(932, reinterpret_cast<const char*>(p), length, CP_UTF8, bytes,
-                                 sizeof bytes);
-        }
-        if (n == 0) {
-            // Not a character: one "?" for its first byte, then go on with
-            // the next byte, which may start a character of its own.
+        int n = WideCharToMultiByte(CP_UTF8, 0, wide, units, bytes, sizeof bytes, nullptr, nullptr);
+        if (n <= 0) {
             bytes[0] = '?';
             n = 1;
-            length = 1;
         }
         if (!append(bytes, static_cast<size_t>(n), out, outSize, &used)) break;
         p += length;
+        left -= length;
     }
     out[used] = '\0';
     return used;
@@ -87,18 +59,23 @@ size_t utf8ToCp932(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(in); *p != '\0';) {
-        char bytes[8];
         int length = utf8Length(*p);
         for (int i = 1; i < length; ++i) {
             if (!isContinuation(p[i])) length = 0;
         }
+        char bytes[2] = {'?', 0};
         int n = 0;
-        if (length == 1) {
-            bytes[0] = static_cast<char>(*p);
-            n = 1;
-        } else if (length > 1) {
-            n = convertCharacter(CP_UTF8, reinterpret_cast<const char*>(p), length, 932, bytes,
-                                 sizeof bytes);
+        if (length > 0) {
+            // The strict decoder refuses overlong forms and encoded
+            // surrogates; their bytes are then one broken sequence.
+            wchar_t wide[2];
+            int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS,
+                                            reinterpret_cast<const char*>(p), length, wide, 2);
+            if (units > 0) {
+                readWideCharacter(wide, units, bytes, &n);
+            } else {
+                length = 0;
+            }
         }
         if (n == 0) {
             // One "?" for a character with no CP932 form, and for a broken

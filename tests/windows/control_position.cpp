@@ -1,8 +1,9 @@
 // Helper of scripts/check-windows-under-wine, built into the Windows build:
 // finds the running program's main window by its class and prints, for the
 // control of a given row, its centre in screen coordinates, whether it is
-// enabled, and its caption in UTF-8. The script clicks there, whatever
-// metrics the system font gives the layout.
+// enabled, and its caption or text in UTF-8, each line break in it as the
+// two characters "\n". The script clicks there, whatever metrics the font
+// gives the layout.
 // Usage: control-position ROW   (exit status 1 when there is no such control)
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +20,22 @@ int main(int argc, char** argv) {
     HWND control = mainWindow ? GetDlgItem(mainWindow, atoi(argv[1])) : nullptr;
     RECT r;
     if (control == nullptr || !GetWindowRect(control, &r)) return 1;
-    char caption[256];
-    char utf8[1024];
-    GetWindowTextA(control, caption, sizeof caption);
-    cp932ToUtf8(caption, utf8, sizeof utf8);
-    printf("%ld %ld %d %s\n", static_cast<long>((r.left + r.right) / 2),
-           static_cast<long>((r.top + r.bottom) / 2), IsWindowEnabled(control) ? 1 : 0, utf8);
+    // WM_GETTEXT rather than GetWindowTextA, which reads only the captions
+    // of another process's windows, not what its edit boxes hold.
+    static char text[32000];
+    static char utf8[sizeof text * 3];
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    cp932ToUtf8(text, utf8, sizeof utf8);
+    printf("%ld %ld %d ", static_cast<long>((r.left + r.right) / 2),
+           static_cast<long>((r.top + r.bottom) / 2), IsWindowEnabled(control) ? 1 : 0);
+    for (const char* p = utf8; *p != '\0'; ++p) {
+        if (*p == '\r' && p[1] == '\n') continue;
+        if (*p == '\n') {
+            fputs("\\n", stdout);
+        } else {
+            putchar(*p);
+        }
+    }
+    putchar('\n');
     return 0;
 }
