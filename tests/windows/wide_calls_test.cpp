@@ -13,7 +13,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "control/shared_state.h"
+#include "engine/shared_state.h"
 #include "window/control_table.h"
 
 namespace {
