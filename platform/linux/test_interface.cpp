@@ -1,6 +1,6 @@
 // The test-only interface: the message loop run to idleness, queued answers
-// for message boxes, the draw list, and stand-ins for the user's clicks and
-// typing, all on top of the same records the program uses.
+// for message boxes, the draw list, and stand-ins for the user's clicks,
+// typing, keys and wheel, all on top of the same records the program uses.
 #include "platform/linux/test_interface.h"
 
 #include <chrono>
@@ -10,11 +10,20 @@
 
 namespace platform_test {
 
+namespace {
+
+std::function<bool(const MSG*)> messageFilter;
+
+}  // namespace
+
 void reset() {
     records::resetWindows();
     records::resetPainting();
     records::resetDialogs();
+    messageFilter = nullptr;
 }
+
+void setMessageFilter(const std::function<bool(const MSG*)>& filter) { messageFilter = filter; }
 
 int runUntilIdle() {
     int dispatched = 0;
@@ -26,7 +35,10 @@ int runUntilIdle() {
         if (hooks && hooks->waitForEvents) hooks->waitForEvents(0.0);
         MSG message;
         if (records::takePostedMessage(&message)) {
-            DispatchMessageA(&message);
+            if (!messageFilter || !messageFilter(&message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
             ++dispatched;
             continue;
         }
@@ -64,13 +76,23 @@ int messageBoxCount() { return records::boxesShown(); }
 const char* lastMessageBoxText() { return records::lastBoxText(); }
 const char* lastMessageBoxCaption() { return records::lastBoxCaption(); }
 UINT lastMessageBoxType() { return records::lastBoxType(); }
+const char* lastMessageBoxButton(int n) { return records::lastBoxButton(n); }
 
 int drawnItemCount(HWND window) { return records::paintedItemCount(window); }
 DrawnItem drawnItem(HWND window, int n) { return records::paintedItem(window, n); }
 
-void click(HWND button) { viewButtonClicked(button); }
+void click(HWND button) {
+    // A push on a button gives it the focus; a group box takes neither.
+    if (records::isLive(button) && button->enabled && (button->style & BS_TYPEMASK) != BS_GROUPBOX)
+        viewFocusChanged(button);
+    viewButtonClicked(button);
+}
 void type(HWND edit, const char* text) { viewTextTyped(edit, text); }
 void dragThumb(HWND window, int bar, int position) { viewScrollTracked(window, bar, position); }
+void pressKey(HWND topLevel, int virtualKey, bool shift) { viewKeyPressed(topLevel, virtualKey, shift); }
+void turnWheel(HWND topLevel, int x, int y, int delta, bool horizontal) {
+    viewMouseWheel(topLevel, x, y, delta, horizontal);
+}
 
 void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily) {
     records::systemFont = records::SystemFont{averageWidth, height, externalLeading, pitchAndFamily};
