@@ -35,3 +35,5 @@ bool viewHasFocus(HWND window);
 // multi-line box the caret, the anchor (record offsets) and the first line
 // shown.
 bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled);
+// True when the top-level window shows its own scroll bar `bar`.
+bool viewScrollBarShown(HWND window, int bar);

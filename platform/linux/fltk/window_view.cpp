@@ -123,6 +123,7 @@ public:
 
     void detach() { record_ = nullptr; }
     HWND record() const { return record_; }
+    bool barShown(int bar) const { return (bar == SB_VERT ? verticalBar_ : horizontalBar_)->visible() != 0; }
 
 private:
     static void closeRequested(Fl_Widget*, void* data) {
@@ -524,6 +525,11 @@ void viewFocus(HWND window) {
 bool viewHasFocus(HWND window) {
     Fl_Widget* widget = view::widgetOf(window);
     return widget && Fl::focus() == widget;
+}
+
+bool viewScrollBarShown(HWND window, int bar) {
+    view::TopLevel* top = view::topLevelOf(window);
+    return top && top->barShown(bar);
 }
 
 bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled) {
