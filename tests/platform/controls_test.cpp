@@ -7,6 +7,7 @@
 
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/edit_selection.h"
 
 namespace {
 
@@ -131,17 +132,6 @@ TEST_F(Controls, TextsAreCutBetweenCharacters) {
     EXPECT_EQ(GetWindowTextA(edit, big, sizeof big), 4);
 }
 
-struct Selection {
-    DWORD start;
-    DWORD end;
-};
-
-Selection selectionOf(HWND edit) {
-    Selection s{99, 99};
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s.start), reinterpret_cast<LPARAM>(&s.end));
-    return s;
-}
-
 int firstVisible(HWND edit) { return static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
 TEST_F(Controls, TextSetInABoxIsShownFromItsStartWhateverTheCaretWas) {
@@ -199,7 +189,7 @@ TEST_F(Controls, SetSelTakesAnchorAndCaretAsWin32Does) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.start);
         SendMessageA(edit, EM_SETSEL, c.start, c.end);
-        Selection s = selectionOf(edit);
+        EditSelection s = selectionOf(edit);
         EXPECT_EQ(s.start, c.low);
         EXPECT_EQ(s.end, c.high);
         EXPECT_EQ(static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0)), static_cast<DWORD>(MAKELONG(c.low, c.high)));

@@ -11,6 +11,8 @@
 #include "control/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/edit_selection.h"
+#include "tests/support/main_window_class.h"
 #include "tests/support/temp_directory.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
@@ -33,17 +35,6 @@ std::string textOf(HWND window) {
     return text;
 }
 
-struct Selection {
-    DWORD start;
-    DWORD end;
-};
-
-Selection selectionOf(HWND edit) {
-    Selection s{99, 99};
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&s.start), reinterpret_cast<LPARAM>(&s.end));
-    return s;
-}
-
 class Keyboard : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,12 +42,7 @@ protected:
         resetSharedState();
         hScrollOffset = vScrollOffset = 0;
         clicks.clear();
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = notingProcedure;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = MainWindowClass;
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        ASSERT_NE(registerMainWindowClassWith(notingProcedure), 0);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);
         ShowWindow(main_, SW_SHOWNORMAL);
@@ -97,7 +83,7 @@ protected:
 TEST_F(Keyboard, StartsInTheTargetBoxWithItsTextSelectedAndItsStartInView) {
     HWND target = controlWindows[RowTargetBox];
     EXPECT_EQ(GetFocus(), target);
-    Selection s = selectionOf(target);
+    EditSelection s = selectionOf(target);
     EXPECT_EQ(s.start, 0u);
     EXPECT_EQ(s.end, 5u);  // "1.42k"
     // A value longer than the box: still its start in view.
@@ -208,7 +194,7 @@ TEST_F(Keyboard, TabFollowsTheTableRowsAndShiftTabGoesBack) {
     EXPECT_EQ(backward, std::vector<int>(order.rbegin(), order.rend()));
     // An edit box reached by Tab has its whole text selected.
     press(VK_TAB);
-    Selection s = selectionOf(controlWindows[RowToleranceBox]);
+    EditSelection s = selectionOf(controlWindows[RowToleranceBox]);
     EXPECT_EQ(s.start, 0u);
     EXPECT_EQ(s.end, static_cast<DWORD>(textOf(controlWindows[RowToleranceBox]).size()));
     EXPECT_TRUE(clicks.empty());

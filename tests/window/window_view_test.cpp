@@ -30,6 +30,7 @@
 #include "window/keyboard.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
+#include "tests/support/main_window_class.h"
 #include "tests/support/temp_directory.h"
 
 extern char** environ;
@@ -94,12 +95,7 @@ protected:
         hScrollOffset = vScrollOffset = 0;
         commands.clear();
         settings.language = GetParam();
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = notingProcedure;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = MainWindowClass;
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        ASSERT_NE(registerMainWindowClassWith(notingProcedure), 0);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);
         ShowWindow(main_, SW_SHOWNORMAL);
@@ -142,6 +138,13 @@ protected:
         viewWidgetRect(main_, &window);
         viewWidgetRect(control, &widget);
         return POINT{window.left + (widget.left + widget.right) / 2, window.top + (widget.top + widget.bottom) / 2};
+    }
+
+    // The command that clicks into an edit box and types `text` (UTF-8).
+    std::string clickAndType(HWND box, const std::string& text) {
+        POINT p = centreOf(box);
+        return "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+               " click 1 sleep 0.2 type --delay 60 '" + text + "'";
     }
 
     std::string screenshot(const char* name) {
@@ -226,9 +229,7 @@ TEST_P(RealWindow, ScreenshotShowsTheCaptionsInk) {
 TEST_P(RealWindow, TypedJapaneseReadsBackAsCp932) {
     HWND edit = controlWindows[RowTargetBox];
     SetWindowTextA(edit, "");
-    POINT p = centreOf(edit);
-    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
-                          " click 1 sleep 0.2 type --delay 60 '抵抗10k'";
+    std::string command = clickAndType(edit, "抵抗10k");
     const std::string expected = "\x92\xef\x8d\x52" /* 抵抗 */ "10k";
     EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(edit) == expected; }, 5.0))
         << "read back: " << utf8Of(recordText(edit).c_str());
@@ -307,9 +308,7 @@ TEST_P(RealWindow, OpenMessageBoxKeepsServingTheSearchThread) {
 TEST_P(RealWindow, OneLineBoxShowsTheStartOfATextSetAfterTypingAtItsEnd) {
     HWND target = controlWindows[RowTargetBox];
     SetWindowTextA(target, "");
-    POINT p = centreOf(target);
-    std::string command = "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
-                          " click 1 sleep 0.2 type --delay 40 0.0000000001";
+    std::string command = clickAndType(target, "0.0000000001");
     ASSERT_TRUE(runWhilePumping(command, [&] { return recordText(target) == "0.0000000001"; }, 5.0));
     settle(0.2);
     int cursor = -1;

@@ -401,27 +401,25 @@ const char* fromDisplay(const char* utf8) {
     return typedBuffer;
 }
 
-int displayOffset(const char* cp932, int offset) {
-    static char prefix[records::WindowTextSize];
-    size_t n = offset > 0 ? static_cast<size_t>(offset) : 0;
-    if (n > sizeof prefix - 1) n = sizeof prefix - 1;
-    size_t length = strlen(cp932);
-    if (n > length) n = length;
-    memcpy(prefix, cp932, n);
-    prefix[n] = '\0';
-    return static_cast<int>(strlen(toDisplay(prefix)));
-}
+namespace {
 
-int recordOffset(const char* utf8, int offset) {
+// The length of the first `offset` bytes of `text` once converted.
+int convertedLength(const char* text, int offset, const char* (*convert)(const char*)) {
     static char prefix[sizeof displayBuffer];
     size_t n = offset > 0 ? static_cast<size_t>(offset) : 0;
     if (n > sizeof prefix - 1) n = sizeof prefix - 1;
-    size_t length = strlen(utf8);
+    size_t length = strlen(text);
     if (n > length) n = length;
-    memcpy(prefix, utf8, n);
+    memcpy(prefix, text, n);
     prefix[n] = '\0';
-    return static_cast<int>(strlen(fromDisplay(prefix)));
+    return static_cast<int>(strlen(convert(prefix)));
 }
+
+}  // namespace
+
+int displayOffset(const char* cp932, int offset) { return convertedLength(cp932, offset, toDisplay); }
+
+int recordOffset(const char* utf8, int offset) { return convertedLength(utf8, offset, fromDisplay); }
 
 Fl_Color toFlColor(COLORREF color) {
     return fl_rgb_color(GetRValue(color), GetGValue(color), GetBValue(color));
