@@ -25,6 +25,29 @@ void reset() {
 
 void setMessageFilter(const std::function<bool(const MSG*)>& filter) { messageFilter = filter; }
 
+namespace {
+
+// One posted message through the filter, as the program's loop takes it;
+// false when none is waiting.
+bool dispatchOne() {
+    MSG message;
+    if (!records::takePostedMessage(&message)) return false;
+    if (!messageFilter || !messageFilter(&message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+}  // namespace
+
+int dispatchPostedMessages() {
+    int dispatched = 0;
+    // Bounded, as a procedure may post to itself for ever.
+    while (dispatched < 100000 && dispatchOne()) ++dispatched;
+    return dispatched;
+}
+
 int runUntilIdle() {
     int dispatched = 0;
     const ViewHooks* hooks = viewHooks();
@@ -33,12 +56,7 @@ int runUntilIdle() {
     for (int round = 0; round < 100000; ++round) {
         bool any = records::serveRequests();
         if (hooks && hooks->waitForEvents) hooks->waitForEvents(0.0);
-        MSG message;
-        if (records::takePostedMessage(&message)) {
-            if (!messageFilter || !messageFilter(&message)) {
-                TranslateMessage(&message);
-                DispatchMessageA(&message);
-            }
+        if (dispatchOne()) {
             ++dispatched;
             continue;
         }

@@ -25,6 +25,10 @@ void reset();
 // left; returns how many messages were taken. WM_QUIT is not taken (see
 // quitRequested).
 int runUntilIdle();
+// Dispatches the messages posted so far, as runUntilIdle does, and nothing
+// else: no other thread's request is served and nothing is painted, so a
+// search worker waiting for this thread keeps waiting. Returns how many.
+int dispatchPostedMessages();
 // What the program's message loop takes before TranslateMessage and
 // DispatchMessageA: a message for which `filter` returns true is not
 // dispatched. Empty (as after reset): every message is dispatched.

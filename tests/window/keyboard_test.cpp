@@ -59,9 +59,12 @@ protected:
         hScrollOffset = vScrollOffset = 0;
     }
 
+    // The key through the program's loop. Only the posted messages are
+    // dispatched: a search it starts waits for this thread at its first
+    // match and is still running afterwards.
     void press(int key, bool shift = false) {
         platform_test::pressKey(main_, key, shift);
-        platform_test::runUntilIdle();
+        platform_test::dispatchPostedMessages();
     }
 
     void finishSearch() {
