@@ -97,7 +97,8 @@ void noteFocusBeforeCommand(HWND mainWindow) {
     if (row >= 0) rowBeforeRun = row;
 }
 
-void restoreFocusAfterRun() {
-    if (GetFocus() != nullptr || rowBeforeRun < 0 || !takesFocus(rowBeforeRun)) return;
+void restoreFocusAfterRun(HWND mainWindow) {
+    HWND focus = GetFocus();
+    if ((focus != nullptr && focus != mainWindow) || rowBeforeRun < 0 || !takesFocus(rowBeforeRun)) return;
     SetFocus(controlWindows[rowBeforeRun]);
 }

@@ -22,8 +22,9 @@ void focusTargetBox();
 bool translateWindowKey(HWND mainWindow, const MSG* message);
 
 // Around a command: a search or a sort disables the control that has the
-// focus, and Win32 then leaves the focus with no window. Once the controls
-// are enabled again (the command has ended, or the search has finished or
-// been aborted), the focus goes back to that control.
+// focus, and Win32 then leaves the focus with no window (or, once a message
+// box has closed, with the main window itself). Once the controls are
+// enabled again (the command has ended, or the search has finished or been
+// aborted), the focus goes back to that control.
 void noteFocusBeforeCommand(HWND mainWindow);
-void restoreFocusAfterRun();
+void restoreFocusAfterRun(HWND mainWindow);

@@ -88,12 +88,12 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         if (HIWORD(wParam) == BN_CLICKED) {
             noteFocusBeforeCommand(window);
             onCommand(window, wParam);
-            restoreFocusAfterRun();
+            restoreFocusAfterRun(window);
         }
         return 0;
     case WM_SEARCHFINISHED:
         onSearchFinished(window, static_cast<uint32_t>(wParam));
-        restoreFocusAfterRun();
+        restoreFocusAfterRun(window);
         return 0;
     case WM_HSCROLL:
         onHScroll(window, LOWORD(wParam));

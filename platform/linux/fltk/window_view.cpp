@@ -107,6 +107,17 @@ public:
         following_ = false;
     }
 
+    // The window gets the keyboard (shown, or back from a message box or
+    // another window): the focus goes to the control the record gives it
+    // to, else to the window itself, never to FLTK's first child.
+    int handle(int event) override {
+        if (event != FL_FOCUS || !record_) return Fl_Double_Window::handle(event);
+        HWND focus = records::focus;
+        Fl_Widget* widget = records::isLive(focus) && focus != record_ ? widgetOf(focus) : nullptr;
+        if (widget && contains(widget) && widget->takesevents()) Fl::focus(widget);
+        return 1;
+    }
+
     void resize(int x, int y, int w, int h) override {
         Fl_Double_Window::resize(x, y, w, h);
         layoutParts();
