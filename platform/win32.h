@@ -41,8 +41,30 @@
 //       DT_SINGLELINE, DT_WORDBREAK, DT_NOCLIP, DT_NOPREFIX, DT_CALCRECT),
 //       DrawEdge (BDR_* edges, BF_LEFT/TOP/RIGHT/BOTTOM)
 //   [x] the window's own SB_HORZ and SB_VERT bars: SetScrollInfo and
-//       GetScrollInfo with the position kept within min .. max - page + 1,
+//       GetScrollInfo with the position kept within min .. max - page + 1;
+//       a bar whose page covers its range is hidden (WS_HSCROLL / WS_VSCROLL
+//       cleared, WM_SIZE with the larger client area) and shown again when
+//       it no longer does, unless SIF_DISABLENOSCROLL keeps it shown;
 //       ScrollWindow (whole client area) moving the child windows
+//   [x] keyboard focus: SetFocus (not to a disabled window), GetFocus (null
+//       on another thread), WM_SETFOCUS and WM_KILLFOCUS; a window that is
+//       disabled, hidden or destroyed gives the focus up
+//   [x] keys: the view posts WM_KEYDOWN for Tab, Enter and Escape to the
+//       focus window (WM_SYSKEYDOWN to the top-level window when nothing has
+//       the focus), for the message loop to take before dispatch; GetKeyState
+//       (VK_SHIFT at that key). Every other key, and Enter in a multi-line
+//       box (a new line), is carried out by the box itself
+//   [x] edit boxes: EM_SETSEL (anchor, caret; -1), EM_GETSEL, EM_SCROLLCARET,
+//       EM_GETFIRSTVISIBLELINE; WM_SETTEXT puts the caret at the start with
+//       no selection and scrolls to it, so a box shows the start of its text
+//   [x] the mouse wheel: WM_MOUSEWHEEL / WM_MOUSEHWHEEL go to the window
+//       under the pointer (hidden, disabled, static and group box windows
+//       let it through to what lies beneath), only inside the client area; a
+//       multi-line edit box scrolls 3 lines a notch, any other child passes
+//       the message to its parent, a top-level window's default ignores it
+//   [x] SetThreadUILanguage / GetThreadUILanguage: the language of the
+//       message boxes' buttons (Japanese: はい, いいえ, OK, キャンセル; any
+//       other: English), per thread, English until set
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
 //       LoadIconA and LoadCursorA (stock resources only)
@@ -53,15 +75,18 @@
 //       in Win32)
 //
 // Deliberately not implemented:
-//   [ ] menus, accelerators, dialog resources, timers, keyboard and mouse
-//       messages (the view turns user actions into the messages above)
+//   [ ] menus, accelerators, dialog resources (IsDialogMessage), timers,
+//       activation (WM_ACTIVATE), mouse button and other key messages (the
+//       view turns user actions into the messages above); TranslateMessage
+//       makes no WM_CHAR
 //   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
 //       class background, regions, clipping beyond the update rectangle
-//   [ ] scroll bar controls (SB_CTL) and an edit box's own scroll state (on
-//       a display a multi-line box also shows a horizontal bar for long
-//       lines); ScrollWindow with a scroll or clip rectangle (ignored)
-//   [ ] the main window's scroll bars stay visible (disabled when the page
-//       covers the range) instead of appearing and disappearing
+//   [ ] scroll bar controls (SB_CTL) and an edit box's horizontal scroll
+//       state (on a display a multi-line box also shows a horizontal bar for
+//       long lines); ScrollWindow with a scroll or clip rectangle (ignored)
+//   [ ] headless, an edit box has no font: a one-line box's first visible
+//       character and a multi-line box's last line follow the system font's
+//       average width and height; on a display the widget's own are read
 //   [ ] the message filters of GetMessageA (every message is taken), and
 //       minimised or maximised showing (ShowWindow only shows or hides)
 //   [ ] window extra bytes, properties, subclassing, Unicode (W) calls
@@ -150,9 +175,11 @@ typedef unsigned int UINT;
 typedef uint8_t BYTE;
 typedef uint16_t WORD;
 typedef uint32_t DWORD;
+typedef int16_t SHORT;
 typedef int32_t LONG;
 typedef WORD ATOM;
 typedef DWORD COLORREF;
+typedef WORD LANGID;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;
@@ -292,6 +319,9 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define GetRValue(c) (static_cast<BYTE>((c) & 0xff))
 #define GetGValue(c) (static_cast<BYTE>(((c) >> 8) & 0xff))
 #define GetBValue(c) (static_cast<BYTE>(((c) >> 16) & 0xff))
+#define GET_WHEEL_DELTA_WPARAM(w) (static_cast<short>(HIWORD(w)))
+#define MAKELANGID(p, s) (static_cast<LANGID>((static_cast<WORD>(s) << 10) | static_cast<WORD>(p)))
+#define PRIMARYLANGID(l) (static_cast<WORD>(l) & 0x3ff)
 #define MAKEINTRESOURCEA(i) (reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<WORD>(i))))
 
 // ---- Constants ----------------------------------------------------------
@@ -302,6 +332,8 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_DESTROY 0x0002
 #define WM_MOVE 0x0003
 #define WM_SIZE 0x0005
+#define WM_SETFOCUS 0x0007
+#define WM_KILLFOCUS 0x0008
 #define WM_ENABLE 0x000A
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
@@ -310,9 +342,15 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_CLOSE 0x0010
 #define WM_QUIT 0x0012
 #define WM_ERASEBKGND 0x0014
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_SYSKEYDOWN 0x0104
 #define WM_COMMAND 0x0111
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
+#define WM_MOUSEWHEEL 0x020A
+#define WM_MOUSEHWHEEL 0x020E
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
@@ -325,6 +363,27 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define BST_INDETERMINATE 0x0002
 #define BN_CLICKED 0
 #define EN_CHANGE 0x0300
+
+// Edit boxes.
+#define EM_GETSEL 0x00B0
+#define EM_SETSEL 0x00B1
+#define EM_SCROLLCARET 0x00B7
+#define EM_GETFIRSTVISIBLELINE 0x00CE
+
+// Keys and the wheel.
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_ESCAPE 0x1B
+#define WHEEL_DELTA 120
+
+// Languages.
+#define LANG_NEUTRAL 0x00
+#define LANG_ENGLISH 0x09
+#define LANG_JAPANESE 0x11
+#define SUBLANG_DEFAULT 0x01
+#define SUBLANG_ENGLISH_US 0x01
+#define SUBLANG_JAPANESE_JAPAN 0x01
 
 // Window styles.
 #define WS_OVERLAPPED 0x00000000L
@@ -530,6 +589,11 @@ int GetWindowTextLengthA(HWND window);
 BOOL EnableWindow(HWND window, BOOL enable);
 BOOL IsWindowEnabled(HWND window);
 
+// Keyboard.
+HWND SetFocus(HWND window);
+HWND GetFocus();
+SHORT GetKeyState(int virtualKey);
+
 // Painting.
 BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND window);
@@ -552,6 +616,8 @@ BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const REC
 
 // Dialogs and the system.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+LANGID SetThreadUILanguage(LANGID language);
+LANGID GetThreadUILanguage();
 int GetSystemMetrics(int index);
 DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
 BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);

@@ -188,6 +188,10 @@ void applyCaptions() {
         const ControlEntry& entry = controlTable[row];
         if (isCaptioned(entry.kind)) SendMessageA(controlWindows[row], WM_SETTEXT, 0, textParam(captionOf(entry)));
     }
+    // The message boxes' buttons (Yes, No, OK) follow the thread's UI
+    // language where the system has it.
+    SetThreadUILanguage(settings.language == 1 ? MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)
+                                               : MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN));
 }
 
 void paintWindow(HWND mainWindow) {

@@ -83,8 +83,10 @@ RECT tableRectToPixels(int left, int top, int right, int bottom);
 // texts and settings are in place.
 void createControls(HWND mainWindow, HINSTANCE instance);
 
-// Labels every button, group box and caption in the current language. The
-// texts of the input, list and result boxes never change with it.
+// Labels every button, group box and caption in the current language, and
+// makes it the UI language of the calling thread, in which the message
+// boxes caption their buttons. The texts of the input, list and result
+// boxes never change with it.
 void applyCaptions();
 
 // The WM_PAINT handler: draws the painted rows, skipping any whose left edge

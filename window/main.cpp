@@ -1,11 +1,13 @@
 // The program's entry point: registers the main window's class, creates the
-// window, shows it and runs the message loop until a quit request. The
-// command line is not read.
+// window, shows it with the focus in the target box and runs the message
+// loop until a quit request; the loop lets the window take its keys before
+// anything is dispatched. The command line is not read.
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/win32.h"
 #include "window/commands.h"
+#include "window/keyboard.h"
 #include "window/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -18,9 +20,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!window) return 1;
     ShowWindow(window, showCommand);
     UpdateWindow(window);
+    // Only now: showing activates the window, which takes the focus itself.
+    focusTargetBox();
 
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0)) {
+        if (translateWindowKey(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

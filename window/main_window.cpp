@@ -4,7 +4,9 @@
 // the settings file, shows the stored lists of the current part type in the
 // list boxes, creates and labels the controls and restores the saved window
 // rectangle. Painting, resizing and scrolling go to the control table and to
-// scrolling; clicks go to the commands; destruction saves the settings.
+// scrolling; clicks go to the commands, with the focus given back to its
+// control once a search or a sort has let go of the controls; destruction
+// saves the settings.
 // Every message handled here returns 0; the rest go to DefWindowProcA.
 #include "window/main_window.h"
 
@@ -13,6 +15,7 @@
 #include "engine/shared_state.h"
 #include "window/commands.h"
 #include "window/control_table.h"
+#include "window/keyboard.h"
 #include "window/scrolling.h"
 #include "window/settings_file.h"
 
@@ -84,10 +87,15 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_COMMAND:
         // Only clicks (notification code 0) count; the edit boxes' change
         // and focus notifications are ignored without a repaint.
-        if (HIWORD(wParam) == BN_CLICKED) onCommand(window, wParam);
+        if (HIWORD(wParam) == BN_CLICKED) {
+            noteFocusBeforeCommand(window);
+            onCommand(window, wParam);
+            restoreFocusAfterRun(window);
+        }
         return 0;
     case WM_SEARCHFINISHED:
         onSearchFinished(window, static_cast<uint32_t>(wParam));
+        restoreFocusAfterRun(window);
         return 0;
     case WM_HSCROLL:
         onHScroll(window, LOWORD(wParam));

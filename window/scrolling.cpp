@@ -1,6 +1,7 @@
 // Scrolling and resizing: the two content offsets, the scroll bars' range
 // and page on every resize, the answers to the scroll bar requests and the
-// pull-back when the window grows.
+// pull-back when the window grows. A bar shows only while its page does not
+// cover the content (SetScrollInfo hides it otherwise).
 #include "window/scrolling.h"
 
 #include "window/control_table.h"
@@ -86,7 +87,15 @@ void onSize(HWND mainWindow, int clientWidth, int clientHeight) {
     }
     if (scrolled) InvalidateRect(mainWindow, nullptr, TRUE);
 
+    // A bar that appears or goes changes the client area, and the window
+    // hears WM_SIZE for the new size before SetScrollInfo returns: that
+    // has set both bars already, and the size in hand is out of date.
+    RECT before{};
+    RECT after{};
+    GetClientRect(mainWindow, &before);
     setBar(mainWindow, SB_VERT, ContentLines, rows);
+    GetClientRect(mainWindow, &after);
+    if (after.right != before.right || after.bottom != before.bottom) return;
     setBar(mainWindow, SB_HORZ, ContentColumns, cols);
 }
 

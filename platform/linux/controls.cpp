@@ -1,11 +1,19 @@
 // Controls: the procedures of the built-in classes "button", "static" and
-// "edit", window texts, check marks and enabled states, and what a click or
-// typing in the view turns into.
+// "edit", window texts, check marks and enabled states, an edit box's
+// selection and scrolling, and what a click or typing in the view turns
+// into.
 //
 // Radio buttons and check boxes of the plain styles (BS_RADIOBUTTON,
 // BS_CHECKBOX) never change their check mark by themselves: a click only
 // tells the parent, which sets the mark with BM_SETCHECK. Only the AUTO
 // styles change it on a click, as in Win32.
+//
+// An edit box keeps a selection (anchor and caret) and a first visible line
+// (a one-line box: character). Setting its text puts the caret at the start
+// and scrolls there, so that the box shows the beginning of its text, as a
+// Win32 edit box does. On a display the widget moves caret and scroll by
+// itself as the user works; the layer asks the view for them before it
+// reads them.
 #include <cstring>
 
 #include "platform/linux/view_hooks.h"
@@ -15,7 +23,11 @@ namespace {
 
 using records::Builtin;
 
-bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+using records::isLeadByte;
+
+// Lines a multi-line box scrolls for one notch of the wheel (Win32's
+// default of SPI_GETWHEELSCROLLLINES).
+constexpr int WheelLines = 3;
 
 DWORD buttonType(HWND window) { return window->style & BS_TYPEMASK; }
 
@@ -65,9 +77,113 @@ struct EnableRequest {
     BOOL enable;
 };
 
+// ---- Edit boxes ---------------------------------------------------------
+
+bool isMultiline(HWND edit) { return (edit->style & ES_MULTILINE) != 0; }
+
+void tellView(void (*const ViewHooks::*hook)(HWND), HWND window) {
+    const ViewHooks* hooks = viewHooks();
+    if (hooks && hooks->*hook) (hooks->*hook)(window);
+}
+
+// `offset` within the text (a negative one counts as past the end, as
+// Win32 reads it unsigned), moved back to the start of its character.
+int textOffset(HWND edit, WPARAM offset) {
+    int length = static_cast<int>(strlen(edit->text));
+    long long wanted = static_cast<long long>(static_cast<int>(offset));
+    if (wanted < 0 || wanted > length) return length;
+    int at = 0;
+    while (at < wanted) {
+        int size = isLeadByte(static_cast<unsigned char>(edit->text[at])) && edit->text[at + 1] != '\0' ? 2 : 1;
+        if (at + size > wanted) break;
+        at += size;
+    }
+    return at;
+}
+
+int lineOf(HWND edit, int offset) {
+    int line = 0;
+    for (int i = 0; i < offset && edit->text[i] != '\0'; ++i) line += edit->text[i] == '\n' ? 1 : 0;
+    return line;
+}
+
+// What the box can show, by the system font's metrics (headless; the view
+// writes back what its widget really shows).
+int visibleLines(HWND edit) {
+    int line = records::systemFont.height + records::systemFont.externalLeading;
+    int n = line > 0 ? records::clientHeight(edit) / line : 1;
+    return n > 0 ? n : 1;
+}
+
+int visibleCharacters(HWND edit) {
+    int width = records::systemFont.averageWidth;
+    int n = width > 0 ? records::clientWidth(edit) / width : 1;
+    return n > 0 ? n : 1;
+}
+
+// The first visible line (character) that keeps the caret in view.
+int scrolledToCaret(HWND edit) {
+    int first = edit->firstVisible;
+    if (isMultiline(edit)) {
+        int line = lineOf(edit, edit->selectionCaret);
+        if (line < first) return line;
+        if (line >= first + visibleLines(edit)) return line - visibleLines(edit) + 1;
+        return first;
+    }
+    int caret = edit->selectionCaret;
+    if (caret < first) return caret;
+    if (caret > first + visibleCharacters(edit))
+        return textOffset(edit, static_cast<WPARAM>(caret - visibleCharacters(edit)));
+    return first;
+}
+
+void setSelection(HWND edit, WPARAM start, LPARAM end) {
+    if (static_cast<int>(start) == -1) {
+        edit->selectionAnchor = edit->selectionCaret;  // deselects, the caret stays
+    } else {
+        edit->selectionAnchor = textOffset(edit, start);
+        edit->selectionCaret = textOffset(edit, static_cast<WPARAM>(end));
+    }
+    tellView(&ViewHooks::selectionChanged, edit);
+}
+
+LRESULT getSelection(HWND edit, WPARAM start, LPARAM end) {
+    tellView(&ViewHooks::readEditState, edit);
+    DWORD low = static_cast<DWORD>(edit->selectionAnchor < edit->selectionCaret ? edit->selectionAnchor
+                                                                                : edit->selectionCaret);
+    DWORD high = static_cast<DWORD>(edit->selectionAnchor < edit->selectionCaret ? edit->selectionCaret
+                                                                                 : edit->selectionAnchor);
+    if (start) *reinterpret_cast<DWORD*>(start) = low;
+    if (end) *reinterpret_cast<DWORD*>(end) = high;
+    return (low > 0xFFFF || high > 0xFFFF) ? -1 : MAKELONG(low, high);
+}
+
+void scrollTo(HWND edit, int first) {
+    if (first == edit->firstVisible) return;
+    edit->firstVisible = first;
+    tellView(&ViewHooks::editScrolled, edit);
+}
+
+// WM_MOUSEWHEEL over a multi-line box: three lines a notch, a part of a
+// notch kept for the next turn, never past the first or the last line.
+void turnWheel(HWND edit, int delta) {
+    edit->wheelRemainder += delta;
+    int notches = edit->wheelRemainder / WHEEL_DELTA;
+    edit->wheelRemainder -= notches * WHEEL_DELTA;
+    if (notches == 0) return;
+    tellView(&ViewHooks::readEditState, edit);
+    int last = lineOf(edit, static_cast<int>(strlen(edit->text))) + 1 - visibleLines(edit);
+    int first = edit->firstVisible - notches * WheelLines;
+    if (first > last) first = last;
+    if (first < 0) first = 0;
+    scrollTo(edit, first);
+}
+
 }  // namespace
 
 namespace records {
+
+bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 void storeText(HWND window, const char* text) {
     size_t n = 0;
@@ -106,6 +222,32 @@ LRESULT CALLBACK staticProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT:
+        // Before the text goes in, so that the widget shows it from the
+        // start.
+        window->selectionAnchor = window->selectionCaret = 0;
+        window->firstVisible = 0;
+        return DefWindowProcA(window, message, wParam, lParam);
+    case EM_SETSEL:
+        setSelection(window, wParam, lParam);
+        return 0;
+    case EM_GETSEL:
+        return getSelection(window, wParam, lParam);
+    case EM_SCROLLCARET:
+        tellView(&ViewHooks::readEditState, window);
+        scrollTo(window, scrolledToCaret(window));
+        return TRUE;
+    case EM_GETFIRSTVISIBLELINE:
+        tellView(&ViewHooks::readEditState, window);
+        return window->firstVisible;
+    case WM_MOUSEWHEEL:
+        if (!isMultiline(window)) break;
+        turnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    default:
+        break;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -123,6 +265,12 @@ void viewButtonClicked(HWND button) {
 void viewTextTyped(HWND edit, const char* text) {
     if (!records::isLive(edit) || !text) return;
     records::storeText(edit, text);
+    // Typing leaves the caret after what was typed, in view. The widget
+    // shows that already: it is not told.
+    if (edit->builtin == Builtin::Edit) {
+        edit->selectionAnchor = edit->selectionCaret = static_cast<int>(strlen(edit->text));
+        edit->firstVisible = scrolledToCaret(edit);
+    }
     if (records::isLive(edit->parent)) {
         PostMessageA(edit->parent, WM_COMMAND, commandParam(edit, EN_CHANGE),
                      reinterpret_cast<LPARAM>(edit));
@@ -169,6 +317,8 @@ BOOL EnableWindow(HWND window, BOOL enable) {
         window->enabled = now;
         const ViewHooks* hooks = viewHooks();
         if (hooks && hooks->enabledChanged) hooks->enabledChanged(window);
+        // A disabled window cannot keep the focus: nothing has it then.
+        if (!now) records::dropFocus(window, false);
         SendMessageA(window, WM_ENABLE, now ? TRUE : FALSE, 0);
     }
     return wasDisabled ? TRUE : FALSE;

@@ -1,10 +1,13 @@
-// Dialogs and the system: message boxes, system metrics, full path names,
-// moving a file over another, and the stock icon and cursor.
+// Dialogs and the system: message boxes and the language of their buttons,
+// system metrics, full path names, moving a file over another, and the
+// stock icon and cursor.
 //
 // A message box is modal: the view shows it and keeps serving other threads'
 // requests while it is open. Headless, a box takes the next answer a test
 // queued (or the cautious one: No, Cancel, OK) and is remembered for the
-// test to read.
+// test to read. Its buttons are captioned in the calling thread's UI
+// language (SetThreadUILanguage), as a Windows with that language shows
+// them: Japanese, or English for any other.
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,6 +27,27 @@ namespace {
 
 constexpr int MaxAnswers = 16;
 constexpr int RememberedTextSize = 1024;
+constexpr int MaxButtons = 2;
+constexpr int ButtonCaptionSize = 32;
+
+const LANGID English = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+
+// Per thread, as in Win32; a thread that set none has English.
+thread_local LANGID uiLanguage = English;
+
+// The captions of the buttons, left to right, by box type.
+struct ButtonCaptions {
+    const char* yesNo[MaxButtons];
+    const char* okCancel[MaxButtons];
+    const char* ok;
+};
+
+const ButtonCaptions englishButtons = {{"Yes", "No"}, {"OK", "Cancel"}, "OK"};
+const ButtonCaptions japaneseButtons = {
+    {"\x82\xcd\x82\xa2" /* はい */, "\x82\xa2\x82\xa2\x82\xa6" /* いいえ */},
+    {"OK", "\x83\x4c\x83\x83\x83\x93\x83\x5a\x83\x8b" /* キャンセル */},
+    "OK",
+};
 
 int answers[MaxAnswers];
 int answerCount = 0;
@@ -31,6 +55,7 @@ int boxCount = 0;
 char lastText[RememberedTextSize];
 char lastCaption[RememberedTextSize];
 UINT lastType = 0;
+char lastButtons[MaxButtons][ButtonCaptionSize];
 
 int headlessAnswer(UINT type) {
     if (answerCount > 0) {
@@ -44,6 +69,42 @@ int headlessAnswer(UINT type) {
     case MB_OKCANCEL: return IDCANCEL;
     default: return IDOK;
     }
+}
+
+// The buttons of a box of `type` in `language`; returns how many.
+int buttonsOf(UINT type, LANGID language, const char* buttons[MaxButtons]) {
+    const ButtonCaptions& captions =
+        PRIMARYLANGID(language) == LANG_JAPANESE ? japaneseButtons : englishButtons;
+    switch (type & MB_TYPEMASK) {
+    case MB_YESNO:
+        buttons[0] = captions.yesNo[0];
+        buttons[1] = captions.yesNo[1];
+        return 2;
+    case MB_OKCANCEL:
+        buttons[0] = captions.okCancel[0];
+        buttons[1] = captions.okCancel[1];
+        return 2;
+    default:
+        buttons[0] = captions.ok;
+        return 1;
+    }
+}
+
+int showBox(HWND owner, const char* text, const char* caption, UINT type, LANGID language) {
+    if (!text) text = "";
+    if (!caption) caption = "Error";
+    const char* buttons[MaxButtons] = {};
+    int count = buttonsOf(type, language, buttons);
+    ++boxCount;
+    snprintf(lastText, sizeof lastText, "%s", text);
+    snprintf(lastCaption, sizeof lastCaption, "%s", caption);
+    lastType = type;
+    for (int i = 0; i < MaxButtons; ++i)
+        snprintf(lastButtons[i], sizeof lastButtons[i], "%s", i < count ? buttons[i] : "");
+    const ViewHooks* hooks = viewHooks();
+    if (hooks && hooks->messageBox)
+        return hooks->messageBox(records::isLive(owner) ? owner : nullptr, text, caption, type, buttons, count);
+    return headlessAnswer(type);
 }
 
 // Stock resources need no storage: a fixed non-null handle stands for each.
@@ -62,6 +123,8 @@ void resetDialogs() {
     lastText[0] = '\0';
     lastCaption[0] = '\0';
     lastType = 0;
+    for (char* button : lastButtons) button[0] = '\0';
+    uiLanguage = English;
     headlessScreenWidth = 1920;
     headlessScreenHeight = 1080;
 }
@@ -73,26 +136,29 @@ int boxesShown() { return boxCount; }
 const char* lastBoxText() { return lastText; }
 const char* lastBoxCaption() { return lastCaption; }
 UINT lastBoxType() { return lastType; }
+const char* lastBoxButton(int n) { return n >= 0 && n < MaxButtons ? lastButtons[n] : ""; }
 
 }  // namespace records
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    // Shown by the main thread, in the language of the thread that asks.
+    LANGID language = uiLanguage;
     if (!records::onMainThread()) {
         int result = 0;
-        auto call = [&] { result = MessageBoxA(owner, text, caption, type); };
+        auto call = [&] { result = showBox(owner, text, caption, type, language); };
         records::waitForMainThread(call);
         return result;
     }
-    if (!text) text = "";
-    if (!caption) caption = "Error";
-    ++boxCount;
-    snprintf(lastText, sizeof lastText, "%s", text);
-    snprintf(lastCaption, sizeof lastCaption, "%s", caption);
-    lastType = type;
-    const ViewHooks* hooks = viewHooks();
-    if (hooks && hooks->messageBox) return hooks->messageBox(records::isLive(owner) ? owner : nullptr, text, caption, type);
-    return headlessAnswer(type);
+    return showBox(owner, text, caption, type, language);
 }
+
+LANGID SetThreadUILanguage(LANGID language) {
+    // 0 asks for the default, which is English here.
+    uiLanguage = language != 0 ? language : English;
+    return uiLanguage;
+}
+
+LANGID GetThreadUILanguage() { return uiLanguage; }
 
 int GetSystemMetrics(int index) {
     int width = records::headlessScreenWidth;

@@ -58,7 +58,7 @@ bool slotUsed[records::MaxPaintedItems];
 int order[records::MaxPaintedItems];
 int entryCount = 0;
 
-bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+using records::isLeadByte;
 
 bool isEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 

@@ -3,7 +3,11 @@
 //
 // As in Win32, the bar keeps its position within min .. max - page + 1
 // whenever the range, the page or the position is set, so a program reads
-// the position back after setting it to learn where the bar really is.
+// the position back after setting it to learn where the bar really is. And
+// as in Win32, setting the range or the page hides a bar whose page covers
+// its whole range (unless SIF_DISABLENOSCROLL asks to keep it, disabled) and
+// shows it again once it does not: the style bit goes with it, the client
+// area grows or shrinks by the bar and the window hears WM_SIZE.
 #include "platform/linux/view_hooks.h"
 #include "platform/linux/window_records.h"
 
@@ -23,6 +27,17 @@ void clampPosition(records::ScrollBarState& s) {
 void notifyBars(HWND window) {
     const ViewHooks* hooks = viewHooks();
     if (hooks && hooks->scrollBarsChanged) hooks->scrollBarsChanged(window);
+}
+
+// Whether there is anything to scroll: some position other than min.
+bool needed(const records::ScrollBarState& s) { return s.min < s.max - (s.page > 0 ? s.page - 1 : 0); }
+
+// Shows or hides the bar; true when that changed the style.
+bool showBar(HWND window, int bar, bool show) {
+    DWORD bit = bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL;
+    if (((window->style & bit) != 0) == show) return false;
+    window->style = show ? (window->style | bit) : (window->style & ~bit);
+    return true;
 }
 
 }  // namespace
@@ -58,8 +73,16 @@ int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw) {
         s.trackPos = info->nPos;
     }
     clampPosition(s);
+    int oldWidth = records::clientWidth(window);
+    int oldHeight = records::clientHeight(window);
+    bool resized = false;
+    if (info->fMask & (SIF_RANGE | SIF_PAGE))
+        resized = showBar(window, bar, (info->fMask & SIF_DISABLENOSCROLL) != 0 || needed(s));
+    int position = s.pos;
     notifyBars(window);
-    return s.pos;
+    // The window may set its bars again while it hears of its new size.
+    if (resized) records::clientAreaChanged(window, oldWidth, oldHeight);
+    return position;
 }
 
 BOOL GetScrollInfo(HWND window, int bar, LPSCROLLINFO info) {

@@ -1,6 +1,6 @@
 // The test-only interface: the message loop run to idleness, queued answers
-// for message boxes, the draw list, and stand-ins for the user's clicks and
-// typing, all on top of the same records the program uses.
+// for message boxes, the draw list, and stand-ins for the user's clicks,
+// typing, keys and wheel, all on top of the same records the program uses.
 #include "platform/linux/test_interface.h"
 
 #include <chrono>
@@ -10,10 +10,42 @@
 
 namespace platform_test {
 
+namespace {
+
+std::function<bool(const MSG*)> messageFilter;
+
+}  // namespace
+
 void reset() {
     records::resetWindows();
     records::resetPainting();
     records::resetDialogs();
+    messageFilter = nullptr;
+}
+
+void setMessageFilter(const std::function<bool(const MSG*)>& filter) { messageFilter = filter; }
+
+namespace {
+
+// One posted message through the filter, as the program's loop takes it;
+// false when none is waiting.
+bool dispatchOne() {
+    MSG message;
+    if (!records::takePostedMessage(&message)) return false;
+    if (!messageFilter || !messageFilter(&message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return true;
+}
+
+}  // namespace
+
+int dispatchPostedMessages() {
+    int dispatched = 0;
+    // Bounded, as a procedure may post to itself for ever.
+    while (dispatched < 100000 && dispatchOne()) ++dispatched;
+    return dispatched;
 }
 
 int runUntilIdle() {
@@ -24,9 +56,7 @@ int runUntilIdle() {
     for (int round = 0; round < 100000; ++round) {
         bool any = records::serveRequests();
         if (hooks && hooks->waitForEvents) hooks->waitForEvents(0.0);
-        MSG message;
-        if (records::takePostedMessage(&message)) {
-            DispatchMessageA(&message);
+        if (dispatchOne()) {
             ++dispatched;
             continue;
         }
@@ -64,13 +94,23 @@ int messageBoxCount() { return records::boxesShown(); }
 const char* lastMessageBoxText() { return records::lastBoxText(); }
 const char* lastMessageBoxCaption() { return records::lastBoxCaption(); }
 UINT lastMessageBoxType() { return records::lastBoxType(); }
+const char* lastMessageBoxButton(int n) { return records::lastBoxButton(n); }
 
 int drawnItemCount(HWND window) { return records::paintedItemCount(window); }
 DrawnItem drawnItem(HWND window, int n) { return records::paintedItem(window, n); }
 
-void click(HWND button) { viewButtonClicked(button); }
+void click(HWND button) {
+    // A push on a button gives it the focus; a group box takes neither.
+    if (records::isLive(button) && button->enabled && (button->style & BS_TYPEMASK) != BS_GROUPBOX)
+        viewFocusChanged(button);
+    viewButtonClicked(button);
+}
 void type(HWND edit, const char* text) { viewTextTyped(edit, text); }
 void dragThumb(HWND window, int bar, int position) { viewScrollTracked(window, bar, position); }
+void pressKey(HWND topLevel, int virtualKey, bool shift) { viewKeyPressed(topLevel, virtualKey, shift); }
+void turnWheel(HWND topLevel, int x, int y, int delta, bool horizontal) {
+    viewMouseWheel(topLevel, x, y, delta, horizontal);
+}
 
 void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily) {
     records::systemFont = records::SystemFont{averageWidth, height, externalLeading, pitchAndFamily};

@@ -22,9 +22,17 @@ using records::PaintKind;
 void reset();
 
 // Serves requests, dispatches posted messages and paints until nothing is
-// left; returns how many messages were dispatched. WM_QUIT is not taken
-// (see quitRequested).
+// left; returns how many messages were taken. WM_QUIT is not taken (see
+// quitRequested).
 int runUntilIdle();
+// Dispatches the messages posted so far, as runUntilIdle does, and nothing
+// else: no other thread's request is served and nothing is painted, so a
+// search worker waiting for this thread keeps waiting. Returns how many.
+int dispatchPostedMessages();
+// What the program's message loop takes before TranslateMessage and
+// DispatchMessageA: a message for which `filter` returns true is not
+// dispatched. Empty (as after reset): every message is dispatched.
+void setMessageFilter(const std::function<bool(const MSG*)>& filter);
 // Runs the loop until `done` is true or `seconds` have passed (another
 // thread may be waiting for the main thread meanwhile); true when done.
 bool pumpUntil(const std::function<bool()>& done, double seconds);
@@ -39,17 +47,26 @@ int messageBoxCount();
 const char* lastMessageBoxText();
 const char* lastMessageBoxCaption();
 UINT lastMessageBoxType();
+// The captions of the last box's buttons, left to right (CP932; "" past
+// the last).
+const char* lastMessageBoxButton(int n);
 
 // What painting drew into `window`, oldest first.
 int drawnItemCount(HWND window);
 DrawnItem drawnItem(HWND window, int n);
 
-// What a user would do: click a button (only an enabled one reacts),
-// replace an edit box's text by typing (CP932, CR LF line breaks), drag.
+// What a user would do: click a button (only an enabled one reacts, and
+// takes the focus), replace an edit box's text by typing (CP932, CR LF line
+// breaks, the caret left at the end), drag.
 void click(HWND button);
 void type(HWND edit, const char* text);
 // The thumb of a window's scroll bar held at `position` (SIF_TRACKPOS).
 void dragThumb(HWND window, int bar, int position);
+// A key (VK_TAB, VK_RETURN, VK_ESCAPE) pressed while `topLevel` is the
+// active window.
+void pressKey(HWND topLevel, int virtualKey, bool shift = false);
+// The wheel turned by `delta` over client point (x, y) of `topLevel`.
+void turnWheel(HWND topLevel, int x, int y, int delta, bool horizontal = false);
 
 // The fixed metrics of the system font and the screen size reported while
 // headless.

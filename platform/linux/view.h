@@ -26,5 +26,14 @@ unsigned long viewNativeWindow(HWND window);
 // True when the font the controls draw with has a glyph for every
 // character of the UTF-8 text, so none is drawn as a box.
 bool viewFontCovers(const char* utf8);
-// Gives the keyboard focus to the widget of `window`.
+// Gives the keyboard focus to the widget of `window`, as a click would.
 void viewFocus(HWND window);
+// True when the widget of `window` has FLTK's keyboard focus.
+bool viewHasFocus(HWND window);
+// What an edit box's widget shows: for a one-line box the cursor, the
+// mark (UTF-8 offsets) and the pixels scrolled off at the left; for a
+// multi-line box the caret, the anchor (record offsets) and the first line
+// shown.
+bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled);
+// True when the top-level window shows its own scroll bar `bar`.
+bool viewScrollBarShown(HWND window, int bar);

@@ -22,14 +22,27 @@ struct ViewHooks {
     // The client area's painted content changed: draw it again from the
     // draw list.
     void (*contentChanged)(HWND window);
+    // An edit box's selection or first visible line was set: the widget
+    // shows it (a one-line box scrolls to its caret) and writes back into
+    // the record the line it really shows.
+    void (*selectionChanged)(HWND window);
+    void (*editScrolled)(HWND window);
+    // Before the layer reads an edit box's selection or first visible line:
+    // the widget, which the user moves by himself, writes them into the
+    // record.
+    void (*readEditState)(HWND window);
+    // The keyboard focus moved to `window` (null: to no window).
+    void (*focusChanged)(HWND window);
     // Handles the toolkit's events for at most `seconds` (0: only those
     // pending).
     void (*waitForEvents)(double seconds);
     // From any thread: makes a waiting waitForEvents return and serves the
     // cross-thread requests (viewServeRequests) on the main thread.
     void (*wake)();
-    // A modal message box; returns the IDOK/IDYES/... answer.
-    int (*messageBox)(HWND owner, const char* text, const char* caption, UINT type);
+    // A modal message box with the captions of its buttons, left to right
+    // (CP932, `count` of them); returns the IDOK/IDYES/... answer.
+    int (*messageBox)(HWND owner, const char* text, const char* caption, UINT type,
+                      const char* const* buttons, int count);
     // Size of the virtual screen, in pixels.
     void (*screenSize)(int* width, int* height);
 };
@@ -53,3 +66,15 @@ void viewTextTyped(HWND edit, const char* text);
 void viewWindowMoved(HWND window, int x, int y, int width, int height);
 // The user is dragging a scroll bar's thumb to `position`.
 void viewScrollTracked(HWND window, int bar, int position);
+// The user turned the wheel by `delta` (WHEEL_DELTA a notch; forward and
+// right positive) over point (x, y) of the top-level window's client area:
+// the window there hears WM_MOUSEWHEEL or, `horizontal`, WM_MOUSEHWHEEL.
+void viewMouseWheel(HWND topLevel, int x, int y, int delta, bool horizontal);
+// The user gave the focus to `window` (a click): the record follows, with
+// WM_KILLFOCUS and WM_SETFOCUS, and the widget is not told again.
+void viewFocusChanged(HWND window);
+// The user pressed Tab, Enter or Escape (VK_*) in the top-level window:
+// WM_KEYDOWN is posted to the focus window (WM_SYSKEYDOWN to `topLevel`
+// when nothing has the focus). True when the focus widget carries the key
+// out as well: Enter in a multi-line box starts a new line.
+bool viewKeyPressed(HWND topLevel, int virtualKey, bool shift);

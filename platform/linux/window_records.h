@@ -68,6 +68,14 @@ struct PlatformWindow {
     bool erase;
     RECT update;
     bool destroying;
+    // Edit boxes: the selection as an anchor and a caret (byte offsets into
+    // the text, never inside a character; the caret is where the selection
+    // ends), the first line a multi-line box shows or the first character a
+    // one-line box shows, and the part of a wheel turn short of a notch.
+    int selectionAnchor;
+    int selectionCaret;
+    int firstVisible;
+    int wheelRemainder;
     // The view's widget for this window, null when headless.
     void* view;
 };
@@ -93,6 +101,25 @@ int clientHeight(HWND window);
 // Stores a text into the record, cut to the record's size at a character
 // boundary of CP932.
 void storeText(HWND window, const char* text);
+
+// True for the first byte of a CP932 double-byte character.
+bool isLeadByte(unsigned char c);
+
+// The window with the keyboard focus, or null (input.cpp). Only the main
+// thread reads or sets it.
+extern HWND focus;
+// Moves the focus as SetFocus does (WM_KILLFOCUS, WM_SETFOCUS); with
+// `tellView` the view's widget is told as well.
+HWND moveFocus(HWND window, bool tellView);
+// A window that can no longer hold the focus (disabled, hidden, being
+// destroyed) gives it up, with its children: to its parent when `toParent`
+// (hiding), else to nobody (disabling and destroying), as in Win32.
+void dropFocus(HWND window, bool toParent);
+
+// The client area's size changed because a scroll bar appeared or went:
+// the window hears WM_SIZE and, for a class with CS_HREDRAW or CS_VREDRAW,
+// is painted anew.
+void clientAreaChanged(HWND window, int oldWidth, int oldHeight);
 
 // Painting (painting.cpp): the draw list holds what painting drew into each
 // window's client area, so that the view can draw it again whenever the
@@ -165,6 +192,9 @@ int boxesShown();
 const char* lastBoxText();
 const char* lastBoxCaption();
 UINT lastBoxType();
+// The captions of the last box's buttons, left to right (CP932); "" past
+// the last.
+const char* lastBoxButton(int n);
 
 // Back to the state at process start (test interface).
 void resetWindows();

@@ -155,6 +155,13 @@ void setRectangle(HWND window, const RECT& rect, bool repaint) {
 // WM_DESTROY first (the parent before its children, as in Win32).
 void destroyRecord(HWND window, bool tell) {
     if (!records::isLive(window) || window->destroying) return;
+    // The focus goes to the parent, as Win32 gives it when the focus window
+    // or one of its ancestors is destroyed.
+    if (tell) {
+        records::dropFocus(window, true);
+    } else if (records::focus == window) {
+        records::focus = nullptr;
+    }
     window->destroying = true;
     if (tell) window->procedure(window, WM_DESTROY, 0, 0);
     for (PlatformWindow& child : records::windows) {
@@ -296,6 +303,17 @@ bool serveRequests() {
 
 bool takePostedMessage(MSG* message) { return takePosted(message); }
 
+void clientAreaChanged(HWND window, int oldWidth, int oldHeight) {
+    int width = clientWidth(window);
+    int height = clientHeight(window);
+    if (width == oldWidth && height == oldHeight) return;
+    SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
+    if (!isLive(window)) return;
+    UINT style = classes[window->classIndex].style;
+    if (((style & CS_HREDRAW) && width != oldWidth) || ((style & CS_VREDRAW) && height != oldHeight))
+        invalidate(window, nullptr, true);
+}
+
 bool quitPending(int* exitCode) {
     Shared& s = shared();
     std::lock_guard<std::mutex> lock(s.mutex);
@@ -304,6 +322,7 @@ bool quitPending(int* exitCode) {
 }
 
 void resetWindows() {
+    focus = nullptr;
     for (PlatformWindow& window : windows) {
         if (window.inUse && !isLive(window.parent)) destroyRecord(&window, false);
     }
@@ -396,6 +415,9 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     window->needsPaint = false;
     window->erase = false;
     window->update = RECT{0, 0, 0, 0};
+    window->selectionAnchor = window->selectionCaret = 0;
+    window->firstVisible = 0;
+    window->wheelRemainder = 0;
     window->view = nullptr;
     if (window->builtin == Builtin::Program) records::invalidate(window, nullptr, true);
     notify(&ViewHooks::windowCreated, window);
@@ -481,6 +503,12 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         return static_cast<LRESULT>(strlen(window->text));
     case WM_CLOSE:
         DestroyWindow(window);
+        return 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        // A child that does not scroll hands the wheel to its parent; a
+        // top-level window lets it go.
+        if (window->style & WS_CHILD) return SendMessageA(window->parent, message, wParam, lParam);
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -575,6 +603,7 @@ BOOL ShowWindow(HWND window, int command) {
     bool was = window->visible;
     window->visible = command != SW_HIDE;
     if (was != window->visible) notify(&ViewHooks::visibilityChanged, window);
+    if (!window->visible) records::dropFocus(window, true);
     return was ? TRUE : FALSE;
 }
 

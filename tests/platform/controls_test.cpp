@@ -7,6 +7,7 @@
 
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/edit_selection.h"
 
 namespace {
 
@@ -129,6 +130,107 @@ TEST_F(Controls, TextsAreCutBetweenCharacters) {
     EXPECT_STREQ(small, "\x82\xa0");
     char big[8];
     EXPECT_EQ(GetWindowTextA(edit, big, sizeof big), 4);
+}
+
+int firstVisible(HWND edit) { return static_cast<int>(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0)); }
+
+TEST_F(Controls, TextSetInABoxIsShownFromItsStartWhateverTheCaretWas) {
+    // The target box (60 by 12 pixels, 8 characters of the system font) and
+    // the Result box (a multi-line box of 7 lines).
+    HWND line = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 60, 19,
+                                parent_, nullptr, nullptr, nullptr);
+    HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
+                                 parent_, nullptr, nullptr, nullptr);
+    struct Case {
+        HWND edit;
+        const char* typed;
+        const char* set;
+    };
+    const Case cases[] = {
+        {line, "0.0000000001", "1.234567k"},
+        {lines, "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n10\r\n11", "2: 1k\r\n3: 1k\r\n4: 1k\r\n5: 1k\r\n6: 1k\r\n7: 1k\r\n8: 1k\r\n9: 1k\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        // Typing leaves the caret at the end, scrolled into view.
+        platform_test::type(c.edit, c.typed);
+        DWORD length = static_cast<DWORD>(strlen(c.typed));
+        EXPECT_EQ(selectionOf(c.edit).start, length);
+        EXPECT_GT(firstVisible(c.edit), 0);
+        // Either way of setting the text shows it from the start.
+        SetWindowTextA(c.edit, c.set);
+        EXPECT_EQ(selectionOf(c.edit).start, 0u);
+        EXPECT_EQ(selectionOf(c.edit).end, 0u);
+        EXPECT_EQ(firstVisible(c.edit), 0);
+        platform_test::type(c.edit, c.typed);
+        SendMessageA(c.edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(c.set));
+        EXPECT_EQ(selectionOf(c.edit).end, 0u);
+        EXPECT_EQ(firstVisible(c.edit), 0);
+    }
+}
+
+TEST_F(Controls, SetSelTakesAnchorAndCaretAsWin32Does) {
+    HWND edit = make("edit", ES_AUTOHSCROLL | WS_BORDER, 11);
+    // "1k" then "抵抗" (two double-byte characters): 6 bytes.
+    SetWindowTextA(edit, "1k\x92\xef\x8d\x52" /* 1k抵抗 */);
+    struct Case {
+        WPARAM start;
+        LPARAM end;
+        DWORD low;
+        DWORD high;
+    };
+    const Case cases[] = {
+        {0, -1, 0, 6},                       // all
+        {6, 0, 0, 6},                        // all, the caret at the start
+        {1, 3, 1, 2},                        // 3 is inside a character: back to 2
+        {100, 200, 6, 6},                    // past the end
+        {static_cast<WPARAM>(-1), 0, 6, 6},  // deselects, the caret stays
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        SendMessageA(edit, EM_SETSEL, c.start, c.end);
+        EditSelection s = selectionOf(edit);
+        EXPECT_EQ(s.start, c.low);
+        EXPECT_EQ(s.end, c.high);
+        EXPECT_EQ(static_cast<DWORD>(SendMessageA(edit, EM_GETSEL, 0, 0)), static_cast<DWORD>(MAKELONG(c.low, c.high)));
+    }
+}
+
+TEST_F(Controls, ScrollCaretBringsTheCaretIntoView) {
+    HWND edit = make("edit", ES_AUTOHSCROLL | WS_BORDER, 13);  // 98 pixels: 14 characters
+    SetWindowTextA(edit, "0.000000000000000000000001");   // 26 characters
+    SendMessageA(edit, EM_SETSEL, 26, 26);
+    EXPECT_EQ(firstVisible(edit), 0);  // EM_SETSEL alone does not scroll
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    EXPECT_EQ(firstVisible(edit), 26 - 14);
+    SendMessageA(edit, EM_SETSEL, 26, 0);
+    SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    EXPECT_EQ(firstVisible(edit), 0);
+}
+
+TEST_F(Controls, WheelScrollsAMultiLineBoxThreeLinesANotchWithinItsLines) {
+    // 114 pixels: 112 inside the border, 7 lines of 16; 20 lines of text,
+    // so lines 0 to 13 can be the first shown.
+    HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
+                                 parent_, nullptr, nullptr, nullptr);
+    std::string text;
+    for (int i = 1; i < 20; ++i) text += std::to_string(i) + "\r\n";
+    text += "20";
+    SetWindowTextA(lines, text.c_str());
+    struct Step {
+        int delta;
+        int first;
+    };
+    const Step steps[] = {
+        {-WHEEL_DELTA, 3},      {-2 * WHEEL_DELTA, 9}, {WHEEL_DELTA, 6},
+        {-60, 6},               {-60, 9},              // half a notch waits for the other half
+        {-10 * WHEEL_DELTA, 13}, {20 * WHEEL_DELTA, 0},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.delta);
+        SendMessageA(lines, WM_MOUSEWHEEL, MAKEWPARAM(0, step.delta), 0);
+        EXPECT_EQ(firstVisible(lines), step.first);
+    }
 }
 
 }  // namespace

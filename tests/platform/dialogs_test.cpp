@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
@@ -30,6 +32,45 @@ TEST_F(Dialogs, MessageBoxTakesQueuedAnswersThenTheCautiousOne) {
     EXPECT_EQ(MessageBoxA(nullptr, "Really abort?", "Abort", MB_YESNO), IDNO);
     EXPECT_EQ(MessageBoxA(nullptr, "Few resource or Wrong coding", "Combinix", MB_ICONERROR | MB_OK), IDOK);
     EXPECT_EQ(platform_test::messageBoxCount(), 3);
+}
+
+TEST_F(Dialogs, ButtonsAreCaptionedInTheThreadsUILanguage) {
+    struct Case {
+        LANGID language;
+        UINT type;
+        const char* left;
+        const char* right;
+    };
+    const LANGID japanese = MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN);
+    const LANGID english = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
+    const Case cases[] = {
+        {japanese, MB_YESNO, "\x82\xcd\x82\xa2" /* はい */, "\x82\xa2\x82\xa2\x82\xa6" /* いいえ */},
+        {japanese, MB_OKCANCEL, "OK", "\x83\x4c\x83\x83\x83\x93\x83\x5a\x83\x8b" /* キャンセル */},
+        {japanese, MB_ICONERROR | MB_OK, "OK", ""},
+        {english, MB_YESNO | MB_ICONQUESTION, "Yes", "No"},
+        {english, MB_OKCANCEL, "OK", "Cancel"},
+        {english, MB_OK, "OK", ""},
+        {MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), MB_YESNO, "Yes", "No"},  // any other: English
+    };
+    EXPECT_EQ(GetThreadUILanguage(), english);  // until set
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.left);
+        EXPECT_EQ(SetThreadUILanguage(c.language), c.language);
+        MessageBoxA(nullptr, "?", "Abort", c.type);
+        EXPECT_STREQ(platform_test::lastMessageBoxButton(0), c.left);
+        EXPECT_STREQ(platform_test::lastMessageBoxButton(1), c.right);
+    }
+    // Per thread: a thread that set nothing asks in English, though the
+    // main thread shows the box.
+    SetThreadUILanguage(japanese);
+    std::atomic<bool> answered{false};
+    std::thread worker([&] {
+        MessageBoxA(nullptr, "?", "Exit", MB_YESNO);
+        answered = true;
+    });
+    EXPECT_TRUE(platform_test::pumpUntil([&] { return answered.load(); }, 10.0));
+    worker.join();
+    EXPECT_STREQ(platform_test::lastMessageBoxButton(0), "Yes");
 }
 
 TEST_F(Dialogs, ScreenSizeIsTheVirtualScreen) {

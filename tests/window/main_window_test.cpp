@@ -53,7 +53,10 @@ TEST_F(MainWindow, OpensWithCaptionStyleDefaultSizeAndJapaneseCaptions) {
     char caption[64];
     cp932ToUtf8(textOf(main_).c_str(), caption, sizeof caption);
     EXPECT_STREQ(caption, "Combinix : パーツの組合せ探索 R1.20");
-    EXPECT_EQ(main_->style, 0x00FF0000u);
+    // Created with both scroll bars; at the default size the whole content
+    // fits, so both are hidden and their style bits cleared, as in Win32.
+    EXPECT_EQ(MainWindowStyle, 0x00FF0000u);
+    EXPECT_EQ(main_->style, MainWindowStyle & ~static_cast<DWORD>(WS_HSCROLL | WS_VSCROLL));
     EXPECT_EQ(registerMainWindowClass(nullptr), 0);  // "Combinix" exists now
     RECT r;
     GetWindowRect(main_, &r);
@@ -65,7 +68,7 @@ TEST_F(MainWindow, OpensWithCaptionStyleDefaultSizeAndJapaneseCaptions) {
     EXPECT_EQ(textOf(controlWindows[RowLanguage]), "English");
     EXPECT_EQ(SendMessageA(controlWindows[RowResistor], BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(IsWindowEnabled(controlWindows[RowAbort]));
-    // The scroll bars were set for the client area of 533 by 631 pixels.
+    // The scroll bars were set for the client area of 550 by 648 pixels.
     SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(main_, SB_HORZ, &info);
     EXPECT_EQ(info.nMax, 52);

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/message_table.h"
 #include "engine/recorder.h"
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
@@ -251,6 +252,28 @@ TEST_F(ProgramByMessages, ExitAsksAndSavesOnYes) {
     EXPECT_TRUE(platform_test::quitRequested(&code));
     EXPECT_EQ(code, 0);
     EXPECT_NE(readFile("Combinix.ini").find("1.42k"), std::string::npos);
+}
+
+TEST_F(ProgramByMessages, QuestionsHaveTheirButtonsInTheProgramsLanguage) {
+    struct Case {
+        int language;
+        const char* yes;
+        const char* no;
+    };
+    const Case cases[] = {
+        {1, "Yes", "No"},
+        {0, "\x82\xcd\x82\xa2" /* はい */, "\x82\xa2\x82\xa2\x82\xa6" /* いいえ */},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        command(RowLanguage);  // Japanese at start: English, then back
+        ASSERT_EQ(settings.language, c.language);
+        platform_test::answerMessageBox(IDNO);
+        command(RowExit);
+        EXPECT_STREQ(platform_test::lastMessageBoxText(), messageText(MsgReallyExit));
+        EXPECT_STREQ(platform_test::lastMessageBoxButton(0), c.yes);
+        EXPECT_STREQ(platform_test::lastMessageBoxButton(1), c.no);
+    }
 }
 
 TEST_F(ProgramByMessages, DefaultSizeButtonKeepsThePosition) {

@@ -82,7 +82,7 @@ TEST_F(Scrolling, LineUpAtTheTopMovesNothing) {
 }
 
 TEST_F(Scrolling, PageRightIsClampedByTheBar) {
-    onSize(main_, 300, 640);  // page 30 characters
+    onSize(main_, 300, 320);  // page 30 characters; both bars stay
     onHScroll(main_, SB_PAGERIGHT);
     // 0 + 30 is past 52 - 30 + 1 = 23.
     EXPECT_EQ(bar(SB_HORZ).nPos, 23);
@@ -112,12 +112,12 @@ TEST_F(Scrolling, GrowingWindowThatStillEndsInsideTheContentMovesNothing) {
 }
 
 TEST_F(Scrolling, HorizontalPullBackStopsAtTheOrigin) {
-    onSize(main_, 300, 640);
+    onSize(main_, 300, 320);
     onHScroll(main_, SB_PAGERIGHT);  // -23
-    onSize(main_, 450, 640);         // 45 > -23 + 52: 16 back, to -7
+    onSize(main_, 450, 320);         // 45 > -23 + 52: 16 back, to -7
     EXPECT_EQ(hScrollOffset, -7);
     EXPECT_EQ(executeAt().x, 210 - 70);
-    onSize(main_, 900, 640);         // 90 > -7 + 52, but never past the origin
+    onSize(main_, 900, 320);         // 90 > -7 + 52, but never past the origin
     EXPECT_EQ(hScrollOffset, 0);
     EXPECT_EQ(executeAt().x, 210);
 }

@@ -1,7 +1,9 @@
 // The real window on a display (run under Xvfb by run-under-xvfb): the
 // widgets where the table puts them, captions rendered as glyphs in both
 // languages, typing Japanese, CR LF texts, clicks, requests from the search
-// thread, screenshots, and the program itself.
+// thread, one-line boxes showing the start of a text set, the wheel, the
+// keys the program's loop takes, the window's own scroll bars, screenshots,
+// and the program itself.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -24,8 +26,10 @@
 #include "platform/linux/test_interface.h"
 #include "platform/linux/view.h"
 #include "platform/win32.h"
+#include "tests/support/main_window_class.h"
 #include "tests/support/temp_directory.h"
 #include "window/control_table.h"
+#include "window/keyboard.h"
 #include "window/main_window.h"
 #include "window/scrolling.h"
 
@@ -92,12 +96,7 @@ protected:
         hScrollOffset = vScrollOffset = 0;
         commands.clear();
         settings.language = GetParam();
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_HREDRAW | CS_VREDRAW;
-        windowClass.lpfnWndProc = notingProcedure;
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-        windowClass.lpszClassName = MainWindowClass;
-        ASSERT_NE(RegisterClassA(&windowClass), 0);
+        ASSERT_NE(registerMainWindowClassWith(notingProcedure), 0);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);
         ShowWindow(main_, SW_SHOWNORMAL);
@@ -140,6 +139,13 @@ protected:
         viewWidgetRect(main_, &window);
         viewWidgetRect(control, &widget);
         return POINT{window.left + (widget.left + widget.right) / 2, window.top + (widget.top + widget.bottom) / 2};
+    }
+
+    // The command that clicks into an edit box and types `text` (UTF-8).
+    std::string clickAndType(HWND box, const std::string& text) {
+        POINT p = centreOf(box);
+        return "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+               " click 1 sleep 0.2 type --delay 60 '" + text + "'";
     }
 
     std::string screenshot(const char* name) {
@@ -224,9 +230,7 @@ TEST_P(RealWindow, ScreenshotShowsTheCaptionsInk) {
 TEST_P(RealWindow, TypedJapaneseReadsBackAsCp932) {
     HWND edit = controlWindows[RowTargetBox];
     SetWindowTextA(edit, "");
-    POINT p = centreOf(edit);
-    std::string command = "LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
-                          " click 1 sleep 0.2 type --delay 60 '抵抗10k'";
+    std::string command = clickAndType(edit, "抵抗10k");
     const std::string expected = "\x92\xef\x8d\x52" /* 抵抗 */ "10k";
     EXPECT_TRUE(runWhilePumping(command, [&] { return recordText(edit) == expected; }, 5.0))
         << "read back: " << utf8Of(recordText(edit).c_str());
@@ -300,6 +304,106 @@ TEST_P(RealWindow, OpenMessageBoxKeepsServingTheSearchThread) {
     EXPECT_TRUE(served.load());
     EXPECT_EQ(answer, IDNO);
     EXPECT_EQ(recordText(controlWindows[RowResultBox]), "1: 1k\r\n");
+}
+
+TEST_P(RealWindow, OneLineBoxShowsTheStartOfATextSetAfterTypingAtItsEnd) {
+    HWND target = controlWindows[RowTargetBox];
+    SetWindowTextA(target, "");
+    std::string command = clickAndType(target, "0.0000000001");
+    ASSERT_TRUE(runWhilePumping(command, [&] { return recordText(target) == "0.0000000001"; }, 5.0));
+    settle(0.2);
+    int cursor = -1;
+    int mark = -1;
+    int scrolled = -1;
+    ASSERT_TRUE(viewEditShows(target, &cursor, &mark, &scrolled));
+    EXPECT_EQ(cursor, 12);
+    EXPECT_GT(scrolled, 0);  // typed to its end: the end is in view
+    SetWindowTextA(target, "1.234567890k");
+    settle(0.2);
+    ASSERT_TRUE(viewEditShows(target, &cursor, &mark, &scrolled));
+    EXPECT_EQ(cursor, 0);
+    EXPECT_EQ(mark, 0);
+    EXPECT_EQ(scrolled, 0);
+    EXPECT_EQ(SendMessageA(target, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+}
+
+TEST_P(RealWindow, ScrollBarsShowOnlyWhileTheContentDoesNotFit) {
+    EXPECT_FALSE(viewScrollBarShown(main_, SB_VERT));
+    EXPECT_FALSE(viewScrollBarShown(main_, SB_HORZ));
+    RECT r;
+    GetWindowRect(main_, &r);
+    MoveWindow(main_, r.left, r.top, 400, 380, TRUE);
+    settle(0.3);
+    EXPECT_TRUE(viewScrollBarShown(main_, SB_VERT));
+    EXPECT_TRUE(viewScrollBarShown(main_, SB_HORZ));
+    MoveWindow(main_, r.left, r.top, 600, 380, TRUE);  // wide enough: 58 of 52 columns
+    settle(0.3);
+    EXPECT_TRUE(viewScrollBarShown(main_, SB_VERT));
+    EXPECT_FALSE(viewScrollBarShown(main_, SB_HORZ));
+}
+
+TEST_P(RealWindow, WheelOverTheResultBoxEdgeScrollsNoBoxOutOfSight) {
+    RECT r;
+    GetWindowRect(main_, &r);
+    MoveWindow(main_, r.left, r.top, 400, 380, TRUE);
+    std::string lines;
+    for (int i = 1; i <= 40; ++i) lines += std::to_string(i) + "\r\n";
+    HWND result = controlWindows[RowResultBox];
+    HWND list3 = controlWindows[RowList3Box];
+    SetWindowTextA(result, lines.c_str());
+    SetWindowTextA(list3, lines.c_str());
+    settle(0.5);
+    RECT window;
+    RECT box;
+    viewWidgetRect(main_, &window);
+    viewWidgetRect(result, &box);
+    auto firstLine = [](HWND edit) {
+        int caret = 0;
+        int anchor = 0;
+        int first = -1;
+        viewEditShows(edit, &caret, &anchor, &first);
+        return first;
+    };
+    auto wheelDownAt = [&](int y) {
+        std::string command = "xdotool mousemove " + std::to_string(window.left + 200) + " " +
+                              std::to_string(window.top + y) + " click 5";
+        runWhilePumping(command, [] { return false; }, 0.5);
+    };
+    // Just below the Result box, over the group frame: nothing scrolls.
+    wheelDownAt(box.bottom);
+    EXPECT_EQ(firstLine(list3), 0);
+    EXPECT_EQ(firstLine(result), 0);
+    SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
+    GetScrollInfo(main_, SB_VERT, &info);
+    EXPECT_EQ(info.nPos, 0);
+    EXPECT_EQ(vScrollOffset, 0);
+    // On its lower edge: the Result box scrolls, and only it.
+    wheelDownAt(box.bottom - 1);
+    EXPECT_EQ(firstLine(result), 3);
+    EXPECT_EQ(firstLine(list3), 0);
+}
+
+TEST_P(RealWindow, TabEnterAndEscapeReachTheProgramsLoop) {
+    HWND mainWindow = main_;
+    platform_test::setMessageFilter([mainWindow](const MSG* m) { return translateWindowKey(mainWindow, m); });
+    viewFocus(controlWindows[RowTargetBox]);
+    settle(0.1);
+    auto focusIs = [](int row) {
+        return [row] { return viewHasFocus(controlWindows[row]) && GetFocus() == controlWindows[row]; };
+    };
+    EXPECT_TRUE(runWhilePumping("xdotool key Tab", focusIs(RowToleranceBox), 3.0));
+    EXPECT_TRUE(runWhilePumping("xdotool key shift+Tab", focusIs(RowTargetBox), 3.0));
+    // Enter in a list box starts a new line in it and runs nothing; Escape
+    // with no search asks nothing.
+    HWND list1 = controlWindows[RowList1Box];
+    SetWindowTextA(list1, "");
+    viewFocus(list1);
+    EXPECT_TRUE(runWhilePumping("xdotool type 10; xdotool key Return; xdotool type 22; xdotool key Escape",
+                                [&] { return recordText(list1) == "10\r\n22"; }, 3.0))
+        << recordText(list1);
+    settle(0.2);
+    EXPECT_EQ(platform_test::messageBoxCount(), 0);
+    for (WPARAM w : commands) EXPECT_NE(LOWORD(w), RowExecute);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),

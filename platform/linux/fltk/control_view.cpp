@@ -6,7 +6,9 @@
 // value back on release, and the layer then does what Win32's button would
 // (nothing for the non-automatic styles, whose parent sets the mark). Typing
 // goes the other way: the edit widgets hand every change to the record at
-// once, in CP932 with CR LF line breaks.
+// once, in CP932 with CR LF line breaks. The caret, the selection and the
+// scroll position go both ways: the widget shows what the program set, and
+// writes back what the user made of them when the layer asks.
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -16,6 +18,7 @@
 #include <FL/Fl_Text_Buffer.H>
 #include <FL/Fl_Text_Editor.H>
 #include <FL/fl_draw.H>
+#include <FL/fl_utf8.h>
 
 #include <cstdlib>
 
@@ -129,6 +132,32 @@ public:
         callback(typed);
     }
 
+    // The input scrolls itself to keep its cursor (the caret) in view, so
+    // a caret at the start shows the start of the text.
+    void showSelection(HWND window) {
+        position(displayOffset(window->text, window->selectionCaret),
+                 displayOffset(window->text, window->selectionAnchor));
+    }
+
+    int scrolledOff() const { return xscroll(); }
+
+    void readState(HWND window) {
+        window->selectionCaret = recordOffset(value(), position());
+        window->selectionAnchor = recordOffset(value(), mark());
+        // The first character whose right edge lies past the scrolled-off
+        // part.
+        fl_font(textfont(), textsize());
+        const char* text = value();
+        int at = 0;
+        while (at < size()) {
+            int length = fl_utf8len1(text[at]);
+            if (length < 1) length = 1;
+            if (fl_width(text, at + length) > xscroll()) break;
+            at += length;
+        }
+        window->firstVisible = recordOffset(text, at);
+    }
+
 private:
     static void typed(Fl_Widget* widget, void*) {
         LineEdit* edit = static_cast<LineEdit*>(widget);
@@ -166,6 +195,37 @@ public:
         settingText_ = false;
         insert_position(0);
         scroll(0, 0);
+    }
+
+    void showSelection(HWND window) {
+        int caret = displayOffset(window->text, window->selectionCaret);
+        int anchor = displayOffset(window->text, window->selectionAnchor);
+        if (caret == anchor) {
+            text_->unselect();
+        } else {
+            text_->select(caret < anchor ? caret : anchor, caret < anchor ? anchor : caret);
+        }
+        insert_position(caret);
+    }
+
+    // FLTK counts lines from 1 and keeps its own last line; the record
+    // learns the line really shown.
+    void showScroll(HWND window) {
+        scroll(window->firstVisible + 1, mHorizOffset);
+        window->firstVisible = mTopLineNum - 1;
+    }
+
+    void readState(HWND window) {
+        char* text = text_->text();
+        int caret = insert_position();
+        int start = 0;
+        int end = 0;
+        int anchor = caret;
+        if (text_->selection_position(&start, &end)) anchor = caret == start ? end : start;
+        window->selectionCaret = recordOffset(text, caret);
+        window->selectionAnchor = recordOffset(text, anchor);
+        window->firstVisible = mTopLineNum - 1;
+        free(text);
     }
 
 private:
@@ -234,6 +294,9 @@ void showControlText(HWND window) {
         edit->setText(toDisplay(window->text));
     } else if (LineEdit* line = dynamic_cast<LineEdit*>(widget)) {
         line->value(toDisplay(window->text));
+        // value() leaves the cursor at the end, which would show the end of
+        // a long text.
+        line->showSelection(window);
     } else if (dynamic_cast<GroupFrame*>(widget)) {
         // Drawn by hand, without FLTK's label symbols; a shorter caption
         // must not leave the longer one's end behind.
@@ -253,6 +316,37 @@ void showControlCheck(HWND window) {
 
 void detachControl(Fl_Widget* widget) {
     if (Mirror* mirror = dynamic_cast<Mirror*>(widget)) mirror->detach();
+}
+
+void showEditSelection(HWND window) {
+    Fl_Widget* widget = widgetOf(window);
+    if (LineEdit* line = dynamic_cast<LineEdit*>(widget)) line->showSelection(window);
+    if (TextEdit* edit = dynamic_cast<TextEdit*>(widget)) edit->showSelection(window);
+}
+
+void showEditScroll(HWND window) {
+    // A one-line input keeps its caret in view by itself.
+    if (TextEdit* edit = dynamic_cast<TextEdit*>(widgetOf(window))) edit->showScroll(window);
+}
+
+void readEditState(HWND window) {
+    Fl_Widget* widget = widgetOf(window);
+    if (LineEdit* line = dynamic_cast<LineEdit*>(widget)) line->readState(window);
+    if (TextEdit* edit = dynamic_cast<TextEdit*>(widget)) edit->readState(window);
+}
+
+bool lineEditShows(Fl_Widget* widget, int* cursor, int* mark, int* scrolled) {
+    LineEdit* line = dynamic_cast<LineEdit*>(widget);
+    if (!line) return false;
+    *cursor = line->position();
+    *mark = line->mark();
+    *scrolled = line->scrolledOff();
+    return true;
+}
+
+HWND recordOfControl(Fl_Widget* widget) {
+    Mirror* mirror = dynamic_cast<Mirror*>(widget);
+    return mirror ? mirror->record() : nullptr;
 }
 
 }  // namespace view

@@ -3,7 +3,8 @@
 // WM_HSCROLL / WM_VSCROLL request Win32 would send (arrows SB_LINEUP and
 // SB_LINEDOWN, the trough SB_PAGEUP and SB_PAGEDOWN, the thumb SB_THUMBTRACK
 // while dragging and SB_THUMBPOSITION on release, then SB_ENDSCROLL), and the
-// program sets the new position, which the bar then shows.
+// program sets the new position, which the bar then shows. The wheel over a
+// bar is the window's WM_MOUSEWHEEL.
 #include <FL/Fl.H>
 #include <FL/Fl_Scrollbar.H>
 
@@ -74,13 +75,13 @@ public:
             }
             send(SB_ENDSCROLL, 0);
             return 1;
-        case FL_MOUSEWHEEL: {
-            if (!active_r() || !records::isLive(record_)) return 1;
-            int steps = bar_ == SB_VERT ? Fl::event_dy() : Fl::event_dx();
-            if (steps == 0) steps = bar_ == SB_VERT ? 0 : Fl::event_dy();
-            for (int i = 0; i < 3 * (steps < 0 ? -steps : steps); ++i) send(steps > 0 ? SB_LINEDOWN : SB_LINEUP, 0);
+        case FL_MOUSEWHEEL:
+            // The bars are the window's own, outside its client area: the
+            // wheel over them goes to the window, as in Win32, and moves
+            // them only if the program scrolls on it.
+            if (Fl::event_dy()) viewMouseWheel(record_, -1, -1, -Fl::event_dy() * WHEEL_DELTA, false);
+            if (Fl::event_dx()) viewMouseWheel(record_, -1, -1, Fl::event_dx() * WHEEL_DELTA, true);
             return 1;
-        }
         default:
             return 0;
         }

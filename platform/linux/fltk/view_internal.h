@@ -27,6 +27,10 @@ const char* toDisplay(const char* cp932);
 const char* toLabel(const char* cp932);
 // UTF-8 (LF) typed by the user back to CP932 (CR LF).
 const char* fromDisplay(const char* utf8);
+// A byte offset into a record's CP932 text as an offset into the widget's
+// UTF-8 text, and back.
+int displayOffset(const char* cp932, int offset);
+int recordOffset(const char* utf8, int offset);
 
 Fl_Color toFlColor(COLORREF color);
 
@@ -36,6 +40,16 @@ void showControlText(HWND window);
 // Cuts a control's widget off its record before the widget goes.
 void detachControl(Fl_Widget* widget);
 void showControlCheck(HWND window);
+// An edit box's widget shows the record's selection and first visible
+// line, or writes its own into the record.
+void showEditSelection(HWND window);
+void showEditScroll(HWND window);
+void readEditState(HWND window);
+// A one-line box's cursor, mark and pixels scrolled off; false for any
+// other widget.
+bool lineEditShows(Fl_Widget* widget, int* cursor, int* mark, int* scrolled);
+// The record of a control's widget, or null.
+HWND recordOfControl(Fl_Widget* widget);
 // The top-level window's client group, into which controls go.
 class ClientArea;
 
@@ -48,6 +62,7 @@ Fl_Widget* makeScrollBar(HWND window, int bar);
 void showScrollState(Fl_Widget* scrollBar, HWND window, int bar);
 
 // dialog_view.cpp
-int messageBox(HWND owner, const char* text, const char* caption, UINT type);
+int messageBox(HWND owner, const char* text, const char* caption, UINT type, const char* const* buttons,
+               int count);
 
 }  // namespace view

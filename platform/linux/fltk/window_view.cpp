@@ -5,8 +5,14 @@
 //
 // A top-level record becomes an FLTK window as large as the record's
 // rectangle: the client area (a group that clips its children and draws the
-// draw list beneath them) and, right and below it, the scroll bars. The
-// desktop's frame lies outside, as the window manager draws it.
+// draw list beneath them) and, right and below it, the scroll bars that the
+// record's style shows. The desktop's frame lies outside, as the window
+// manager draws it.
+//
+// Every event passes one dispatcher first. Tab, Enter and Escape in our
+// windows become the key messages the program's loop looks at, instead of
+// FLTK's own focus moves; and the widget that FLTK gives the focus to (a
+// click) is reported, so that the record's focus follows.
 #include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
 
@@ -57,19 +63,19 @@ public:
         fl_pop_clip();
     }
 
-    // The wheel over anything that does not scroll by itself scrolls the
-    // window, a line at a time as its scroll bar's arrows do.
+    // The wheel goes to the window under the pointer, which the layer
+    // finds; FLTK would hand it to any child when the one under the
+    // pointer does not take it, even one scrolled out of sight.
     int handle(int event) override {
-        int used = Fl_Group::handle(event);
-        if (used || event != FL_MOUSEWHEEL) return used;
-        int lines = Fl::event_dy();
-        int columns = Fl::event_dx();
-        for (int i = 0; i < 3 * (lines < 0 ? -lines : lines); ++i)
-            PostMessageA(record_, WM_VSCROLL, MAKEWPARAM(lines > 0 ? SB_LINEDOWN : SB_LINEUP, 0), 0);
-        for (int i = 0; i < (columns < 0 ? -columns : columns); ++i)
-            PostMessageA(record_, WM_HSCROLL, MAKEWPARAM(columns > 0 ? SB_LINERIGHT : SB_LINELEFT, 0), 0);
+        if (event != FL_MOUSEWHEEL) return Fl_Group::handle(event);
+        int x = Fl::event_x() - this->x();
+        int y = Fl::event_y() - this->y();
+        if (Fl::event_dy()) viewMouseWheel(record_, x, y, -Fl::event_dy() * WHEEL_DELTA, false);
+        if (Fl::event_dx()) viewMouseWheel(record_, x, y, Fl::event_dx() * WHEEL_DELTA, true);
         return 1;
     }
+
+    HWND record() const { return record_; }
 
 private:
     HWND record_;
@@ -101,18 +107,34 @@ public:
         following_ = false;
     }
 
+    // The window gets the keyboard (shown, or back from a message box or
+    // another window): the focus goes to the control the record gives it
+    // to, else to the window itself, never to FLTK's first child.
+    int handle(int event) override {
+        if (event != FL_FOCUS || !record_) return Fl_Double_Window::handle(event);
+        HWND focus = records::focus;
+        Fl_Widget* widget = records::isLive(focus) && focus != record_ ? widgetOf(focus) : nullptr;
+        if (widget && contains(widget) && widget->takesevents()) Fl::focus(widget);
+        return 1;
+    }
+
     void resize(int x, int y, int w, int h) override {
         Fl_Double_Window::resize(x, y, w, h);
         layoutParts();
         if (!following_ && record_) viewWindowMoved(record_, x, y, w, h);
     }
 
+    // The bars' states, and which of them the style shows.
     void showScrollBars() {
         showScrollState(verticalBar_, record_, SB_VERT);
         showScrollState(horizontalBar_, record_, SB_HORZ);
+        layoutParts();
+        redraw();
     }
 
     void detach() { record_ = nullptr; }
+    HWND record() const { return record_; }
+    bool barShown(int bar) const { return (bar == SB_VERT ? verticalBar_ : horizontalBar_)->visible() != 0; }
 
 private:
     static void closeRequested(Fl_Widget*, void* data) {
@@ -147,6 +169,64 @@ private:
 };
 
 TopLevel* topLevelOf(HWND window) { return dynamic_cast<TopLevel*>(widgetOf(window)); }
+
+// The record a widget with the focus stands for: a control's, or a
+// top-level window's for the window itself.
+HWND recordOfFocus(Fl_Widget* widget) {
+    if (TopLevel* top = dynamic_cast<TopLevel*>(widget)) return top->record();
+    if (ClientArea* client = dynamic_cast<ClientArea*>(widget)) return client->record();
+    return recordOfControl(widget);
+}
+
+// The focus widget last reported to the layer or set for it.
+Fl_Widget* knownFocus = nullptr;
+
+void followFocus() {
+    Fl_Widget* widget = Fl::focus();
+    if (widget == knownFocus) return;
+    knownFocus = widget;
+    // A message box's buttons are not ours: the record keeps its focus,
+    // which FLTK gives back when the box closes.
+    HWND record = recordOfFocus(widget);
+    if (record) viewFocusChanged(record);
+}
+
+int virtualKeyOf(int key) {
+    switch (key) {
+    case FL_Tab:
+    case 0xfe20:  // ISO_Left_Tab, Shift+Tab on X
+        return VK_TAB;
+    case FL_Enter:
+    case FL_KP_Enter:
+        return VK_RETURN;
+    case FL_Escape:
+        return VK_ESCAPE;
+    default:
+        return 0;
+    }
+}
+
+// A key that the program's loop sees before any widget: true when it was
+// handed over and the widget is not to have it too.
+bool takeWindowKey(Fl_Window* window) {
+    TopLevel* top = dynamic_cast<TopLevel*>(window);
+    if (!top || !top->record()) return false;
+    // While a message box is open, or its button has the focus, the key is
+    // the box's, whichever window the desktop gave it to.
+    if (Fl::modal() && Fl::modal() != top) return false;
+    if (Fl::focus() && !top->contains(Fl::focus())) return false;
+    if (Fl::event_state() & (FL_CTRL | FL_ALT | FL_META)) return false;
+    int key = virtualKeyOf(Fl::event_key());
+    if (key == 0) return false;
+    return !viewKeyPressed(top->record(), key, (Fl::event_state() & FL_SHIFT) != 0);
+}
+
+int dispatchEvent(int event, Fl_Window* window) {
+    if (event == FL_KEYBOARD && takeWindowKey(window)) return 1;
+    int used = Fl::handle_(event, window);
+    followFocus();
+    return used;
+}
 
 // Room for a whole window text in UTF-8: a CP932 byte becomes at most three.
 char displayBuffer[3 * records::WindowTextSize + 16];
@@ -246,6 +326,29 @@ void scrollBarsChanged(HWND window) {
     if (TopLevel* top = topLevelOf(window)) top->showScrollBars();
 }
 
+void selectionChanged(HWND window) { showEditSelection(window); }
+
+void editScrolled(HWND window) { showEditScroll(window); }
+
+void readEditStateOf(HWND window) { readEditState(window); }
+
+void focusChanged(HWND window) {
+    Fl_Widget* widget = widgetOf(window);
+    if (!widget) {
+        // No window has the focus: the top-level window that had it keeps
+        // the keyboard, so that keys still come, as system keys.
+        Fl_Widget* old = Fl::focus();
+        if (!old || dynamic_cast<TopLevel*>(old)) return;
+        widget = dynamic_cast<TopLevel*>(old->window());
+        if (!widget) return;
+    }
+    Fl_Widget* old = Fl::focus();
+    Fl::focus(widget);
+    knownFocus = Fl::focus();
+    if (old) old->redraw();
+    widget->redraw();
+}
+
 void contentChanged(HWND window) {
     if (TopLevel* top = topLevelOf(window)) {
         top->client()->redraw();
@@ -278,9 +381,10 @@ void screenSize(int* width, int* height) {
 }
 
 const ViewHooks hooks = {
-    windowCreated, windowDestroyed, textChanged,   checkChanged, enabledChanged,
-    geometryChanged, visibilityChanged, scrollBarsChanged, contentChanged, waitForEvents,
-    wake,          messageBox,      screenSize,
+    windowCreated,     windowDestroyed, textChanged,     checkChanged,  enabledChanged,
+    geometryChanged,   visibilityChanged, scrollBarsChanged, contentChanged, selectionChanged,
+    editScrolled,      readEditStateOf, focusChanged,    waitForEvents, wake,
+    messageBox,        screenSize,
 };
 
 }  // namespace
@@ -308,6 +412,26 @@ const char* fromDisplay(const char* utf8) {
     return typedBuffer;
 }
 
+namespace {
+
+// The length of the first `offset` bytes of `text` once converted.
+int convertedLength(const char* text, int offset, const char* (*convert)(const char*)) {
+    static char prefix[sizeof displayBuffer];
+    size_t n = offset > 0 ? static_cast<size_t>(offset) : 0;
+    if (n > sizeof prefix - 1) n = sizeof prefix - 1;
+    size_t length = strlen(text);
+    if (n > length) n = length;
+    memcpy(prefix, text, n);
+    prefix[n] = '\0';
+    return static_cast<int>(strlen(convert(prefix)));
+}
+
+}  // namespace
+
+int displayOffset(const char* cp932, int offset) { return convertedLength(cp932, offset, toDisplay); }
+
+int recordOffset(const char* utf8, int offset) { return convertedLength(utf8, offset, fromDisplay); }
+
 Fl_Color toFlColor(COLORREF color) {
     return fl_rgb_color(GetRValue(color), GetGValue(color), GetBValue(color));
 }
@@ -330,6 +454,7 @@ bool startView() {
     FL_NORMAL_SIZE = view::FaceSize;
     Fl::background(240, 240, 240);
     Fl::lock();
+    Fl::event_dispatch(view::dispatchEvent);
     installViewHooks(&view::hooks);
     return true;
 }
@@ -403,4 +528,27 @@ void viewFocus(HWND window) {
         XFlush(fl_display);
     }
     Fl::focus(widget);
+    view::followFocus();
+}
+
+bool viewHasFocus(HWND window) {
+    Fl_Widget* widget = view::widgetOf(window);
+    return widget && Fl::focus() == widget;
+}
+
+bool viewScrollBarShown(HWND window, int bar) {
+    view::TopLevel* top = view::topLevelOf(window);
+    return top && top->barShown(bar);
+}
+
+bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled) {
+    Fl_Widget* widget = view::widgetOf(window);
+    if (view::lineEditShows(widget, cursor, mark, scrolled)) return true;
+    if (!widget || !records::isLive(window)) return false;
+    // A multi-line box: what the record learns from it.
+    view::readEditState(window);
+    *cursor = window->selectionCaret;
+    *mark = window->selectionAnchor;
+    *scrolled = window->firstVisible;
+    return true;
 }
