@@ -1,7 +1,10 @@
 // Code page conversion on Windows with the system's own tables, one
 // character at a time so that the result is cut between characters and an
 // unconvertible character becomes one "?", as the Linux build does with
-// iconv.
+// iconv. Typed text is converted without Windows' best-fit mappings, which
+// would turn a dash into "-" or a no-break space into a space: only the
+// micro sign becomes the Greek mu (which the value notation reads as
+// micro), and any other character that CP932 lacks becomes "?".
 #include "platform/code_page.h"
 
 #include "platform/win32.h"
@@ -44,11 +47,13 @@ int convertCharacter(UINT from, const char* in, int length, UINT to, char* bytes
     wchar_t wide[2];
     int n = MultiByteToWideChar(from, MB_ERR_INVALID_CHARS, in, length, wide, 2);
     if (n <= 0) return 0;
+    if (to != CP_UTF8 && n == 1 && wide[0] == 0x00B5) wide[0] = 0x03BC;  // micro sign: Greek mu
     BOOL usedDefault = FALSE;
     // The default character may be named only for code pages other than UTF-8.
     BOOL* defaulted = to == CP_UTF8 ? nullptr : &usedDefault;
     const char* fallback = to == CP_UTF8 ? nullptr : "?";
-    int m = WideCharToMultiByte(to, 0, wide, n, bytes, size, fallback, defaulted);
+    DWORD flags = to == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    int m = WideCharToMultiByte(to, flags, wide, n, bytes, size, fallback, defaulted);
     if (m <= 0 || usedDefault) return 0;
     return m;
 }
