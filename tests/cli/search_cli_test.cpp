@@ -11,44 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string> args, const std::string& stdinText = "") {
-    std::vector<const char*> argv{"combinix-search"};
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    FILE* in = tmpfile();
-    fputs(stdinText.c_str(), in);
-    rewind(in);
-    FILE* out = tmpfile();
-    FILE* err = tmpfile();
-    int status = runSearchCommand(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    auto slurp = [](FILE* f) {
-        std::string text;
-        rewind(f);
-        for (int c; (c = fgetc(f)) != EOF;) text += static_cast<char>(c);
-        fclose(f);
-        return text;
-    };
-    fclose(in);
-    return CliRun{status, slurp(out), slurp(err)};
-}
-
-std::string writeStock(const std::string& text) {
-    static int serial = 0;
-    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(serial++);
-    FILE* f = fopen(path.c_str(), "wb");
-    fputs(text.c_str(), f);
-    fclose(f);
-    return path;
-}
-
-}  // namespace
+#include "tests/cli/cli_run.h"
 
 TEST(SearchCli, OnePartExampleInBothOrders) {
     std::string stock = writeStock("1k\n1.5k\n470\n");
