@@ -63,7 +63,7 @@ bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
     raw[n] = '\0';
     if (longer || strlen(raw) != n || !storeTypedText(buffer, raw)) {
         if (strlen(raw) != n) {
-            fprintf(err, "combinix-search: %s holds a zero byte; a stock list is text\n", path);
+            fprintf(err, "combinix-search: %s holds a zero byte: a stock list is UTF-8 text\n", path);
         } else {
             fprintf(err,
                     "combinix-search: %s is too long for a list: a list holds at most %d bytes "
