@@ -176,9 +176,10 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     if (command.stockFile != nullptr && !readStockFile(command.stockFile, in, list, err)) {
         return ExitTrouble;
     }
-    // A finer series is written around the target; with unusable inputs
+    // A finer series is written around the target, unless a stock file
+    // fills its place as it would a built-in series'; with unusable inputs
     // the search reports them before it reads any list.
-    if (command.finerSeries != 0 && readSearchInputs()) {
+    if (command.finerSeries != 0 && command.stockFile == nullptr && readSearchInputs()) {
         writePreferredSeries(command.finerSeries, command.partType, searchParams.target,
                              searchParams.rangeFactor, list, limits::TextSize);
     }

@@ -353,7 +353,8 @@ int preferredMantissa(int valuesPerDecade, int i) {
     if (i < 0 || i >= valuesPerDecade) return 0;
     // E192's single exception to the rounding rule.
     if (valuesPerDecade == 192 && i == 185) return 920;
-    return static_cast<int>(std::lround(100 * std::pow(10.0, static_cast<double>(i) / valuesPerDecade)));
+    double exact = std::pow(10.0, static_cast<double>(i) / valuesPerDecade);
+    return static_cast<int>(std::lround(100 * exact));
 }
 
 namespace {
@@ -458,7 +459,8 @@ int writePreferredSeries(int valuesPerDecade, int partType, double target, doubl
         bool closing = f.decade == s.count;
         const Decade& d = s.decades[closing ? s.count - 1 : f.decade];
         int exponent = closing ? d.exponent + 1 : d.exponent;
-        fineText.value(f.mantissa, 3, exponent, d.suffix, d.byStandard && !closing ? Standard : Plain);
+        Form form = d.byStandard && !closing ? Standard : Plain;
+        fineText.value(f.mantissa, 3, exponent, d.suffix, form);
     }
     if (fineText.overflow || fineText.length >= size) return 0;
     memcpy(text, fineText.text, static_cast<size_t>(fineText.length));

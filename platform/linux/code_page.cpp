@@ -82,9 +82,10 @@ int utf8Length(unsigned char b) {
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // UTF-8 to CP932, one character at a time. glibc maps a few characters
-// into CP932 one way only (the yen sign to a backslash, the overline to "~", the
-// wave dash to the full-width tilde); the code page lacks those, so a
-// character counts as converted only if its CP932 form leads back to it.
+// into CP932 one way only (the yen sign to a backslash, the overline to
+// "~", the wave dash to the full-width tilde); the code page lacks those,
+// so a character counts as converted only if its CP932 form leads back to
+// it. Windows' tables without best fit do the same.
 class StrictToCp932 {
 public:
     StrictToCp932() : there_(iconv_open("CP932", "UTF-8")), back_(iconv_open("UTF-8", "CP932")) {}

@@ -67,6 +67,20 @@ TEST(SearchOptions, BothFormsOfAValue) {
     EXPECT_EQ(runCli({"--target", "-5", "--stock", stock}).out, "Searching parameter error\n");
 }
 
+TEST(SearchOptions, FinerSeriesAroundTheTarget) {
+    // 4.7k with the default range reaches from 23.5 to 940k: the decades
+    // from 10 to 100k, 5 x 96 values. 4.7k is no E96 value; 4.75k is. A
+    // stock file takes the series' place as it takes a built-in series'.
+    CliRun r = runCli({"--list", "E96", "--target", "4k7", "--max-parts", "1", "--tolerance", "3",
+                       "--format", "json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"stock_values\": 480"), std::string::npos);
+    EXPECT_NE(r.out.find("\"formula\": \"4.75k\""), std::string::npos);
+    r = runCli({"--list", "E96", "--target", "4k7", "--max-parts", "1", "--stock",
+                writeStock("4.7k mine\n")});
+    EXPECT_EQ(r.out, "1: 4.70000k,     0%, 4.7k mine\n1 set(s) found.\n");
+}
+
 TEST(SearchOptions, UsageErrorsWhereverTheyStand) {
     struct Case {
         std::vector<std::string> args;
