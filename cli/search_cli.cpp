@@ -1,109 +1,36 @@
-// Options, input conversion and output of combinix-search.
+// combinix-search: its inputs into the shared stores, the search, the
+// outputs and the exit status.
 #include "cli/search_cli.h"
 
 #include <cstring>
 
+#include "cli/record_formats.h"
+#include "cli/search_options.h"
 #include "engine/builtin_lists.h"
 #include "engine/result_ordering.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
+#include "engine/stock_list.h"
 #include "platform/code_page.h"
 #include "platform/console_program.h"
 
 namespace {
 
-const char usageText[] =
-    "usage: combinix-search [--type resistor|capacitor|inductor] [--target VALUE]\n"
-    "                       [--tolerance PERCENT] [--max-parts N] [--range X]\n"
-    "                       [--list 1|2|3|E24|E12|E6|E3] [--stock FILE] [--show-all]\n"
-    "                       [--parallel-only] [--sort error|value] [--lang en|ja]\n";
-
-struct Options {
-    int partType = Resistor;
-    int listSelection = 0;
-    const char* inputs[5] = {};  // indexed by text buffer 1 to 4
-    const char* stockFile = nullptr;
-    bool showAll = false;
-    bool parallelOnly = false;
-    int sort = 0;  // 0 none, 1 error, 2 value
-    int language = 1;
-};
-
-enum { SortNone, SortError, SortValue };
-
-int lookup(const char* word, const char* const* names, const int* values, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (strcmp(word, names[i]) == 0) return values[i];
-    }
-    return -1;
-}
-
-bool parseOptions(int argc, const char* const* argv, Options* o, FILE* err) {
-    static const char* const typeNames[] = {"resistor", "capacitor", "inductor", "r", "c", "l"};
-    static const int typeValues[] = {Resistor, Capacitor, Inductor, Resistor, Capacitor, Inductor};
-    static const char* const listNames[] = {"1", "2", "3", "E24", "E12", "E6", "E3"};
-    static const int listValues[] = {0, 1, 2, 3, 4, 5, 6};
-    static const char* const sortNames[] = {"error", "value"};
-    static const int sortValues[] = {SortError, SortValue};
-    static const char* const langNames[] = {"en", "ja"};
-    static const int langValues[] = {1, 0};
-
-    for (int i = 1; i < argc; ++i) {
-        const char* option = argv[i];
-        if (strcmp(option, "--show-all") == 0) {
-            o->showAll = true;
-            continue;
-        }
-        if (strcmp(option, "--parallel-only") == 0) {
-            o->parallelOnly = true;
-            continue;
-        }
-        if (i + 1 >= argc) {
-            fprintf(err, "combinix-search: %s needs a value\n", option);
-            return false;
-        }
-        const char* value = argv[++i];
-        int chosen = 0;
-        if (strcmp(option, "--type") == 0) {
-            chosen = o->partType = lookup(value, typeNames, typeValues, 6);
-        } else if (strcmp(option, "--list") == 0) {
-            chosen = o->listSelection = lookup(value, listNames, listValues, 7);
-        } else if (strcmp(option, "--sort") == 0) {
-            chosen = o->sort = lookup(value, sortNames, sortValues, 2);
-        } else if (strcmp(option, "--lang") == 0) {
-            chosen = o->language = lookup(value, langNames, langValues, 2);
-        } else if (strcmp(option, "--target") == 0) {
-            o->inputs[BufTarget] = value;
-        } else if (strcmp(option, "--tolerance") == 0) {
-            o->inputs[BufTolerance] = value;
-        } else if (strcmp(option, "--max-parts") == 0) {
-            o->inputs[BufMaxParts] = value;
-        } else if (strcmp(option, "--range") == 0) {
-            o->inputs[BufRange] = value;
-        } else if (strcmp(option, "--stock") == 0) {
-            o->stockFile = value;
-        } else {
-            fprintf(err, "combinix-search: unknown option %s\n", option);
-            return false;
-        }
-        if (chosen < 0) {
-            fprintf(err, "combinix-search: %s does not take %s\n", option, value);
-            return false;
-        }
-    }
-    return true;
-}
-
-// Text typed on a terminal is UTF-8 with LF line ends; the buffers hold
-// CP932 with CR LF, as the edit boxes would.
-void storeTypedText(char* buffer, const char* utf8) {
-    static char converted[limits::TextSize];
-    utf8ToCp932(utf8, converted, sizeof converted);
+// Typed text (UTF-8, LF line ends) as the buffers hold it: CP932 with CR
+// LF, as the edit boxes would. Returns false when the converted text does
+// not fit a text buffer; `buffer` then holds as much as fits.
+bool storeTypedText(char* buffer, const char* utf8) {
+    // Room past a buffer's worth, so that a text that does not fit is told
+    // from one that fills the buffer exactly.
+    static char converted[limits::TextSize + 8];
+    size_t convertedLength = utf8ToCp932(utf8, converted, sizeof converted);
+    bool fits = convertedLength < limits::TextSize;
     const int room = limits::TextSize - 1;
     int n = 0;
     char previous = '\0';
-    for (const char* p = converted; *p != '\0' && n < room; previous = *p++) {
+    const char* p = converted;
+    for (; *p != '\0' && n < room; previous = *p++) {
         if (*p == '\n' && previous != '\r') {
             buffer[n++] = '\r';
             if (n == room) break;
@@ -111,10 +38,15 @@ void storeTypedText(char* buffer, const char* utf8) {
         buffer[n++] = *p;
     }
     buffer[n] = '\0';
+    return fits && *p == '\0';
 }
 
+// A stock file's text into the list's buffer. A file whose text would not
+// fit (after its line ends become CR LF) is refused, never cut.
 bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
-    static char raw[limits::TextSize];
+    // UTF-8 takes at most four bytes for what CP932 holds in one ("?" for a
+    // character outside it): a longer file cannot fit.
+    static char raw[4 * limits::TextSize + 1];
     FILE* f = strcmp(path, "-") == 0 ? in : openArgumentFile(path, "rb");
     if (f == nullptr) {
         fprintf(err, "combinix-search: cannot read %s\n", path);
@@ -122,13 +54,25 @@ bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
     }
     size_t n = fread(raw, 1, sizeof raw - 1, f);
     bool failed = ferror(f) != 0;
+    bool longer = !failed && n == sizeof raw - 1 && fgetc(f) != EOF;
     if (f != in) fclose(f);
     if (failed) {
         fprintf(err, "combinix-search: cannot read %s\n", path);
         return false;
     }
     raw[n] = '\0';
-    storeTypedText(buffer, raw);
+    if (longer || strlen(raw) != n || !storeTypedText(buffer, raw)) {
+        if (strlen(raw) != n) {
+            fprintf(err, "combinix-search: %s holds a zero byte: a stock list is UTF-8 text\n", path);
+        } else {
+            fprintf(err,
+                    "combinix-search: %s is too long for a list: a list holds at most %d bytes "
+                    "once its line ends are CR LF\n",
+                    path, limits::TextSize - 1);
+        }
+        buffer[0] = '\0';
+        return false;
+    }
     return true;
 }
 
@@ -142,37 +86,121 @@ void printText(FILE* out, const char* text) {
     }
 }
 
-}  // namespace
-
-int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
-    Options o;
-    if (!parseOptions(argc, argv, &o, err)) {
-        fputs(usageText, err);
-        return 2;
-    }
-    resetSharedState();
-    fillDefaultTexts();
-    settings.language = o.language;
-    settings.partType = o.partType;
-    settings.listSelection = o.listSelection;
-    settings.showAll = o.showAll ? 1 : 0;
-    settings.parallelOnly = o.parallelOnly ? 1 : 0;
-    for (int b = BufTarget; b <= BufRange; ++b) {
-        if (o.inputs[b] != nullptr) storeTypedText(textBuffers[b], o.inputs[b]);
-    }
-    if (o.stockFile != nullptr &&
-        !readStockFile(o.stockFile, in, textBuffers[storedListBuffer(o.listSelection, o.partType)],
-                       err)) {
-        return 1;
-    }
-
-    runSearch();
-    if (o.sort == SortError) sortByError();
-    if (o.sort == SortValue) sortByValue();
-
+// The text output: the Result box, then the outcome line.
+void writeText(FILE* out) {
     printText(out, resultText);
     printText(out, statusText);
     size_t length = strlen(statusText);
     if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
-    return 0;
+}
+
+// A typed text as it stands in its buffer, in UTF-8, for a message.
+const char* typedText(int buffer) {
+    static char utf8[limits::TextSize * 3];
+    cp932ToUtf8(textBuffers[buffer], utf8, sizeof utf8);
+    utf8[strcspn(utf8, "\r\n")] = '\0';
+    return utf8;
+}
+
+void explainInputFaults(FILE* err) {
+    const uint32_t faults = searchInputFaults;
+    if (faults & TargetUnreadable) {
+        fprintf(err,
+                "combinix-search: the target \"%s\" is not a value: a number, then a "
+                "multiplier letter (p n u m k M), R or nothing\n",
+                typedText(BufTarget));
+    }
+    if (faults & TargetNotPositive) {
+        fprintf(err, "combinix-search: the target \"%s\" is not a finite value above 0\n",
+                typedText(BufTarget));
+    }
+    if (faults & ToleranceNotPositive) {
+        fprintf(err, "combinix-search: the tolerance \"%s\" is not a number above 0 (percent)\n",
+                typedText(BufTolerance));
+    }
+    if (faults & RangeBelowOne) {
+        fprintf(err, "combinix-search: the range \"%s\" is not a number of 1 or more\n",
+                typedText(BufRange));
+    }
+}
+
+void explainStockListError(const SearchCommand& command, FILE* err) {
+    const char* list = command.stockFile != nullptr ? command.stockFile : "the list";
+    if (stockFaultLine == 0) {
+        fprintf(err, "combinix-search: %s names no part before its end\n", list);
+        return;
+    }
+    // The line as it stands in the list's buffer.
+    const char* text = textBuffers[storedListBuffer(command.listSelection, command.partType)];
+    for (int line = 1; line < stockFaultLine && *text != '\0'; ++text) line += *text == '\n';
+    char cp932[limits::LineSize];
+    size_t length = strcspn(text, "\r\n");
+    if (length >= sizeof cp932) length = sizeof cp932 - 1;
+    memcpy(cp932, text, length);
+    cp932[length] = '\0';
+    char utf8[limits::LineSize * 3];
+    cp932ToUtf8(cp932, utf8, sizeof utf8);
+    fprintf(err,
+            "combinix-search: line %d of %s, \"%s\", does not begin with a value above 0\n",
+            stockFaultLine, list, utf8);
+}
+
+}  // namespace
+
+int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
+    SearchCommand command;
+    if (!parseSearchOptions(argc, argv, &command, err)) {
+        printUsage(err);
+        return ExitTrouble;
+    }
+    if (command.help) {
+        printHelp(out);
+        return ExitFound;
+    }
+    if (command.version) {
+        printVersion(out);
+        return ExitFound;
+    }
+
+    resetSharedState();
+    fillDefaultTexts();
+    settings.language = command.language;
+    settings.partType = command.partType;
+    settings.listSelection = command.listSelection;
+    settings.showAll = command.showAll ? 1 : 0;
+    settings.parallelOnly = command.parallelOnly ? 1 : 0;
+    for (int b = BufTarget; b <= BufRange; ++b) {
+        if (command.inputs[b] != nullptr) storeTypedText(textBuffers[b], command.inputs[b]);
+    }
+    char* list = textBuffers[storedListBuffer(command.listSelection, command.partType)];
+    if (command.stockFile != nullptr && !readStockFile(command.stockFile, in, list, err)) {
+        return ExitTrouble;
+    }
+    // A finer series is written around the target, unless a stock file
+    // fills its place as it would a built-in series'; with unusable inputs
+    // the search reports them before it reads any list.
+    if (command.finerSeries != 0 && command.stockFile == nullptr && readSearchInputs()) {
+        writePreferredSeries(command.finerSeries, command.partType, searchParams.target,
+                             searchParams.rangeFactor, list, limits::TextSize);
+    }
+
+    runSearch();
+    if (command.sort == SortOrder::Error) sortByError();
+    if (command.sort == SortOrder::Value) sortByValue();
+
+    switch (command.format) {
+        case OutputFormat::Text: writeText(out); break;
+        case OutputFormat::Csv: writeCsvRecords(out); break;
+        case OutputFormat::Json: writeJsonDocument(out, command); break;
+    }
+
+    if (stockListed > stockCount) {
+        fprintf(err, "combinix-search: the list names %d values; the first %d are searched\n",
+                stockListed, stockCount);
+    }
+    switch (lastSearchEnd) {
+        case SearchEnd::ParameterError: explainInputFaults(err); return ExitTrouble;
+        case SearchEnd::StockListError: explainStockListError(command, err); return ExitTrouble;
+        default: return settings.matchCount > 0 ? ExitFound : ExitNotFound;
+    }
 }

@@ -1,17 +1,22 @@
 // The built-in texts: the four default inputs, the editable stock lists and
 // the preferred-number series E24, E12, E6 and E3 (IEC 60063) of every part
-// type.
+// type; and, on request, the finer series E48, E96 and E192 around a target.
 //
 // The list texts are built by the compiler from the table of E24 mantissas
 // and a description of each list's decades, so that every text is constant
 // data in the program image and nothing is written at start-up. A value is
 // printed either in standard form, the mantissa as the series prints it with
-// one decimal ("1.0" ... "9.1"), or in plain form, mantissa x decade factor
-// in the shortest decimal notation ("1", "0.022", "1500"). Both forms are
-// made with integer arithmetic on the mantissa in tenths, so no rounding of
-// a binary fraction can creep into a spelling.
+// one decimal ("1.0" ... "9.1", or two for the three-figure series: "1.00"),
+// or in plain form, mantissa x decade factor in the shortest decimal
+// notation ("1", "0.022", "1500"). Both forms are made with integer
+// arithmetic on the mantissa in tenths (hundredths for three figures), so no
+// rounding of a binary fraction can creep into a spelling.
 #include "engine/builtin_lists.h"
 
+#include <cmath>
+#include <cstring>
+
+#include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 
 namespace {
@@ -26,18 +31,20 @@ enum Series : int { E24 = 1, E12 = 2, E6 = 4, E3 = 8 };
 
 enum Form : int { Standard, Plain };
 
-// The build fails if a text outgrows its buffer (limits::BuiltinListSize).
+// The build fails if a built-in text outgrows its buffer
+// (limits::BuiltinListSize).
 constexpr int ListTextCapacity = limits::BuiltinListSize;
 
 // One list text under construction: values, each followed by CR LF.
+template <int Capacity>
 struct ListText {
-    char text[ListTextCapacity]{};
+    char text[Capacity]{};
     int length = 0;
     int values = 0;  // lines written, the marker line included
     bool overflow = false;
 
     constexpr void put(char c) {
-        if (length < ListTextCapacity - 1) {
+        if (length < Capacity - 1) {
             text[length++] = c;
         } else {
             overflow = true;
@@ -56,18 +63,21 @@ struct ListText {
         for (const char* value : values) line(value);
     }
 
-    // mantissa x 10^exponent in the shortest decimal notation.
-    constexpr void putPlain(int tenths, int exponent) {
-        int digits = tenths;  // the value is digits x 10^power
-        int power = exponent - 1;
+    // A mantissa of `figures` significant digits (10 for "1.0", 102 for
+    // "1.02") times 10^exponent in the shortest decimal notation.
+    constexpr void putPlain(int mantissa, int figures, int exponent) {
+        int digits = mantissa;  // the value is digits x 10^power
+        int power = exponent - (figures - 1);
         while (power < 0 && digits % 10 == 0) {
             digits /= 10;
             ++power;
         }
-        char d[2] = {};
+        char d[3] = {};
         int count = 0;
-        if (digits >= 10) d[count++] = static_cast<char>('0' + digits / 10);
-        d[count++] = static_cast<char>('0' + digits % 10);
+        for (int rest = digits; rest > 0 || count == 0; rest /= 10) ++count;
+        for (int i = count - 1, rest = digits; i >= 0; --i, rest /= 10) {
+            d[i] = static_cast<char>('0' + rest % 10);
+        }
         if (power >= 0) {
             for (int i = 0; i < count; ++i) put(d[i]);
             for (int i = 0; i < power; ++i) put('0');
@@ -86,23 +96,33 @@ struct ListText {
         }
     }
 
+    // The mantissa as the series prints it: "1.0", "9.1", "1.02".
+    constexpr void putStandard(int mantissa, int figures) {
+        int scale = figures == 3 ? 100 : 10;
+        put(static_cast<char>('0' + mantissa / scale));
+        put('.');
+        if (figures == 3) put(static_cast<char>('0' + mantissa / 10 % 10));
+        put(static_cast<char>('0' + mantissa % 10));
+    }
+
+    constexpr void value(int mantissa, int figures, int exponent, const char* suffix, Form form) {
+        if (form == Standard) {
+            putStandard(mantissa, figures);
+        } else {
+            putPlain(mantissa, figures, exponent);
+        }
+        line(suffix);
+    }
+
     // The series' mantissas times 10^exponent, each followed by `suffix`.
     // The standard form ignores the exponent: it is used only where the
     // factor is 1.
     constexpr void decade(Series series, int exponent, const char* suffix, Form form) {
-        for (int i = 0; i < 24; i += series) {
-            int tenths = e24Tenths[i];
-            if (form == Standard) {
-                put(static_cast<char>('0' + tenths / 10));
-                put('.');
-                put(static_cast<char>('0' + tenths % 10));
-            } else {
-                putPlain(tenths, exponent);
-            }
-            line(suffix);
-        }
+        for (int i = 0; i < 24; i += series) value(e24Tenths[i], 2, exponent, suffix, form);
     }
 };
+
+using BuiltinListText = ListText<ListTextCapacity>;
 
 // One decade of a series list: factor 10^exponent and its suffix. The
 // "unit" decade (factor 1 of a suffix, marked byStandard) is spelled in
@@ -144,16 +164,36 @@ constexpr Decade inductorDecades[] = {{0, "n", true},    // 1 nH
                                       {1, "m", false},   // 10 mH
                                       {2, "m", false}};  // 100 mH
 
-// A series list: every decade of the part type, then the closing value
-// (one decade above the last) where the part type has one.
+// The decades of a part type's series lists, and the closing value, one
+// decade above the last ("10M"), where the part type has one.
+struct SeriesDecades {
+    const Decade* decades;
+    int count;
+    const char* closing;
+};
+
 template <int N>
-constexpr ListText seriesText(Series series, const Decade (&decades)[N], const char* closing) {
-    ListText t;
-    for (const Decade& d : decades) {
+constexpr SeriesDecades decadesOf(const Decade (&decades)[N], const char* closing) {
+    return SeriesDecades{decades, N, closing};
+}
+
+constexpr SeriesDecades seriesDecades[limits::PartTypeCount] = {
+    decadesOf(resistorDecades, "10M"),   // Resistor
+    decadesOf(capacitorDecades, "10000"),  // Capacitor
+    decadesOf(inductorDecades, nullptr),   // Inductor
+};
+
+// A series list: every decade of the part type, then the closing value
+// where the part type has one.
+constexpr BuiltinListText seriesText(Series series, int partType) {
+    BuiltinListText t;
+    const SeriesDecades& s = seriesDecades[partType];
+    for (int i = 0; i < s.count; ++i) {
+        const Decade& d = s.decades[i];
         bool standard = d.byStandard && (series == E24 || series == E12);
         t.decade(series, d.exponent, d.suffix, standard ? Standard : Plain);
     }
-    if (closing != nullptr) t.line(closing);
+    if (s.closing != nullptr) t.line(s.closing);
     return t;
 }
 
@@ -162,8 +202,8 @@ constexpr ListText seriesText(Series series, const Decade (&decades)[N], const c
 // the user moves them above it.
 constexpr const char* InvalidListMarker = "--Invalid List--";
 
-constexpr ListText resistorList1() {
-    ListText t;
+constexpr BuiltinListText resistorList1() {
+    BuiltinListText t;
     const char* const active[] = {"10", "100", "1k", "10k", "100k", InvalidListMarker};
     t.lines(active);
     for (const Decade& d : resistorDecades) t.decade(E24, d.exponent, d.suffix, Plain);
@@ -196,15 +236,15 @@ static_assert(sizeof(resistorList3Values) / sizeof(resistorList3Values[0]) == 72
               "resistor List 3 holds 72 values");
 
 template <int N>
-constexpr ListText valueList(const char* const (&values)[N]) {
-    ListText t;
+constexpr BuiltinListText valueList(const char* const (&values)[N]) {
+    BuiltinListText t;
     t.lines(values);
     return t;
 }
 
 // The three capacitor lists start alike.
-constexpr ListText capacitorList() {
-    ListText t;
+constexpr BuiltinListText capacitorList() {
+    BuiltinListText t;
     const char* const active[] = {"10p", "100p", "0.001", "0.01", "0.1", InvalidListMarker, "1p"};
     t.lines(active);
     t.decade(E12, 1, "p", Plain);
@@ -217,8 +257,8 @@ constexpr ListText capacitorList() {
 }
 
 // The three inductor lists start alike.
-constexpr ListText inductorList() {
-    ListText t;
+constexpr BuiltinListText inductorList() {
+    BuiltinListText t;
     const char* const active[] = {"10u", "100u", InvalidListMarker};
     t.lines(active);
     t.decade(E24, 0, "n", Plain);
@@ -231,26 +271,26 @@ constexpr ListText inductorList() {
     return t;
 }
 
-constexpr ListText resistorList1Text = resistorList1();
-constexpr ListText resistorList2Text = valueList(resistorList2Values);
-constexpr ListText resistorList3Text = valueList(resistorList3Values);
-constexpr ListText capacitorListText = capacitorList();
-constexpr ListText inductorListText = inductorList();
+constexpr BuiltinListText resistorList1Text = resistorList1();
+constexpr BuiltinListText resistorList2Text = valueList(resistorList2Values);
+constexpr BuiltinListText resistorList3Text = valueList(resistorList3Values);
+constexpr BuiltinListText capacitorListText = capacitorList();
+constexpr BuiltinListText inductorListText = inductorList();
 
-constexpr ListText e24Resistor = seriesText(E24, resistorDecades, "10M");
-constexpr ListText e24Capacitor = seriesText(E24, capacitorDecades, "10000");
-constexpr ListText e24Inductor = seriesText(E24, inductorDecades, nullptr);
-constexpr ListText e12Resistor = seriesText(E12, resistorDecades, "10M");
-constexpr ListText e12Capacitor = seriesText(E12, capacitorDecades, "10000");
-constexpr ListText e12Inductor = seriesText(E12, inductorDecades, nullptr);
-constexpr ListText e6Resistor = seriesText(E6, resistorDecades, "10M");
-constexpr ListText e6Capacitor = seriesText(E6, capacitorDecades, "10000");
-constexpr ListText e6Inductor = seriesText(E6, inductorDecades, nullptr);
-constexpr ListText e3Resistor = seriesText(E3, resistorDecades, "10M");
-constexpr ListText e3Capacitor = seriesText(E3, capacitorDecades, "10000");
-constexpr ListText e3Inductor = seriesText(E3, inductorDecades, nullptr);
+constexpr BuiltinListText e24Resistor = seriesText(E24, Resistor);
+constexpr BuiltinListText e24Capacitor = seriesText(E24, Capacitor);
+constexpr BuiltinListText e24Inductor = seriesText(E24, Inductor);
+constexpr BuiltinListText e12Resistor = seriesText(E12, Resistor);
+constexpr BuiltinListText e12Capacitor = seriesText(E12, Capacitor);
+constexpr BuiltinListText e12Inductor = seriesText(E12, Inductor);
+constexpr BuiltinListText e6Resistor = seriesText(E6, Resistor);
+constexpr BuiltinListText e6Capacitor = seriesText(E6, Capacitor);
+constexpr BuiltinListText e6Inductor = seriesText(E6, Inductor);
+constexpr BuiltinListText e3Resistor = seriesText(E3, Resistor);
+constexpr BuiltinListText e3Capacitor = seriesText(E3, Capacitor);
+constexpr BuiltinListText e3Inductor = seriesText(E3, Inductor);
 
-constexpr bool fits(const ListText& t) { return !t.overflow; }
+constexpr bool fits(const BuiltinListText& t) { return !t.overflow; }
 static_assert(fits(resistorList1Text) && fits(resistorList2Text) && fits(resistorList3Text) &&
                   fits(capacitorListText) && fits(inductorListText) && fits(e24Resistor) &&
                   fits(e24Capacitor) && fits(e24Inductor) && fits(e12Resistor) &&
@@ -304,4 +344,126 @@ const DefaultText defaultTexts[DefaultTextCount] = {
 
 void fillDefaultTexts() {
     for (const DefaultText& d : defaultTexts) setText(textBuffers[d.buffer], d.text);
+}
+
+// ---- The finer series --------------------------------------------------
+
+int preferredMantissa(int valuesPerDecade, int i) {
+    if (valuesPerDecade != 48 && valuesPerDecade != 96 && valuesPerDecade != 192) return 0;
+    if (i < 0 || i >= valuesPerDecade) return 0;
+    // E192's single exception to the rounding rule.
+    if (valuesPerDecade == 192 && i == 185) return 920;
+    double exact = std::pow(10.0, static_cast<double>(i) / valuesPerDecade);
+    return static_cast<int>(std::lround(100 * exact));
+}
+
+namespace {
+
+// The most decades a part type's series lists span, and so the most values
+// of a finer series over all of them.
+constexpr int MaxSeriesDecades = 10;
+constexpr int MaxFineValues = MaxSeriesDecades * 192 + 1;
+static_assert(sizeof(capacitorDecades) / sizeof(Decade) <= MaxSeriesDecades &&
+                  sizeof(resistorDecades) / sizeof(Decade) <= MaxSeriesDecades &&
+                  sizeof(inductorDecades) / sizeof(Decade) <= MaxSeriesDecades,
+              "every part type's decades fit MaxSeriesDecades");
+
+// One value of a finer series: its mantissa in hundredths, its decade (the
+// part type's decade count for the closing value) and how far it lies from
+// the target, as the logarithm of their ratio.
+struct FineValue {
+    int mantissa;
+    int decade;
+    double distance;
+};
+
+FineValue fineValues[MaxFineValues];
+ListText<limits::TextSize> fineText;
+
+// The value in ohm, farad or henry of a mantissa in hundredths in a decade
+// spelled with `suffix`.
+double typedValue(int mantissa, int exponent, const char* suffix, int partType) {
+    double number = mantissa / 100.0 * std::pow(10.0, exponent);
+    double value = 0;
+    if (!applyMultiplier(suffix[0], number, &value)) value = valueWithoutLetter(number, partType);
+    return value;
+}
+
+}  // namespace
+
+int writePreferredSeries(int valuesPerDecade, int partType, double target, double rangeFactor,
+                         char* text, int size) {
+    fineText = ListText<limits::TextSize>();
+    if (size > 0) text[0] = '\0';
+    if (preferredMantissa(valuesPerDecade, 0) == 0 || partType < 0 ||
+        partType >= limits::PartTypeCount || size <= 0) {
+        return 0;
+    }
+    const SeriesDecades& s = seriesDecades[partType];
+
+    // Every value over every decade, in the order the list spells them
+    // (ascending in ohm, farad or henry), and whether it is a candidate.
+    int count = 0;
+    int firstDecade = s.count + 1;
+    int lastDecade = -1;
+    for (int d = 0; d <= s.count; ++d) {
+        bool closing = d == s.count;
+        if (closing && s.closing == nullptr) break;
+        const Decade& last = s.decades[s.count - 1];
+        int exponent = closing ? last.exponent + 1 : s.decades[d].exponent;
+        const char* suffix = closing ? last.suffix : s.decades[d].suffix;
+        int values = closing ? 1 : valuesPerDecade;
+        for (int i = 0; i < values; ++i) {
+            int mantissa = preferredMantissa(valuesPerDecade, i);
+            double v = typedValue(mantissa, exponent, suffix, partType);
+            double series = partType == Capacitor ? 1 / v : v;
+            if (series > target / rangeFactor && series <= target * rangeFactor) {
+                if (d < firstDecade) firstDecade = d;
+                lastDecade = d;
+            }
+            fineValues[count++] = FineValue{mantissa, d, std::fabs(std::log(series / target))};
+        }
+    }
+
+    // The values of the decades the range covers (or the one nearest the
+    // target), then the nearest of them, which lie side by side.
+    int nearest = 0;
+    for (int k = 1; k < count; ++k) {
+        if (fineValues[k].distance < fineValues[nearest].distance) nearest = k;
+    }
+    if (lastDecade < 0) firstDecade = lastDecade = fineValues[nearest].decade;
+    int from = 0;
+    while (fineValues[from].decade < firstDecade) ++from;
+    int to = from;
+    while (to < count && fineValues[to].decade <= lastDecade) ++to;
+    if (nearest < from || nearest >= to) {
+        nearest = from;
+        for (int k = from; k < to; ++k) {
+            if (fineValues[k].distance < fineValues[nearest].distance) nearest = k;
+        }
+    }
+    int low = nearest;
+    int high = nearest + 1;
+    while (high - low < limits::StockCapacity && (low > from || high < to)) {
+        bool takeLow =
+            high >= to || (low > from && fineValues[low - 1].distance <= fineValues[high].distance);
+        if (takeLow) {
+            --low;
+        } else {
+            ++high;
+        }
+    }
+
+    for (int k = low; k < high; ++k) {
+        const FineValue& f = fineValues[k];
+        bool closing = f.decade == s.count;
+        const Decade& d = s.decades[closing ? s.count - 1 : f.decade];
+        int exponent = closing ? d.exponent + 1 : d.exponent;
+        Form form = d.byStandard && !closing ? Standard : Plain;
+        fineText.value(f.mantissa, 3, exponent, d.suffix, form);
+    }
+    if (fineText.overflow || fineText.length >= size) return 0;
+    memcpy(text, fineText.text, static_cast<size_t>(fineText.length));
+    text[fineText.length] = '\0';
+    return high - low;
 }

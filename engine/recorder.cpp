@@ -117,6 +117,13 @@ int32_t formatResultLine(char* line, const char* format, double v, double e) {
     return n;
 }
 
+// Both forms give the deviation from the target; the capacitor's starts
+// from the series-domain target, 1/C.
+double signedError(double v) {
+    if (settings.partType == Capacitor) return (searchParams.target * v - 1) * 100;
+    return (v / searchParams.target - 1) * 100;
+}
+
 int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     std::unique_lock<std::mutex> lock(resultStateMutex);
     if (searchStopped()) return -1;
@@ -126,14 +133,8 @@ int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     }
     ++settings.matchCount;
 
-    double v, e;
-    if (settings.partType == Capacitor) {
-        v = 1 / networkValue;
-        e = (searchParams.target * v - 1) * 100;
-    } else {
-        v = networkValue;
-        e = (v / searchParams.target - 1) * 100;
-    }
+    double v = settings.partType == Capacitor ? 1 / networkValue : networkValue;
+    double e = signedError(v);
     double absError = std::fabs(e);
 
     char line[limits::LineSize];

@@ -69,6 +69,10 @@ void resetResults();
 // the search was asked to stop).
 int32_t recordMatch(const NetworkShape& shape, double networkValue);
 
+// The signed error in percent of a network whose value is v (ohm, farad or
+// henry) against the target of the search, as its result line prints it.
+double signedError(double v);
+
 // Formats the result line of a network of value v (ohm, farad or henry) with
 // signed error e into `line` (limits::LineSize bytes) and returns its length.
 // The names are those of the five picks.

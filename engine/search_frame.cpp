@@ -13,6 +13,7 @@
 #include "engine/shared_state.h"
 
 SearchStage stages[limits::StageCount];
+SearchEnd lastSearchEnd = SearchEnd::NotFound;
 
 void setAcceptanceWindow() {
     double T = searchParams.target;
@@ -77,6 +78,7 @@ void writeSummary() {
 }  // namespace
 
 int32_t runSearch() {
+    lastSearchEnd = SearchEnd::Stopped;
     {
         // Reading the inputs and the list happens while the main thread is
         // kept off the result state: closing the window may capture the boxes
@@ -86,10 +88,12 @@ int32_t runSearch() {
         resetResults();
         if (!readSearchInputs()) {
             setText(statusText, messageText(MsgParameterError));
+            lastSearchEnd = SearchEnd::ParameterError;
             return 0;
         }
         if (!parseStockList()) {
             setText(statusText, messageText(MsgStockListError));
+            lastSearchEnd = SearchEnd::StockListError;
             return 0;
         }
         setAcceptanceWindow();
@@ -108,10 +112,12 @@ int32_t runSearch() {
     if (settings.matchCount > 0) {
         orderResults();
         writeSummary();
+        lastSearchEnd = SearchEnd::Found;
         lock.unlock();
         showResultText();
     } else {
         writeNearestPartHint();
+        lastSearchEnd = SearchEnd::NotFound;
     }
     return 0;
 }

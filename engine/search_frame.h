@@ -218,6 +218,17 @@ bool earlyStop();
 // Returns 0 in every case.
 int32_t runSearch();
 
+// How the last runSearch ended, for a front end that reports more than the
+// outcome line (the command line's exit status).
+enum class SearchEnd {
+    Found,           // matches, ordered and summed up
+    NotFound,        // "Can not be able to find." or a nearest-part hint
+    ParameterError,  // searchInputFaults says which input
+    StockListError,  // stockFaultLine says where
+    Stopped,         // a limit (the matches so far are kept) or a stop request
+};
+extern SearchEnd lastSearchEnd;
+
 // The outcome when no network matched: "Can not be able to find." or the
 // nearest-part hint that many parts in series or parallel are needed.
 void writeNearestPartHint();

@@ -7,36 +7,37 @@
 #include "engine/shared_state.h"
 
 SearchParams searchParams;
-
-bool applyMultiplier(char letter, double number, double* value) {
-    switch (letter) {
-        case 'p': *value = number / 1e12; return true;
-        case 'n': *value = number / 1e9; return true;
-        case 'u': *value = number / 1000000; return true;
-        case 'm': *value = number / 1000; return true;
-        case 'k':
-        case 'K': *value = number * 1000; return true;
-        case 'M': *value = number * 1000000; return true;
-        default: return false;
-    }
-}
+uint32_t searchInputFaults = 0;
 
 namespace {
 
-// The target: a number, optional spaces, then a multiplier letter, the end
-// of the text or a line end. Anything else makes the target unusable.
-double readTarget(const char* text, int partType) {
-    char* end = nullptr;
-    double number = strtod(text, &end);
-    while (*end == ' ') ++end;
+// The target: a number, optional spaces, then a multiplier letter, "R" (no
+// multiplier), the end of the text or a line end; in the RKM code ("4k7")
+// the letter stands inside the number instead. Anything else after the
+// number makes the target unreadable, and so does a text without a number.
+double readTarget(const char* text, int partType, bool* readable) {
+    WrittenNumber w = readWrittenNumber(text);
+    *readable = true;
+    double number = w.number;
     double value = 0;
-    if (!applyMultiplier(*end, number, &value)) {
-        if (*end == '\0' || *end == '\r') {
-            value = partType == Capacitor ? number / 1000000 : number;
+    if (w.rkmLetter != '\0') {
+        if (!applyMultiplier(w.rkmLetter, number, &value)) {
+            value = valueWithoutLetter(number, partType);
+        }
+    } else {
+        const char* end = w.end;
+        *readable = end != text;
+        while (*end == ' ') ++end;
+        char letter = '\0';
+        if (multiplierAt(end, &letter) != 0) {
+            applyMultiplier(letter, number, &value);
+        } else if (*end == '\0' || *end == '\r' || *end == 'R') {
+            value = valueWithoutLetter(number, partType);
         } else {
-            value = 0;
+            *readable = false;
         }
     }
+    if (!*readable) value = 0;
     if (partType == Capacitor && value != 0) value = 1 / value;
     return value;
 }
@@ -45,8 +46,10 @@ double readTarget(const char* text, int partType) {
 
 bool readSearchInputs() {
     SearchParams& p = searchParams;
-    p.target = readTarget(textBuffers[BufTarget], settings.partType);
+    bool readable = true;
+    p.target = readTarget(textBuffers[BufTarget], settings.partType, &readable);
     p.tolerancePercent = strtod(textBuffers[BufTolerance], nullptr);
+    p.typedTolerance = p.tolerancePercent;
     p.toleranceFraction = p.tolerancePercent / 100;
     long parts = strtol(textBuffers[BufMaxParts], nullptr, 10);
     if (parts < 1 || parts > 5) {
@@ -59,10 +62,16 @@ bool readSearchInputs() {
 
     // A value that is not finite (typed "inf" or "nan", or overflowing once
     // its multiplier is applied) would poison every comparison of the walk.
-    if (!std::isfinite(p.target) || !std::isfinite(p.toleranceFraction) ||
-        !std::isfinite(p.rangeFactor)) {
-        return false;
+    uint32_t faults = 0;
+    if (!readable) {
+        faults |= TargetUnreadable;
+    } else if (!std::isfinite(p.target) || !(p.target > 0)) {
+        faults |= TargetNotPositive;
     }
-    return p.target > 0 && p.toleranceFraction > 0 && p.maxParts >= 1 &&
-           p.maxParts <= 5 && p.rangeFactor >= 1;
+    if (!std::isfinite(p.toleranceFraction) || !(p.toleranceFraction > 0)) {
+        faults |= ToleranceNotPositive;
+    }
+    if (!std::isfinite(p.rangeFactor) || !(p.rangeFactor >= 1)) faults |= RangeBelowOne;
+    searchInputFaults = faults;
+    return faults == 0 && p.maxParts >= 1 && p.maxParts <= 5;
 }

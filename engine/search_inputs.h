@@ -10,6 +10,8 @@
 
 #include <cstdint>
 
+#include "engine/value_notation.h"
+
 enum PartType : int32_t {
     Resistor = 0,
     Capacitor = 1,
@@ -19,6 +21,7 @@ enum PartType : int32_t {
 struct SearchParams {
     double target = 0;             // series domain
     double tolerancePercent = 0;   // lowered by the recorder as matches improve
+    double typedTolerance = 0;     // the tolerance as typed, in percent
     double toleranceFraction = 0;  // typed tolerance / 100, fixed for the search
     int32_t maxParts = 0;          // 1 to 5
     double rangeFactor = 0;        // parts select range x, at least 1
@@ -29,11 +32,16 @@ struct SearchParams {
 // the settings at the moment they matter, not copied here.
 extern SearchParams searchParams;
 
-// Applies a multiplier letter to `number`. Returns false when `letter` is no
-// multiplier letter. The letters divide or multiply, never multiply by a
-// small power of ten: 1e-12 and 1/1e12 differ in the last bit.
-bool applyMultiplier(char letter, double number, double* value);
-
 // Reads text buffers 1 to 4 into searchParams. Returns whether the inputs
 // are usable; an out-of-range part count is set to 5 in buffer 3 as well.
 bool readSearchInputs();
+
+// What made the inputs of the last readSearchInputs unusable, one bit per
+// fault, for a front end that names the input (0 when they were usable).
+enum SearchInputFault : uint32_t {
+    TargetUnreadable = 1,   // no number, or a character after it that is no multiplier
+    TargetNotPositive = 2,  // zero, negative, or too large once multiplied
+    ToleranceNotPositive = 4,
+    RangeBelowOne = 8,      // below 1, or not a finite number
+};
+extern uint32_t searchInputFaults;

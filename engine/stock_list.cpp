@@ -10,6 +10,7 @@
 StockPart stockParts[limits::StockCapacity];
 int32_t stockCount = 0;
 int32_t stockListed = 0;
+int32_t stockFaultLine = 0;
 int32_t firstCandidate = 0;
 int32_t lastCandidate = -1;
 
@@ -54,7 +55,28 @@ int32_t countListedFrom(const char* p) {
     return n;
 }
 
-// Reads the items of `text`. Returns false on an item that is not above 0.
+int32_t lineOf(const char* text, const char* p) {
+    int32_t line = 1;
+    for (; text < p; ++text) line += *text == '\n';
+    return line;
+}
+
+// The value of the item at p: a number, then directly a multiplier letter
+// or anything else (no letter); in the RKM code ("4k7") the letter stands
+// inside the number. 0 when the number is not above 0.
+double readItemValue(const char* p, int partType) {
+    WrittenNumber w = readWrittenNumber(p);
+    double v = w.number;
+    if (!(v > 0)) return 0;
+    char letter = w.rkmLetter;
+    if (letter == '\0') multiplierAt(w.end, &letter);
+    double scaled = 0;
+    if (!applyMultiplier(letter, v, &scaled)) scaled = valueWithoutLetter(v, partType);
+    return scaled;
+}
+
+// Reads the items of `text`. Returns false on an item that is not above 0,
+// with its line in stockFaultLine.
 bool readItems(const char* text, int partType) {
     const char* p = text;
     int j = 0;
@@ -62,16 +84,13 @@ bool readItems(const char* text, int partType) {
         p = skipBlankLines(p);
         if (*p == '\0' || *p == '-') break;
 
-        char* end = nullptr;
-        double v = strtod(p, &end);
-        if (!(v > 0)) return false;
-        double scaled = 0;
-        if (!applyMultiplier(*end, v, &scaled)) {
-            scaled = partType == Capacitor ? v / 1000000 : v;
-        }
+        double scaled = readItemValue(p, partType);
         // A value that is not finite once scaled (or whose reciprocal is
         // not) cannot take part in any sum of the walk.
-        if (!std::isfinite(scaled) || !(scaled > 0) || !std::isfinite(1 / scaled)) return false;
+        if (!std::isfinite(scaled) || !(scaled > 0) || !std::isfinite(1 / scaled)) {
+            stockFaultLine = lineOf(text, p);
+            return false;
+        }
 
         StockPart& item = stockParts[j];
         int n = 0;
@@ -139,6 +158,7 @@ bool parseStockList() {
     int partType = settings.partType;
     stockCount = 0;
     stockListed = 0;
+    stockFaultLine = 0;
     firstCandidate = 0;
     lastCandidate = -1;
     // Values from a damaged settings file name no list; the buffer number

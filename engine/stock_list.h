@@ -18,6 +18,10 @@ extern int32_t stockCount;
 // included (which the search does not use): more than stockCount when the
 // list is longer than the search takes.
 extern int32_t stockListed;
+// The line (counted from 1) of the item that made the last parse unusable,
+// for a front end that names it; 0 when the list was usable or names no
+// part at all.
+extern int32_t stockFaultLine;
 
 // Networks draw their parts from firstCandidate to lastCandidate, both
 // included; the range is empty when firstCandidate > lastCandidate.

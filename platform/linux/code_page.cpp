@@ -1,5 +1,12 @@
 // Code page conversion with glibc's iconv. "CP932" rather than "SHIFT_JIS":
 // the latter turns 0x5C into a yen sign and rejects the NEC characters.
+//
+// Typed text is converted without transliteration, whatever the locale:
+// "//TRANSLIT" would turn a dash into "-", a one-dot leader into "." and a
+// no-break space into a space, and so into number syntax, and it follows
+// the locale's tables. Only the micro sign, which CP932 lacks, becomes the
+// Greek mu that the value notation reads as micro; any other character
+// that CP932 lacks becomes "?", as on Windows.
 #include "platform/linux/code_page.h"
 
 #include <iconv.h>
@@ -9,11 +16,10 @@
 
 namespace {
 
-// One conversion direction, opened once per text.
+// CP932 to UTF-8, opened once per text.
 class Converter {
 public:
-    Converter(const char* from, const char* to)
-        : cd_(iconv_open(to, from)), fromUtf8_(strcmp(from, "UTF-8") == 0) {}
+    Converter() : cd_(iconv_open("UTF-8", "CP932")) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
     }
@@ -54,10 +60,6 @@ public:
             --room;
             ++src;
             --left;
-            while (fromUtf8_ && left > 0 && (static_cast<unsigned char>(*src) & 0xC0) == 0x80) {
-                ++src;
-                --left;
-            }
             iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         }
         *used = static_cast<size_t>(dst - out);
@@ -66,7 +68,104 @@ public:
 
 private:
     iconv_t cd_;
-    bool fromUtf8_;
+};
+
+// The length a UTF-8 lead byte announces; 0 for a byte that starts nothing.
+int utf8Length(unsigned char b) {
+    if (b < 0x80) return 1;
+    if (b >= 0xC2 && b <= 0xDF) return 2;
+    if (b >= 0xE0 && b <= 0xEF) return 3;
+    if (b >= 0xF0 && b <= 0xF4) return 4;
+    return 0;
+}
+
+bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// UTF-8 to CP932, one character at a time. glibc maps a few characters
+// into CP932 one way only (the yen sign to a backslash, the overline to
+// "~", the wave dash to the full-width tilde); the code page lacks those,
+// so a character counts as converted only if its CP932 form leads back to
+// it. Windows' tables without best fit do the same.
+class StrictToCp932 {
+public:
+    StrictToCp932() : there_(iconv_open("CP932", "UTF-8")), back_(iconv_open("UTF-8", "CP932")) {}
+    ~StrictToCp932() {
+        if (there_ != reinterpret_cast<iconv_t>(-1)) iconv_close(there_);
+        if (back_ != reinterpret_cast<iconv_t>(-1)) iconv_close(back_);
+    }
+    StrictToCp932(const StrictToCp932&) = delete;
+    StrictToCp932& operator=(const StrictToCp932&) = delete;
+
+    // Converts `length` bytes of `in` and appends them at out[*used],
+    // keeping room for the zero byte; false when the output is full.
+    bool convert(const char* in, size_t length, char* out, size_t outSize, size_t* used) {
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(in);
+        const unsigned char* end = p + length;
+        while (p < end) {
+            int n = utf8Length(*p);
+            if (p + n > end) n = 0;
+            for (int i = 1; i < n; ++i) {
+                if (!isContinuation(p[i])) n = 0;
+            }
+            char bytes[8];
+            size_t size = 0;
+            if (n == 1) {
+                bytes[0] = static_cast<char>(*p);
+                size = 1;
+            } else if (n == 2 && p[0] == 0xC2 && p[1] == 0xB5) {
+                memcpy(bytes, "\x83\xca", 2);  // the micro sign as the Greek mu
+                size = 2;
+            } else if (n > 1) {
+                size = character(reinterpret_cast<const char*>(p), static_cast<size_t>(n), bytes,
+                                 sizeof bytes);
+            }
+            if (size == 0) {
+                // One "?" for a character CP932 lacks, and for a broken
+                // sequence together with the continuation bytes after its
+                // start.
+                bytes[0] = '?';
+                size = 1;
+                if (n == 0) {
+                    n = 1;
+                    while (p + n < end && isContinuation(p[n])) ++n;
+                }
+            }
+            if (*used + size + 1 > outSize) return false;
+            memcpy(out + *used, bytes, size);
+            *used += size;
+            p += n;
+        }
+        return true;
+    }
+
+private:
+    // The CP932 form of one UTF-8 character into `bytes`; 0 when it has
+    // none that leads back to it.
+    size_t character(const char* utf8, size_t length, char* bytes, size_t size) {
+        if (there_ == reinterpret_cast<iconv_t>(-1) || back_ == reinterpret_cast<iconv_t>(-1)) {
+            return 0;
+        }
+        size_t n = convertWith(there_, utf8, length, bytes, size);
+        char again[8];
+        if (n == 0 || convertWith(back_, bytes, n, again, sizeof again) != length ||
+            memcmp(again, utf8, length) != 0) {
+            return 0;
+        }
+        return n;
+    }
+
+    static size_t convertWith(iconv_t cd, const char* in, size_t length, char* out, size_t size) {
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char* src = const_cast<char*>(in);
+        char* dst = out;
+        size_t left = length;
+        size_t room = size;
+        if (iconv(cd, &src, &left, &dst, &room) == static_cast<size_t>(-1) || left != 0) return 0;
+        return size - room;
+    }
+
+    iconv_t there_;
+    iconv_t back_;
 };
 
 bool append(const char* bytes, size_t n, char* out, size_t outSize, size_t* used) {
@@ -86,21 +185,21 @@ size_t finish(char* out, size_t used) {
 size_t cp932ToUtf8(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
-    Converter("CP932", "UTF-8").convert(in, strlen(in), out, outSize, &used);
+    Converter().convert(in, strlen(in), out, outSize, &used);
     return finish(out, used);
 }
 
 size_t utf8ToCp932(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
-    Converter("UTF-8", "CP932//TRANSLIT").convert(in, strlen(in), out, outSize, &used);
+    StrictToCp932().convert(in, strlen(in), out, outSize, &used);
     return finish(out, used);
 }
 
 size_t cp932ToDisplay(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
-    Converter converter("CP932", "UTF-8");
+    Converter converter;
     const char* line = in;
     for (;;) {
         size_t length = strcspn(line, "\r\n");
@@ -116,7 +215,7 @@ size_t cp932ToDisplay(const char* in, char* out, size_t outSize) {
 size_t displayToCp932(const char* in, char* out, size_t outSize) {
     if (outSize == 0) return 0;
     size_t used = 0;
-    Converter converter("UTF-8", "CP932//TRANSLIT");
+    StrictToCp932 converter;
     const char* line = in;
     for (;;) {
         size_t length = strcspn(line, "\n");

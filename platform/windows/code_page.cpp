@@ -1,7 +1,10 @@
 // CP932 <-> UTF-8 for the command-line search on Windows, through the
 // UTF-16 characters of platform/windows/wide_text.h: one character at a
 // time, so that the result is cut between characters and an unconvertible
-// character becomes one "?", as the Linux build does with iconv.
+// character becomes one "?", as the Linux build does with iconv. Typed text
+// is converted without best-fit look-alikes (a dash would become "-", a
+// no-break space a space): only the micro sign becomes the Greek mu, which
+// the value notation reads as micro.
 #include "platform/code_page.h"
 
 #include <cstring>

@@ -62,9 +62,13 @@ int readWideCharacter(const wchar_t* in, int left, char* bytes, int* length) {
     if (isHighSurrogate(in[0]) && left >= 2 && isLowSurrogate(in[1])) return 2;
     if (isHighSurrogate(in[0]) || isLowSurrogate(in[0])) return 1;
     // No best fit: a character the code page lacks is "?", not a look-alike
-    // ("é" would become "e") that reads back as something else.
+    // ("é" would become "e") that reads back as something else. The one
+    // exception is the micro sign, which people type for micro and the code
+    // page holds as the Greek mu.
+    const wchar_t micro = 0x00B5, greekMu = 0x03BC;
+    const wchar_t character = in[0] == micro ? greekMu : in[0];
     BOOL defaulted = FALSE;
-    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, in, 1, bytes, 2, "?", &defaulted);
+    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &character, 1, bytes, 2, "?", &defaulted);
     if (n > 0 && !defaulted) *length = n;
     return 1;
 }

@@ -167,7 +167,10 @@ TEST(CommandLineReference, QuickBenchmarkCasesPrintTheSame) {
     for (const auto& args : cases) {
         std::string expected = printedBy(reference::templates, args);
         EXPECT_EQ(printedBy(programTemplates, args), expected) << (args.empty() ? "default" : args[1]);
-        EXPECT_EQ(expected.compare(0, 9, "status 0\n"), 0);
+        // The search ran: it found something or nothing, without trouble.
+        EXPECT_TRUE(expected.compare(0, 9, "status 0\n") == 0 ||
+                    expected.compare(0, 9, "status 1\n") == 0)
+            << expected.substr(0, 9);
     }
 }
 

@@ -11,44 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(std::vector<std::string> args, const std::string& stdinText = "") {
-    std::vector<const char*> argv{"combinix-search"};
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    FILE* in = tmpfile();
-    fputs(stdinText.c_str(), in);
-    rewind(in);
-    FILE* out = tmpfile();
-    FILE* err = tmpfile();
-    int status = runSearchCommand(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    auto slurp = [](FILE* f) {
-        std::string text;
-        rewind(f);
-        for (int c; (c = fgetc(f)) != EOF;) text += static_cast<char>(c);
-        fclose(f);
-        return text;
-    };
-    fclose(in);
-    return CliRun{status, slurp(out), slurp(err)};
-}
-
-std::string writeStock(const std::string& text) {
-    static int serial = 0;
-    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(serial++);
-    FILE* f = fopen(path.c_str(), "wb");
-    fputs(text.c_str(), f);
-    fclose(f);
-    return path;
-}
-
-}  // namespace
+#include "tests/cli/cli_run.h"
 
 TEST(SearchCli, OnePartExampleInBothOrders) {
     std::string stock = writeStock("1k\n1.5k\n470\n");
@@ -65,28 +28,40 @@ TEST(SearchCli, OnePartExampleInBothOrders) {
 }
 
 TEST(SearchCli, OutcomesInBothLanguages) {
+    // An input error exits 2 and says on standard error what is wrong; a
+    // search that ran and found nothing exits 1, hints included.
     struct Case {
         std::vector<std::string> args;
         std::string stock;
         const char* english;
         const char* japanese;
+        int status;
+        const char* reason;
     } cases[] = {
-        {{"--target", "abc"}, "1k\n", "Searching parameter error", "探索条件エラー"},
-        {{"--target", "1k"}, "oops\n", "Stock list error", "部品リストエラー"},
+        {{"--target", "abc"}, "1k\n", "Searching parameter error", "探索条件エラー", 2,
+         "the target \"abc\" is not a value"},
+        {{"--target", "1k"}, "oops\n", "Stock list error", "部品リストエラー", 2,
+         "line 1 of "},
         {{"--target", "3.5k", "--max-parts", "1"}, "1k\n", "Can not be able to find.",
-         "見つけられませんでした。"},
+         "見つけられませんでした。", 1, ""},
         {{"--target", "12k"}, "1k\n", "You need many parts in serial. 1k x 12",
-         "多数のシリアル接続が必要です。 1k x 12"},
+         "多数のシリアル接続が必要です。 1k x 12", 1, ""},
         {{"--type", "capacitor", "--target", "10u"}, "1u\n",
-         "You need many parts in parallel. 1u x 10", "多数のパラレル接続が必要です。 1u x 10"},
+         "You need many parts in parallel. 1u x 10", "多数のパラレル接続が必要です。 1u x 10", 1,
+         ""},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = c.args;
         args.push_back("--stock");
         args.push_back(writeStock(c.stock));
         CliRun en = runCli(args);
-        EXPECT_EQ(en.status, 0);
+        EXPECT_EQ(en.status, c.status) << c.english;
         EXPECT_EQ(en.out, std::string(c.english) + "\n");
+        if (c.status == 2) {
+            EXPECT_NE(en.err.find(c.reason), std::string::npos) << en.err;
+        } else {
+            EXPECT_EQ(en.err, "");
+        }
         args.push_back("--lang");
         args.push_back("ja");
         EXPECT_EQ(runCli(args).out, std::string(c.japanese) + "\n");
@@ -95,7 +70,7 @@ TEST(SearchCli, OutcomesInBothLanguages) {
 
 TEST(SearchCli, UsageAndFileErrors) {
     const std::vector<std::string> bad[] = {
-        {"--type", "transistor"}, {"--list", "E48"},  {"--sort", "name"},
+        {"--type", "transistor"}, {"--list", "E50"},  {"--sort", "name"},
         {"--lang", "de"},         {"--target"},       {"--frobnicate", "1"},
     };
     for (const auto& args : bad) {
@@ -105,7 +80,7 @@ TEST(SearchCli, UsageAndFileErrors) {
         EXPECT_EQ(r.out, "");
     }
     CliRun r = runCli({"--stock", "/nonexistent/stock.txt"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("/nonexistent/stock.txt"), std::string::npos);
 }
 
@@ -243,7 +218,7 @@ TEST(SearchCli, RandomOnePartSearchesMatchAnIndependentModel) {
         CliRun r = runCli({"--type", typeNames[partType], "--target", targetText, "--tolerance",
                         tolText, "--range", rangeText, "--max-parts", "1", "--stock", stock,
                         "--sort", byValue ? "value" : "error"});
-        ASSERT_EQ(r.status, 0);
+        ASSERT_EQ(r.status, lines.empty() ? 1 : 0);
         // Lines of equal keys may come in any order: compare them sorted.
         std::vector<std::string> got;
         size_t at = 0;
@@ -282,24 +257,35 @@ TEST(SearchCli, AnOverlongValueEndingInABrokenByteStaysInsideTheBuffers) {
     std::string target(31999, '1');
     target += '\xff';
     CliRun r = runCli({"--target", target, "--max-parts", "1"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "Searching parameter error\n");
 }
 
 TEST(SearchCli, StockFilesThatCannotBeReadWhole) {
     // A directory opens but cannot be read: the file error, not an empty list.
     CliRun r = runCli({"--stock", ::testing::TempDir()});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("cannot read"), std::string::npos);
     EXPECT_EQ(r.out, "");
 
-    // 20000 lines of "1k": the list box holds 31999 characters, so the text
-    // is cut there and the first 500 items are searched. One-part networks
-    // only: 500 matches of 1k.
+    // 20000 lines of "1k": far more than a list box holds. The file is
+    // refused, not cut to what fits.
     std::string big;
     for (int i = 0; i < 20000; ++i) big += "1k\n";
     r = runCli({"--target", "1k", "--max-parts", "1", "--show-all", "--stock",
                 writeStock(big)});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("at most 31999 bytes"), std::string::npos) << r.err;
+
+    // 600 lines fit the box: the first 500 items are searched, as the
+    // window does, and standard error says so. One-part networks only: 500
+    // matches of 1k.
+    std::string many;
+    for (int i = 0; i < 600; ++i) many += "1k\n";
+    r = runCli({"--target", "1k", "--max-parts", "1", "--show-all", "--stock",
+                writeStock(many)});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "500 set(s) found.\n");
+    EXPECT_EQ(r.err, "combinix-search: the list names 600 values; the first 500 are searched\n");
 }

@@ -32,7 +32,23 @@ TEST(SearchInputs, TargetNotation) {
         {"1.42 k", Resistor, 1420},
         {"1.42  K", Resistor, 1420},
         {"1.42kOhm", Resistor, 1420},   // text after the letter is ignored
-        {"4k7", Resistor, 4000},        // the digit after the letter too
+        {"4k7", Resistor, 4.7 * 1000},  // RKM: the letter stands for the point
+        {"1.42k7", Resistor, 1420},     // no RKM after a point: the 7 is ignored
+        {"4k7 Ohm", Resistor, 4.7 * 1000},
+        {"4 k7", Resistor, 4000},       // no RKM across a space
+        {"2R2", Resistor, 2.2},
+        {"R47", Resistor, 0.47},
+        {"100R", Resistor, 100},        // R alone: no multiplier
+        {"100 R", Resistor, 100},
+        {"1M5", Resistor, 1.5 * 1000000},
+        {"4n7", Capacitor, 1 / (4.7 / 1e9)},
+        {"2u2", Inductor, 2.2 / 1000000},
+        {"2R2", Capacitor, 1 / (2.2 / 1000000)},  // R: as without a letter, microfarad
+        {"4.7\x83\xca", Resistor, 4.7 / 1000000},      // the Greek mu: micro
+        {"4\x83\xca" "7", Inductor, 4.7 / 1000000},    // and as an RKM point
+        {"4.7 \x83\xca" "F", Capacitor, 1 / (4.7 / 1000000)},
+        {"4?7", Resistor, 0},           // a dash the code page lacks, as typed text has it
+        {"4.7?k", Resistor, 0},         // a no-break space, likewise
         {"10u", Inductor, 10 / 1000000.0},
         {"10u", Resistor, 10 / 1000000.0},
         {"2.2M", Resistor, 2.2 * 1000000},
@@ -61,6 +77,33 @@ TEST(SearchInputs, TargetNotation) {
             EXPECT_TRUE(usable) << c.text;
             EXPECT_EQ(target, c.expected) << c.text;
         }
+    }
+}
+
+TEST(SearchInputs, FaultsNameTheUnusableInputs) {
+    struct Case {
+        const char* target;
+        const char* tolerance;
+        const char* range;
+        uint32_t faults;
+    } cases[] = {
+        {"1k", "1", "200", 0},
+        {"abc", "1", "200", TargetUnreadable},
+        {"", "1", "200", TargetUnreadable},
+        {"1 Ohm", "1", "200", TargetUnreadable},
+        {"-1k", "1", "200", TargetNotPositive},
+        {"1e308k", "1", "200", TargetNotPositive},
+        {"0", "0", "0.5", TargetNotPositive | ToleranceNotPositive | RangeBelowOne},
+        {"1k", "nan", "inf", ToleranceNotPositive | RangeBelowOne},
+    };
+    for (const Case& c : cases) {
+        SearchSetup s;
+        s.target = c.target;
+        s.tolerance = c.tolerance;
+        s.range = c.range;
+        applySetup(s);
+        EXPECT_EQ(readSearchInputs(), c.faults == 0) << c.target;
+        EXPECT_EQ(searchInputFaults, c.faults) << c.target;
     }
 }
 

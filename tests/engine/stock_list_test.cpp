@@ -72,6 +72,45 @@ TEST(StockList, LetterMustFollowTheNumberDirectly) {
     EXPECT_EQ(stockParts[0].parallelValue, 1 / 1000000.0);
 }
 
+TEST(StockList, RkmCodeAndTheGreekMu) {
+    // Each line alone; the value in ohm (or farad) and the name as typed.
+    struct Case {
+        const char* line;
+        int partType;
+        double value;
+    } cases[] = {
+        {"4k7", Resistor, 4.7 * 1000},
+        {"4k7 metal film", Resistor, 4.7 * 1000},
+        {"2R2", Resistor, 2.2},
+        {"R10 shunt", Resistor, 0.1},
+        {"100R", Resistor, 100},          // as before: R is no multiplier
+        {"1M5", Resistor, 1.5 * 1000000},
+        {"4n7", Capacitor, 4.7 / 1e9},
+        {"2u2", Inductor, 2.2 / 1000000},
+        {"4.7\x83\xca", Resistor, 4.7 / 1000000},  // the Greek mu
+        {"4\x83\xca" "7", Capacitor, 4.7 / 1000000},
+        {"4.7k3", Resistor, 4700},        // no RKM after a point
+        {"4 k7", Resistor, 4},            // nor across a space
+        {"4?7", Resistor, 4},             // a character the code page lacks
+        {"4.7?k", Resistor, 4.7},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(parse(std::string(c.line) + "\r\n", c.partType)) << c.line;
+        double value = c.partType == Capacitor ? stockParts[0].parallelValue : stockParts[0].seriesValue;
+        EXPECT_EQ(value, c.value) << c.line;
+        EXPECT_STREQ(stockParts[0].name, c.line);
+    }
+}
+
+TEST(StockList, FaultLineNamesTheItemThatIsNoValue) {
+    EXPECT_FALSE(parse("1k\r\n\r\n2k\r\nabc\r\n3k\r\n"));
+    EXPECT_EQ(stockFaultLine, 4);
+    EXPECT_FALSE(parse(""));
+    EXPECT_EQ(stockFaultLine, 0);  // no part at all
+    EXPECT_TRUE(parse("1k\r\n"));
+    EXPECT_EQ(stockFaultLine, 0);
+}
+
 TEST(StockList, NameKeepsFifteenCharacters) {
     ASSERT_TRUE(parse("  47k metal film 1%\r\n"));
     EXPECT_STREQ(stockParts[0].name, "  47k metal fil");

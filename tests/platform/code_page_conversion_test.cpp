@@ -4,6 +4,7 @@
 // and print the same bytes.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstring>
 #include <string>
 
@@ -79,6 +80,39 @@ TEST(CodePageConversion, WhatHasNoFormBecomesOneQuestionMarkAndTheRestGoesOn) {
         SCOPED_TRACE(c.out);
         EXPECT_EQ(toCp932(c.in), c.out);
     }
+}
+
+TEST(CodePageConversion, TypedTextIsNotTransliteratedInAnyLocale) {
+    // Typed text must not turn into number syntax: a dash into "-", a
+    // one-dot leader into ".", a no-break space into a space. The micro
+    // sign, which CP932 lacks, becomes the Greek mu that the value notation
+    // reads as micro; what else CP932 lacks becomes "?", including what a
+    // converter maps into it one way only (the yen sign to a backslash).
+    struct Case {
+        const char* utf8;
+        const char* cp932;
+    };
+    const Case cases[] = {
+        {"4.7\xc2\xb5", "4.7\x83\xca"},            // micro sign: Greek mu
+        {"4.7\xce\xbc", "4.7\x83\xca"},            // Greek mu
+        {"4\xe2\x80\x93" "7", "4?7"},               // en dash
+        {"4\xe2\x80\x94" "7", "4?7"},               // em dash (CP932 has U+2015 only)
+        {"4\xe2\x80\xa4" "7k", "4?7k"},             // one-dot leader
+        {"4.7\xc2\xa0k", "4.7?k"},                   // no-break space
+        {"\xc2\xa5" "100", "?100"},                   // yen sign
+        {"a\xe2\x80\xbe", "a?"},                     // overline
+        {"(2\xe3\x80\x9c" "5)", "(2?5)"},           // wave dash; CP932 holds the full-width tilde
+        {"\xe2\x88\x92" "5", "?5"},                  // minus sign; CP932 holds the full-width hyphen-minus
+        {"(2\xef\xbd\x9e" "5)", "(2\x81\x60" "5)"},  // the full-width tilde itself
+    };
+    for (const char* locale : {"C", "C.UTF-8"}) {
+        if (setlocale(LC_ALL, locale) == nullptr) continue;  // Windows knows no C.UTF-8
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(locale) + " " + c.utf8);
+            EXPECT_EQ(toCp932(c.utf8), c.cp932);
+        }
+    }
+    setlocale(LC_ALL, "C");
 }
 
 TEST(CodePageConversion, OutputIsBoundedAndCutBetweenCharacters) {

@@ -61,6 +61,9 @@ TEST(CodePage, OutputIsBoundedAndCutBetweenCharacters) {
 TEST(CodePage, AnUnconvertibleCharacterBecomesOneQuestionMark) {
     // U+0E01 (Thai) has no CP932 form: one "?" for its three UTF-8 bytes.
     EXPECT_EQ(fromDisplay("a\xe0\xb8\x81" "b"), "a?b");
+    // What the edit boxes take is not transliterated either: the micro
+    // sign becomes the Greek mu, a dash "?", on every line.
+    EXPECT_EQ(fromDisplay("4.7\xc2\xb5\n4\xe2\x80\x93" "7\n"), "4.7\x83\xca\r\n4?7\r\n");
     // A byte that starts no CP932 character becomes "?" too.
     EXPECT_EQ(toDisplay("a\xa0" "b").size(), 3u);
 }

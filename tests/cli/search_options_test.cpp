@@ -1,0 +1,206 @@
+// combinix-search as a script meets it: --help, --version, the forms of an
+// option, usage errors wherever they stand, the exit statuses, stock files
+// at and past the size of a list, and the manual page beside --help.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_run.h"
+
+namespace {
+
+const char Usage[] = "usage: combinix-search";
+
+// Every option of the help text: the words that follow "--" at the start
+// of its option lines.
+std::vector<std::string> optionsOfHelp(const std::string& help) {
+    std::vector<std::string> names;
+    std::istringstream lines(help);
+    for (std::string line; std::getline(lines, line);) {
+        size_t at = line.find("--");
+        if (line.compare(0, 2, "  ") != 0 || at == std::string::npos || at > 8) continue;
+        size_t end = line.find_first_of(" =", at);
+        names.push_back(line.substr(at, end - at));
+    }
+    return names;
+}
+
+}  // namespace
+
+TEST(SearchOptions, HelpAndVersionOnStandardOutput) {
+    for (const char* word : {"--help", "-h"}) {
+        CliRun r = runCli({"--target", "1k", word, "--frobnicate"});  // help ends the reading
+        EXPECT_EQ(r.status, 0) << word;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out.compare(0, 34, "Usage: combinix-search [OPTION]..."), 0);
+        // Every option, the notations and the exit statuses.
+        for (const char* piece :
+             {"--type TYPE", "--target VALUE", "--tolerance PERCENT", "--max-parts N", "--range X",
+              "--list LIST", "--stock FILE", "--show-all", "--parallel-only", "--sort ORDER",
+              "--lang LANG", "--format FORMAT", "--version", "E48, E96 or E192", "4k7 = 4.7k",
+              "\xc2\xb5" "F", "--Invalid List--", "\"+\" joins parts in series",
+              "Bridge(A-C, A-D, C-D, C-B, D-B)", "Exit status:", "  0  at least one match",
+              "  1  the search ran and found nothing", "  2  a usage error"}) {
+            EXPECT_NE(r.out.find(piece), std::string::npos) << piece;
+        }
+        std::istringstream lines(r.out);
+        for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 80u) << line;
+    }
+    CliRun v = runCli({"--version"});
+    EXPECT_EQ(v.status, 0);
+    EXPECT_EQ(v.out, "combinix-search (Combinix) " COMBINIX_VERSION "\n");
+}
+
+TEST(SearchOptions, BothFormsOfAValue) {
+    std::string stock = writeStock("1k\n470\n");
+    const std::vector<std::string> spaced = {"--target", "1.47k", "--max-parts", "2", "--stock", stock};
+    const std::vector<std::string> joined = {"--target=1.47k", "--max-parts=2", "--stock=" + stock};
+    CliRun a = runCli(spaced);
+    CliRun b = runCli(joined);
+    EXPECT_EQ(a.status, 0);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_EQ(a.out.substr(0, a.out.find('\n')), "2: 1.47000k,     0%, 1k + 470");
+    // A value that looks like an option is still the value.
+    EXPECT_EQ(runCli({"--target", "-5", "--stock", stock}).out, "Searching parameter error\n");
+}
+
+TEST(SearchOptions, FinerSeriesAroundTheTarget) {
+    // 4.7k with the default range reaches from 23.5 to 940k: the decades
+    // from 10 to 100k, 5 x 96 values. 4.7k is no E96 value; 4.75k is. A
+    // stock file takes the series' place as it takes a built-in series'.
+    CliRun r = runCli({"--list", "E96", "--target", "4k7", "--max-parts", "1", "--tolerance", "3",
+                       "--format", "json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"stock_values\": 480"), std::string::npos);
+    EXPECT_NE(r.out.find("\"formula\": \"4.75k\""), std::string::npos);
+    r = runCli({"--list", "E96", "--target", "4k7", "--max-parts", "1", "--stock",
+                writeStock("4.7k mine\n")});
+    EXPECT_EQ(r.out, "1: 4.70000k,     0%, 4.7k mine\n1 set(s) found.\n");
+}
+
+TEST(SearchOptions, UsageErrorsWhereverTheyStand) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--x=y"}, "unknown option --x\n"},
+        {{"--frob", "--target", "1k", "--tolerance", "2"}, "unknown option --frob\n"},
+        {{"--target", "1k", "--frob", "--tolerance", "2"}, "unknown option --frob\n"},
+        {{"--target", "1k", "--tolerance", "2", "--frob"}, "unknown option --frob\n"},
+        {{"--target", "1k", "--frob=1", "--tolerance", "2"}, "unknown option --frob\n"},
+        {{"-z", "--target", "1k"}, "unknown option -z\n"},
+        {{"--target", "1k", "-z"}, "unknown option -z\n"},
+        {{"--target", "1k", "--tolerance"}, "--tolerance needs a value (PERCENT)\n"},
+        {{"--show-all=yes"}, "--show-all takes no value\n"},
+        {{"--s", "1"}, "ambiguous option --s: --stock --show-all --sort\n"},
+        {{"--type", "transistor"}, "--type does not take \"transistor\""},
+        {{"--list", "E50"}, "--list does not take \"E50\""},
+        {{"--format", "xml"}, "--format does not take \"xml\" (text, csv or json)\n"},
+        {{"--target", "1k", "extra"}, "unexpected argument \"extra\"\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = runCli(c.args);
+        EXPECT_EQ(r.status, 2) << c.message;
+        EXPECT_EQ(r.out, "") << c.message;
+        EXPECT_EQ(r.err.compare(0, 17, "combinix-search: "), 0) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(Usage), std::string::npos);
+    }
+}
+
+TEST(SearchOptions, ExitStatusesInEveryFormat) {
+    std::string stock = writeStock("1k\n470\n");
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* reason;  // on standard error, for status 2
+    } cases[] = {
+        {{"--target", "1.47k", "--stock", stock}, 0, ""},
+        {{"--target", "1.47k", "--max-parts", "1", "--stock", stock}, 1, ""},  // nearest: a hint
+        {{"--target", "3.3k", "--max-parts", "1", "--range", "1", "--stock", stock}, 1, ""},
+        {{"--target", "4.7 Ohm", "--stock", stock}, 2, "the target \"4.7 Ohm\" is not a value"},
+        {{"--target", "0", "--stock", stock}, 2, "the target \"0\" is not a finite value above 0"},
+        {{"--tolerance", "0", "--stock", stock}, 2, "the tolerance \"0\" is not a number above 0"},
+        {{"--range", "0.5", "--stock", stock}, 2, "the range \"0.5\" is not a number of 1 or more"},
+        {{"--stock", writeStock("1k\n\nfive\n")}, 2, "line 3 of "},
+        {{"--stock", writeStock("--Invalid List--\n1k\n")}, 2, "names no part before its end"},
+        {{"--stock", "/nonexistent/stock"}, 2, "cannot read /nonexistent/stock"},
+    };
+    for (const Case& c : cases) {
+        for (const char* format : {"text", "csv", "json"}) {
+            std::vector<std::string> args = c.args;
+            args.push_back("--format");
+            args.push_back(format);
+            CliRun r = runCli(args);
+            SCOPED_TRACE(args[1] + " " + format);
+            EXPECT_EQ(r.status, c.status);
+            if (c.status == 2) {
+                EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+            } else {
+                EXPECT_EQ(r.err, "");
+            }
+            // The outcome is printed whenever the search ran.
+            bool ran = c.status != 2 || std::string(c.reason).find("cannot read") == std::string::npos;
+            EXPECT_EQ(r.out.empty(), !ran);
+        }
+    }
+}
+
+TEST(SearchOptions, StockFilesUpToTheSizeOfAList) {
+    // A list box holds 31999 bytes. A file of 31999 bytes with LF line ends
+    // grows past that once they are CR LF; 40000 bytes are too long anyway;
+    // neither is cut.
+    auto lines = [](size_t bytes, const char* end) {
+        std::string text;
+        std::string line = std::string("1k") + end;
+        while (text.size() + line.size() <= bytes) text += line;
+        text += std::string(bytes - text.size(), ' ');  // pads the last line with its name
+        return text;
+    };
+    for (size_t bytes : {31999u, 40000u}) {
+        std::string text = lines(bytes, "\n");
+        ASSERT_EQ(text.size(), bytes);
+        CliRun r = runCli({"--max-parts", "1", "--stock", writeStock(text)});
+        EXPECT_EQ(r.status, 2) << bytes;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("at most 31999 bytes once its line ends are CR LF"), std::string::npos);
+    }
+    // The same 31999 bytes with CR LF line ends fill the box exactly: read
+    // whole. 500 of the lines are searched, and the rest named.
+    std::string exact = lines(31999, "\r\n");
+    CliRun r = runCli({"--target", "1k", "--max-parts", "1", "--stock", writeStock(exact)});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("the first 500 are searched"), std::string::npos) << r.err;
+    // One byte more is refused.
+    r = runCli({"--target", "1k", "--max-parts", "1", "--stock", writeStock(exact + "x")});
+    EXPECT_EQ(r.status, 2);
+    // Japanese text takes fewer bytes in CP932 than in UTF-8: 12000
+    // three-byte characters (36000 bytes) fit the box as 24000 bytes.
+    std::string japanese = "1k ";
+    for (int i = 0; i < 12000; ++i) japanese += "\xe6\x8a\xb5";  // 抵
+    r = runCli({"--target", "1k", "--max-parts", "1", "--stock", writeStock(japanese)});
+    EXPECT_EQ(r.status, 0) << r.err;
+    // A zero byte would cut the text: refused.
+    r = runCli({"--stock", writeStock(std::string("1k\n\0 2k\n", 7))});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("zero byte"), std::string::npos);
+}
+
+TEST(SearchOptions, ManualPageHasEveryOptionOfTheHelp) {
+    std::ifstream file(COMBINIX_SOURCE_DIR "/cli/combinix-search.1");
+    std::stringstream page;
+    page << file.rdbuf();
+    // roff writes "-" as "\-".
+    std::string text = page.str();
+    for (size_t at; (at = text.find("\\-")) != std::string::npos;) text.replace(at, 2, "-");
+    std::vector<std::string> options = optionsOfHelp(runCli({"--help"}).out);
+    ASSERT_GE(options.size(), 14u);
+    for (const std::string& option : options) EXPECT_NE(text.find(option), std::string::npos) << option;
+    for (const char* section : {".SH NAME", ".SH SYNOPSIS", ".SH DESCRIPTION", ".SH OPTIONS",
+                                ".SH EXIT STATUS", ".SH EXAMPLES", ".SH FILES"}) {
+        EXPECT_NE(text.find(section), std::string::npos) << section;
+    }
+}
