@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "cli/drawing_output.h"
 #include "engine/builtin_lists.h"
 #include "engine/result_ordering.h"
 #include "engine/search_frame.h"
@@ -17,7 +18,8 @@ const char usageText[] =
     "usage: combinix-search [--type resistor|capacitor|inductor] [--target VALUE]\n"
     "                       [--tolerance PERCENT] [--max-parts N] [--range X]\n"
     "                       [--list 1|2|3|E24|E12|E6|E3] [--stock FILE] [--show-all]\n"
-    "                       [--parallel-only] [--sort error|value] [--lang en|ja]\n";
+    "                       [--parallel-only] [--sort error|value] [--lang en|ja]\n"
+    "                       [--draw [--ascii]] [--svg DIR] [--spice DIR]\n";
 
 struct Options {
     int partType = Resistor;
@@ -28,6 +30,7 @@ struct Options {
     bool parallelOnly = false;
     int sort = 0;  // 0 none, 1 error, 2 value
     int language = 1;
+    DrawingOptions drawing;
 };
 
 enum { SortNone, SortError, SortValue };
@@ -51,6 +54,9 @@ bool parseOptions(int argc, const char* const* argv, Options* o, FILE* err) {
 
     for (int i = 1; i < argc; ++i) {
         const char* option = argv[i];
+        const int drawingOption = takeDrawingOption(argc, argv, &i, &o->drawing, err);
+        if (drawingOption < 0) return false;
+        if (drawingOption > 0) continue;
         if (strcmp(option, "--show-all") == 0) {
             o->showAll = true;
             continue;
@@ -170,9 +176,14 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     if (o.sort == SortError) sortByError();
     if (o.sort == SortValue) sortByValue();
 
-    printText(out, resultText);
+    int status = 0;
+    if (o.drawing.any()) {
+        status = printResultDrawings(out, err, o.drawing);
+    } else {
+        printText(out, resultText);
+    }
     printText(out, statusText);
     size_t length = strlen(statusText);
     if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
-    return 0;
+    return status;
 }

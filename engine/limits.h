@@ -89,15 +89,15 @@ constexpr int BridgeKeptCapacity = 8192;
 // ---- Schematics -----------------------------------------------------------
 
 // A network's schematic: every series join, rung, rail piece and bridge arm
-// is one straight wire. The most any shape needs is 24 (five parts in
-// parallel); a test lays out every shape and checks the room.
+// is one straight wire. The most any shape needs is 27 (a part across two
+// parallel pairs in series); a test lays out every shape and checks the room.
 constexpr int SchematicWireCapacity = 40;
-// Points where three or more wires meet: at most two per rung and two per
-// group's terminal row; eight for five parts in parallel.
+// Points where three or more wires meet: two on the rails for each inner
+// rung and for a group's terminal row; eight for five parts in parallel.
 constexpr int SchematicJunctionCapacity = 16;
 // The terminal drawing's grid: the widest shape (five parts in series with
-// 15-character names) needs about 100 columns, the tallest (five in
-// parallel) 19 rows.
+// 15-character names) needs 93 columns, the tallest (five in parallel) 19
+// rows.
 constexpr int SchematicMaxColumns = 128;
 constexpr int SchematicMaxRows = 32;
 
