@@ -2,7 +2,8 @@
 // bytes become argv and stdin of runSearchCommand, in-process. No run reads
 // a real file of its choosing: every value of --stock is replaced by "-"
 // (standard input), a temporary file holding the same text, a path that
-// does not exist or a directory, as the value's first byte decides. The
+// does not exist or a directory, as the value's first byte decides; every
+// directory of --svg and --spice is a temporary one of the process. The
 // stock text is cut to a few lines, and when a built-in series may be
 // searched the range is narrowed, so that every search stays small.
 // Checked: the exit status is 0, 1 or 2 with the output each promises, and
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,26 @@ struct StockFile {
     }
 };
 
+// The one directory the drawings may be written to, made once per process
+// and removed at its end.
+struct DrawingDirectory {
+    char path[64] = "/tmp/combinix-fuzz-drawings-XXXXXX";
+    std::string svgOption, spiceOption;
+    DrawingDirectory() {
+        FUZZ_CHECK(mkdtemp(path) != nullptr);
+        svgOption = std::string("--svg=") + path;
+        spiceOption = std::string("--spice=") + path;
+    }
+    ~DrawingDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+bool startsWith(const std::string& word, const char* prefix) {
+    return word.compare(0, strlen(prefix), prefix) == 0;
+}
+
 const char* safeStockValue(const std::string& value, const StockFile& file) {
     switch (value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 4) {
         case 0: return "-";
@@ -56,11 +78,14 @@ bool namesSeries(const std::string& value) {
 }
 
 // Whether every option finds its value, walking as the option parser does:
-// the two flags stand alone, every other word takes the next one.
+// the flags and "--svg=DIR" stand alone, every other word takes the next one.
 bool optionsComplete(const std::vector<std::string>& args) {
     size_t i = 0;
     while (i < args.size()) {
-        i += args[i] == "--show-all" || args[i] == "--parallel-only" ? 1 : 2;
+        const std::string& a = args[i];
+        const bool alone = a == "--show-all" || a == "--parallel-only" || a == "--draw" ||
+                           a == "--ascii" || startsWith(a, "--svg=") || startsWith(a, "--spice=");
+        i += alone ? 1 : 2;
     }
     return i == args.size();
 }
@@ -80,6 +105,7 @@ struct Captured {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const StockFile stockFile;
+    static const DrawingDirectory drawings;
     FuzzInput input(data, size);
     const int count = input.byte() % 16;
     std::vector<std::string> args;
@@ -90,12 +116,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i + 1 < args.size(); ++i) {
         if (args[i] == "--list" && namesSeries(args[i + 1])) series = true;
     }
-    // Every word that follows "--stock" is replaced, whichever of them the
-    // parser takes for its value.
+    // Every word that follows "--stock", "--svg" or "--spice" is replaced,
+    // whichever of them the parser takes for its value.
     std::vector<const char*> argv{"combinix-search"};
     for (size_t i = 0; i < args.size(); ++i) {
-        bool stockValue = i > 0 && args[i - 1] == "--stock";
-        argv.push_back(stockValue ? safeStockValue(args[i], stockFile) : args[i].c_str());
+        const std::string before = i > 0 ? args[i - 1] : "";
+        if (before == "--stock") {
+            argv.push_back(safeStockValue(args[i], stockFile));
+        } else if (before == "--svg" || before == "--spice") {
+            argv.push_back(drawings.path);
+        } else if (startsWith(args[i], "--svg=")) {
+            argv.push_back(drawings.svgOption.c_str());
+        } else if (startsWith(args[i], "--spice=")) {
+            argv.push_back(drawings.spiceOption.c_str());
+        } else {
+            argv.push_back(args[i].c_str());
+        }
     }
     if (series && optionsComplete(args)) {
         // The last value of an option wins: E24 over seven decades within a
