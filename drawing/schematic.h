@@ -97,7 +97,10 @@ bool layoutSchematic(const NetworkDescription& network, int partType,
 
 // The schematic of a recorded match: its shape's description, the names and
 // values of its stock parts, the part type of its search, its value. False
-// when the record names no shape or a pick outside the stock.
+// when the record names no shape or a pick outside the stock. It reads the
+// result store and the stock, so call it while no search runs or with
+// resultStateMutex held; the schematic it fills keeps copies of everything
+// it shows and stays valid after the next search.
 bool layoutRecord(const MatchRecord& record, Schematic* out);
 
 // The cell of a point, for renderers that draw on the grid.

@@ -95,7 +95,7 @@ class Layout {
 
     bool run() {
         if (network_.nodeCount < 1 || network_.partCount > limits::MaxNetworkParts) return false;
-        // The labels first: they decide the widths.
+        // Every part names one of the parts given.
         for (int i = 0; i < network_.nodeCount; ++i) {
             if (network_.nodes[i].kind != Kind::Part) continue;
             const int position = network_.nodes[i].position;
