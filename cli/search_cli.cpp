@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "cli/drawing_output.h"
 #include "cli/record_formats.h"
 #include "cli/search_options.h"
 #include "engine/builtin_lists.h"
@@ -86,12 +87,20 @@ void printText(FILE* out, const char* text) {
     }
 }
 
-// The text output: the Result box, then the outcome line.
-void writeText(FILE* out) {
-    printText(out, resultText);
+// The text output: the Result box, each line followed by its schematic when
+// drawings are asked for, then the outcome line. Returns printResultDrawings'
+// status: whether the drawings' files could be written.
+int writeText(FILE* out, FILE* err, const DrawingOptions& drawing) {
+    int status = ExitFound;
+    if (drawing.any()) {
+        status = printResultDrawings(out, err, drawing);
+    } else {
+        printText(out, resultText);
+    }
     printText(out, statusText);
     size_t length = strlen(statusText);
     if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
+    return status;
 }
 
 // A typed text as it stands in its buffer, in UTF-8, for a message.
@@ -188,8 +197,9 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     if (command.sort == SortOrder::Error) sortByError();
     if (command.sort == SortOrder::Value) sortByValue();
 
+    int drawingStatus = ExitFound;
     switch (command.format) {
-        case OutputFormat::Text: writeText(out); break;
+        case OutputFormat::Text: drawingStatus = writeText(out, err, command.drawing); break;
         case OutputFormat::Csv: writeCsvRecords(out); break;
         case OutputFormat::Json: writeJsonDocument(out, command); break;
     }
@@ -201,6 +211,9 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     switch (lastSearchEnd) {
         case SearchEnd::ParameterError: explainInputFaults(err); return ExitTrouble;
         case SearchEnd::StockListError: explainStockListError(command, err); return ExitTrouble;
-        default: return settings.matchCount > 0 ? ExitFound : ExitNotFound;
+        default: break;
     }
+    // A drawing that could not be written is trouble, though all was printed.
+    if (drawingStatus != ExitFound) return ExitTrouble;
+    return settings.matchCount > 0 ? ExitFound : ExitNotFound;
 }

@@ -133,6 +133,26 @@ const char* setFormat(SearchCommand* c, const char* v) {
     return nullptr;
 }
 
+const char* setDraw(SearchCommand* c, const char*) {
+    c->drawing.draw = true;
+    return nullptr;
+}
+
+const char* setAscii(SearchCommand* c, const char*) {
+    c->drawing.ascii = true;
+    return nullptr;
+}
+
+const char* setSvg(SearchCommand* c, const char* v) {
+    c->drawing.svgDirectory = v;
+    return nullptr;
+}
+
+const char* setSpice(SearchCommand* c, const char* v) {
+    c->drawing.spiceDirectory = v;
+    return nullptr;
+}
+
 // clang-format off
 const OptionRow optionTable[] = {
 //   name             short  argument   help                                                       apply
@@ -150,6 +170,10 @@ const OptionRow optionTable[] = {
     {"sort",          0,     "ORDER",   "order the results by error or by value",                 setSort},
     {"lang",          0,     "LANG",    "the language of the outcome line, en or ja; en",          setLanguage},
     {"format",        0,     "FORMAT",  "text, csv or json; text",                                 setFormat},
+    {"draw",          0,     nullptr,   "follow each result line with its schematic",              setDraw},
+    {"ascii",         0,     nullptr,   "draw in ASCII, not in box-drawing characters",            setAscii},
+    {"svg",           0,     "DIR",     "the printed lines' schematics as DIR/0001.svg, ...",      setSvg},
+    {"spice",         0,     "DIR",     "the printed networks as SPICE files DIR/0001.cir, ...",   setSpice},
 };
 // clang-format on
 constexpr int OptionCount = sizeof optionTable / sizeof optionTable[0];
@@ -262,6 +286,10 @@ bool parseSearchOptions(int argc, const char* const* argv, SearchCommand* comman
         fprintf(err, "combinix-search: unexpected argument \"%s\"\n", argumentCopy[optind]);
         return false;
     }
+    if (command->drawing.any() && command->format != OutputFormat::Text) {
+        fputs("combinix-search: --draw, --svg and --spice go with the text format\n", err);
+        return false;
+    }
     return true;
 }
 
@@ -333,12 +361,18 @@ void printHelp(FILE* out) {
           "        and each part's name and value in the formula's order\n"
           "  json  one document: the outcome, the inputs as read and every record\n"
           "\n"
+          "Drawings (text format): --draw follows each printed result line with its\n"
+          "schematic; --svg DIR and --spice DIR write the schematic and a SPICE\n"
+          "subcircuit of each printed line, in the printed order, as DIR/0001.svg,\n"
+          "DIR/0002.svg, ... and DIR/0001.cir, ... (at most the first 1000).\n"
+          "\n"
           "Exit status:\n"
           "  0  at least one match was found\n"
           "  1  the search ran and found nothing\n"
           "  2  a usage error, a stock file that cannot be read or is too long, or an\n"
           "     input or stock list error (the outcome line is still printed, and\n"
-          "     standard error says which input is wrong and why)\n",
+          "     standard error says which input is wrong and why), or a drawing that\n"
+          "     could not be written\n",
           out);
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "cli/drawing_output.h"
+
 enum class OutputFormat { Text, Csv, Json };
 
 enum class SortOrder { None, Error, Value };
@@ -24,6 +26,7 @@ struct SearchCommand {
     SortOrder sort = SortOrder::None;
     int language = 1;          // 0 Japanese, 1 English
     OutputFormat format = OutputFormat::Text;
+    DrawingOptions drawing;    // with the text output only
 };
 
 // One option. `argument` names its value in the help (null for a flag);

@@ -72,6 +72,10 @@ constexpr int FormatSize = 100;
 constexpr int MaxNetworkParts = 5;
 constexpr int NetworkShapeCount = 42;
 
+// A network described as a tree: its five parts and at most four series or
+// parallel groups around them (a group holds two or more members).
+constexpr int NetworkNodeCapacity = 2 * MaxNetworkParts - 1;
+
 // Depths of the network walk: stage 0 holds the acceptance window, stages
 // 1 to 4 are written by the outer four levels of a five-part network (the
 // innermost level only tests).
@@ -81,6 +85,21 @@ constexpr int StageCount = MaxNetworkParts;
 // guarded window before checking their other views; a sweep that keeps more
 // falls back to the plain order (slower, the same result).
 constexpr int BridgeKeptCapacity = 8192;
+
+// ---- Schematics -----------------------------------------------------------
+
+// A network's schematic: every series join, rung, rail piece and bridge arm
+// is one straight wire. The most any shape needs is 27 (a part across two
+// parallel pairs in series); a test lays out every shape and checks the room.
+constexpr int SchematicWireCapacity = 40;
+// Points where three or more wires meet: two on the rails for each inner
+// rung and for a group's terminal row; eight for five parts in parallel.
+constexpr int SchematicJunctionCapacity = 16;
+// The terminal drawing's grid: the widest shape (five parts in series with
+// 15-character names) needs 93 columns, the tallest (five in parallel) 19
+// rows.
+constexpr int SchematicMaxColumns = 128;
+constexpr int SchematicMaxRows = 32;
 
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
 static_assert(FormatSize <= LineSize, "a format string is shorter than its line");

@@ -56,6 +56,9 @@ void resetResults() {
     resultStore.displayBudget = limits::TextSize;
     resultStore.storeUsed = 0;
     resultStore.recordCount = 0;
+    // The part type may be switched once the search is done; what its
+    // records are stays with them.
+    resultStore.partType = settings.partType;
     resultsFinished = false;
 }
 

@@ -33,6 +33,7 @@ struct ResultStore {
     int32_t recordCount;
     int32_t displayBudget;  // may become negative
     int32_t shownCount;     // set by the final ordering
+    int32_t partType;       // the part type the records were searched for
 };
 
 extern ResultStore resultStore;

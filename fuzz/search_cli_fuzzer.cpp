@@ -3,9 +3,10 @@
 // a real file of its choosing: every value of --stock (as the next word, or
 // after "=", under any abbreviation) is replaced by "-" (standard input), a
 // temporary file holding the same text, a path that does not exist or a
-// directory, as the value's first byte decides. The stock text is cut to a
-// few lines, and when a built-in series may be searched the range is
-// narrowed, so that every search stays small.
+// directory, as the value's first byte decides; every directory of --svg
+// and --spice (likewise under any abbreviation) is a temporary one of the
+// process. The stock text is cut to a few lines, and when a built-in series
+// may be searched the range is narrowed, so that every search stays small.
 // Checked: the exit status is 0, 1 or 2 with the output each promises; text
 // output is well-formed UTF-8 ending with a line end; CSV output reads back
 // (RFC 4180) and JSON output parses, each with exactly the search's
@@ -20,7 +21,9 @@
 #include <cstdlib>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -51,6 +54,17 @@ struct StockFile {
         FUZZ_CHECK(f != nullptr);
         fwrite(text.data(), 1, text.size(), f);
         fclose(f);
+    }
+};
+
+// The one directory the drawings may be written to, made once per process
+// and removed at its end.
+struct DrawingDirectory {
+    char path[64] = "/tmp/combinix-fuzz-drawings-XXXXXX";
+    DrawingDirectory() { FUZZ_CHECK(mkdtemp(path) != nullptr); }
+    ~DrawingDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
     }
 };
 
@@ -92,7 +106,7 @@ bool takesNoValue(const std::string& word) {
     if (word == "-h") return true;
     std::string name = optionName(word);
     if (name.empty() || word.find('=') != std::string::npos) return !name.empty();
-    for (const char* flag : {"help", "version", "show-all", "parallel-only"}) {
+    for (const char* flag : {"help", "version", "show-all", "parallel-only", "draw", "ascii"}) {
         if (abbreviates(name, flag)) return true;
     }
     return false;
@@ -283,6 +297,7 @@ void checkOutcome(int status, const std::string& printed, const std::string& com
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const StockFile stockFile;
+    static const DrawingDirectory drawings;
     FuzzInput input(data, size);
     const int count = input.byte() % 16;
     std::vector<std::string> args;
@@ -291,17 +306,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     int series = 0;
     for (const std::string& word : args) series = std::max(series, seriesNamedBy(word));
-    // Every word that follows a --stock, and the value after "--stock=",
-    // is replaced, whichever of them the parser takes for its value.
+    // Every word that follows a --stock, --svg or --spice, and the value
+    // after "=", is replaced, whichever of them the parser takes for its
+    // value.
+    auto names = [](const std::string& name, const char* option) {
+        return abbreviates(name, option) && name.size() >= 2;
+    };
+    auto namesDirectory = [&](const std::string& name) {
+        return names(name, "svg") || names(name, "spice");
+    };
     std::vector<std::string> words;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = optionName(args[i]);
-        bool stockValue = i > 0 && abbreviates(optionName(args[i - 1]), "stock") &&
-                          args[i - 1].find('=') == std::string::npos;
-        if (abbreviates(name, "stock") && args[i].find('=') != std::string::npos) {
+        bool attached = args[i].find('=') != std::string::npos;
+        std::string before = i > 0 && args[i - 1].find('=') == std::string::npos
+                                 ? optionName(args[i - 1])
+                                 : "";
+        if (abbreviates(name, "stock") && attached) {
             words.push_back("--" + name + "=" + safeStockValue(args[i].substr(args[i].find('=') + 1), stockFile));
+        } else if (namesDirectory(name) && attached) {
+            words.push_back("--" + name + "=" + drawings.path);
+        } else if (abbreviates(before, "stock")) {
+            words.push_back(safeStockValue(args[i], stockFile));
+        } else if (namesDirectory(before)) {
+            words.push_back(drawings.path);
         } else {
-            words.push_back(stockValue ? safeStockValue(args[i], stockFile) : args[i]);
+            words.push_back(args[i]);
         }
     }
     std::vector<const char*> argv{"combinix-search"};

@@ -16,3 +16,7 @@ const char* const* startConsoleProgram(int argc, char** argv, int* count);
 // fopen takes names in the ANSI code page, so the UTF-8 name is opened by
 // its wide form instead.
 FILE* openArgumentFile(const char* utf8Name, const char* mode);
+
+// Creates the directory named by such an argument unless it exists already;
+// returns whether it exists afterwards.
+bool makeArgumentDirectory(const char* utf8Name);

@@ -11,6 +11,7 @@
 
 #include <windows.h>
 
+#include <direct.h>
 #include <fcntl.h>
 #include <io.h>
 #include <shellapi.h>
@@ -171,12 +172,32 @@ const char* const* startConsoleProgram(int argc, char** argv, int* count) {
     return arguments;
 }
 
-FILE* openArgumentFile(const char* utf8Name, const char* mode) {
+namespace {
+
+// The wide form of a file name given in UTF-8; null when it is no UTF-8.
+const wchar_t* wideNameOf(const char* utf8Name) {
     static wchar_t wideName[32768];
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8Name, -1, wideName, 32768) <= 0) {
+        return nullptr;
+    }
+    return wideName;
+}
+
+}  // namespace
+
+FILE* openArgumentFile(const char* utf8Name, const char* mode) {
+    const wchar_t* wideName = wideNameOf(utf8Name);
     wchar_t wideMode[8];
-    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8Name, -1, wideName, 32768) <= 0 ||
-        MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8) <= 0) {
+    if (wideName == nullptr || MultiByteToWideChar(CP_UTF8, 0, mode, -1, wideMode, 8) <= 0) {
         return nullptr;
     }
     return _wfopen(wideName, wideMode);
+}
+
+bool makeArgumentDirectory(const char* utf8Name) {
+    const wchar_t* wideName = wideNameOf(utf8Name);
+    if (wideName == nullptr) return false;
+    if (_wmkdir(wideName) == 0) return true;
+    DWORD attributes = GetFileAttributesW(wideName);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }

@@ -23,6 +23,7 @@ extern "C" int fuzzSearchInput(const uint8_t* data, size_t size);
 extern "C" int fuzzCodePageInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSearchCliInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSettingsFileInput(const uint8_t* data, size_t size);
+extern "C" int fuzzSchematicInput(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -87,11 +88,15 @@ TEST(CorpusReplay, SettingsFilesLoadInsideTheirStores) {
     EXPECT_GT(replay("settings_file", fuzzSettingsFileInput), 0);
 }
 
+TEST(CorpusReplay, SchematicsOfAnyNamesKeepTheirShape) {
+    EXPECT_GT(replay("schematic", fuzzSchematicInput), 0);
+}
+
 TEST(CorpusReplay, EmptyAndTinyInputs) {
     // The inputs every harness must take before any corpus exists.
     const uint8_t bytes[] = {0, 0, 0, 0};
-    for (FuzzEntry input :
-         {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput, fuzzSettingsFileInput}) {
+    for (FuzzEntry input : {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput,
+                            fuzzSettingsFileInput, fuzzSchematicInput}) {
         for (size_t size = 0; size <= sizeof bytes; ++size) {
             replayOne(input, std::vector<uint8_t>(bytes, bytes + size),
                       std::to_string(size) + " zero bytes");
