@@ -56,7 +56,7 @@ constexpr int PrefixCount = sizeof Prefixes / sizeof Prefixes[0];
 // Drawing: the pen of wires and symbols, the radii of the terminals and the
 // junction dots, in pixels; the colour of the value labels.
 constexpr int PenWidth = 2;
-constexpr int TerminalRadius = 4;
+constexpr int TerminalRadius = 5;
 constexpr int JunctionRadius = 3;
 const COLORREF ValueColor = RGB(0x1f, 0x4e, 0x8c);
 // The narrowest client area, in layout columns.
