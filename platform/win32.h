@@ -129,6 +129,10 @@
 //   [x] GetDC and BeginPaint select the layer's font (a Japanese UI font);
 //       GetTextMetricsA reports for it the cell the layout is drawn in,
 //       the same as on Linux; DrawTextA draws by DrawTextW
+//   [x] Polyline, Ellipse, the pens and brushes, EM_CHARFROMPOS and
+//       WM_LBUTTONDBLCLK are the system's own: they carry no text (the Network
+//       window finds a line by EM_CHARFROMPOS's line number, never by its
+//       character index, which counts UTF-16 units there)
 //   [x] MessageBoxA, text and title
 //   [x] GetFullPathNameA, MoveFileExA and fopen (the settings file); a
 //       folder code page 932 cannot name is given relative to the current

@@ -17,6 +17,7 @@
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 #include "window/control_table.h"
+#include "window/main_window.h"
 
 const char NetworkWindowClass[] = "CombinixNetwork";
 
@@ -198,17 +199,9 @@ POINT besideMainWindow(HWND mainWindow, SIZE size) {
 }
 
 HWND createWindow(HWND mainWindow, HINSTANCE instance) {
-    WNDCLASSA windowClass{};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = networkWindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    windowClass.lpszClassName = NetworkWindowClass;
     // Registered with the first window; later it fails, the class being
-    // there already.
-    RegisterClassA(&windowClass);
+    // there already. White, as a drawing on paper.
+    registerWindowClass(NetworkWindowClass, networkWindowProcedure, instance, COLOR_WINDOW);
     // Owned by the main window: it stays above it and goes with it. Made
     // hidden, so that it is shown once it has its place and size.
     return CreateWindowExA(0, NetworkWindowClass, inLanguage(WindowCaption, shown.language),

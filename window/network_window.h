@@ -6,7 +6,8 @@
 //
 // The line is laid out once, when it is double-clicked, into a copy that
 // painting draws from: the window shows the same network whatever the next
-// search does to the result store. A line that no record of the last search
+// search does to the result store, in the language of the moment it was
+// double-clicked. A line that no record of the last search
 // stands behind (restored from the settings file, typed, or left from an
 // earlier search) shows a short message that the search must run again.
 #pragma once

@@ -86,7 +86,9 @@ void removeEntry(int position) {
     --entryCount;
 }
 
-DrawEntry& addEntry() {
+// A new item drawn through `dc`, with its colours; the caller fills in
+// what is particular to its kind.
+DrawEntry& addEntry(HDC dc, PaintKind kind, const RECT& rect) {
     // A full list gives up its oldest item, which later painting has
     // usually covered anyway.
     if (entryCount == records::MaxPaintedItems) removeEntry(0);
@@ -95,6 +97,15 @@ DrawEntry& addEntry() {
     slotUsed[slot] = true;
     order[entryCount++] = slot;
     DrawEntry& e = entries[slot];
+    dc->drew = true;
+    e.window = dc->window;
+    e.kind = kind;
+    e.rect = rect;
+    e.format = 0;
+    e.flags = 0;
+    e.textColor = dc->textColor;
+    e.backColor = dc->backColor;
+    e.backMode = dc->backMode;
     e.text[0] = '\0';
     e.penWidth = 0;
     e.penColor = 0;
@@ -429,16 +440,8 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     }
     if (!records::isLive(dc->window)) return height;
     if (!intersects(*rect, dc->clip)) return height;
-    dc->drew = true;
-    DrawEntry& e = addEntry();
-    e.window = dc->window;
-    e.kind = PaintKind::Text;
-    e.rect = *rect;
+    DrawEntry& e = addEntry(dc, PaintKind::Text, *rect);
     e.format = format;
-    e.flags = 0;
-    e.textColor = dc->textColor;
-    e.backColor = dc->backColor;
-    e.backMode = dc->backMode;
     copyText(e.text, text, n);
     return height;
 }
@@ -446,16 +449,9 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
     if (!validContext(dc) || !rect) return FALSE;
     if (!records::isLive(dc->window) || !intersects(*rect, dc->clip)) return TRUE;
-    dc->drew = true;
-    DrawEntry& e = addEntry();
-    e.window = dc->window;
-    e.kind = PaintKind::Edge;
-    e.rect = *rect;
+    DrawEntry& e = addEntry(dc, PaintKind::Edge, *rect);
     e.format = edge;
     e.flags = flags;
-    e.textColor = dc->textColor;
-    e.backColor = dc->backColor;
-    e.backMode = dc->backMode;
     return TRUE;
 }
 
@@ -494,15 +490,7 @@ BOOL Polyline(HDC dc, const POINT* points, int count) {
         int reach = pen.width / 2 + 1;
         bounds = RECT{bounds.left - reach, bounds.top - reach, bounds.right + reach, bounds.bottom + reach};
         if (intersects(bounds, dc->clip)) {
-            dc->drew = true;
-            DrawEntry& e = addEntry();
-            e.window = dc->window;
-            e.kind = PaintKind::Lines;
-            e.rect = bounds;
-            e.format = e.flags = 0;
-            e.textColor = dc->textColor;
-            e.backColor = dc->backColor;
-            e.backMode = dc->backMode;
+            DrawEntry& e = addEntry(dc, PaintKind::Lines, bounds);
             e.penWidth = pen.width;
             e.penColor = pen.color;
             e.pointCount = n;
@@ -520,15 +508,7 @@ BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
     RECT r{left < right ? left : right, top < bottom ? top : bottom, left < right ? right : left,
            top < bottom ? bottom : top};
     if ((!pen.draws && !brush.draws) || !records::isLive(dc->window) || !intersects(r, dc->clip)) return TRUE;
-    dc->drew = true;
-    DrawEntry& e = addEntry();
-    e.window = dc->window;
-    e.kind = PaintKind::Ellipse;
-    e.rect = r;
-    e.format = e.flags = 0;
-    e.textColor = dc->textColor;
-    e.backColor = dc->backColor;
-    e.backMode = dc->backMode;
+    DrawEntry& e = addEntry(dc, PaintKind::Ellipse, r);
     e.penWidth = pen.draws ? pen.width : 0;
     e.penColor = pen.color;
     e.filled = brush.draws;
