@@ -239,7 +239,7 @@ TEST_F(Controls, CharFromPosFindsTheCharacterAndLineUnderAPoint) {
                                  parent_, nullptr, nullptr, nullptr);
     // Line 1 holds "抵抗" (two double-byte characters); the text ends in a
     // line break, so line 3 is empty.
-    SetWindowTextA(lines, "4: 1k\r\n\x92\xef\x8d\x52" /* 抵抗 */ "\r\n5: 22\r\n");
+    SetWindowTextA(lines, (std::string("4: 1k\r\n") + "\x92\xef\x8d\x52" /* 抵抗 */ + "\r\n5: 22\r\n").c_str());
     struct Case {
         int x, y;
         int character;

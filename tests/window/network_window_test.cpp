@@ -27,6 +27,7 @@ namespace {
 using platform_test::DrawnItem;
 using platform_test::PaintKind;
 
+const char Ohm[] = "\x83\xb6" /* Ω */;
 const char DefaultFirstLine[] = "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))";
 const char DefaultBridgeLine[] = "5: 1.42489k,  0.34%, Bridge(10k, 1k, 100, 1k, 1k)";
 
@@ -108,7 +109,7 @@ protected:
         return n;
     }
 
-    const char* inLanguage(const char* japanese, const char* english) {
+    std::string inLanguage(const std::string& japanese, const std::string& english) {
         return GetParam() == 1 ? english : japanese;
     }
 
@@ -193,9 +194,9 @@ TEST_P(NetworkWindow, DoubleClickOnTheFirstLineOpensItsNetworkBesideTheMainWindo
     ASSERT_GE(items.size(), 2u);
     EXPECT_STREQ(items[0].text, DefaultFirstLine);
     EXPECT_EQ(std::string(items[1].text),
-              inLanguage("\x8d\x87\x90\xac\x92\x6c" /* 合成値 */ "  1.428571 k\x83\xb6" /* Ω */ "      "
-                         "\x8c\xeb\x8d\xb7" /* 誤差 */ "  +0.6036 %",
-                         "Value  1.428571 k\x83\xb6" /* Ω */ "      Error  +0.6036 %"));
+              inLanguage(std::string("\x8d\x87\x90\xac\x92\x6c" /* 合成値 */) + "  1.428571 k" + Ohm + "      " +
+                             "\x8c\xeb\x8d\xb7" /* 誤差 */ "  +0.6036 %",
+                         std::string("Value  1.428571 k") + Ohm + "      Error  +0.6036 %"));
     Schematic s = layoutOfLine(textOf(box_), 0);
     expectDrawnAsLaidOut(items, s);
     // Each part's name stands on the drawing, and the whole drawing within
@@ -241,15 +242,14 @@ TEST_P(NetworkWindow, AnotherLineIsDrawnInTheSameWindowWithItsSign) {
     items = drawn();
     ASSERT_GE(items.size(), 2u);
     EXPECT_STREQ(items[0].text, "4: 1.40909k, -0.77%, (1k / 1k)+(1k / 10k)");
-    EXPECT_NE(std::string(items[1].text).find("  1.409091 k\x83\xb6" /* Ω */), std::string::npos) << items[1].text;
+    EXPECT_NE(std::string(items[1].text).find(std::string("  1.409091 k") + Ohm), std::string::npos) << items[1].text;
     EXPECT_NE(std::string(items[1].text).find("  -0.7682 %"), std::string::npos) << items[1].text;
 }
 
 TEST_P(NetworkWindow, ALineWithoutARecordTellsToRunTheSearchAgain) {
-    const char* message =
-        inLanguage("\x82\xb1\x82\xcc\x8d\x73\x82\xcc\x89\xf1\x98\x48\x82\xcd\x8b\x4c\x98\x5e\x82\xb3\x82\xea\x82\xc4"
-                   "\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42\x82\xe0\x82\xa4\x88\xea\x93\x78\x92\x54\x8d\xf5\x82\xf0"
-                   "\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* この行の回路は記録されていません。もう一度探索を実行してください。 */,
+    const std::string message =
+        inLanguage("\x82\xb1\x82\xcc\x8d\x73\x82\xcc\x89\xf1\x98\x48\x82\xcd\x8b\x4c\x98\x5e\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42" /* この行の回路は記録されていません。 */
+                   "\x82\xe0\x82\xa4\x88\xea\x93\x78\x92\x54\x8d\xf5\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* もう一度探索を実行してください。 */,
                    "No network is kept for this line: run the search again to draw it.");
     // Text restored from the settings file: no search has run.
     SetWindowTextA(box_, (std::string(DefaultFirstLine) + "\r\n").c_str());
@@ -258,10 +258,10 @@ TEST_P(NetworkWindow, ALineWithoutARecordTellsToRunTheSearchAgain) {
     std::vector<DrawnItem> items = drawn();
     ASSERT_EQ(items.size(), 2u);
     EXPECT_STREQ(items[0].text, DefaultFirstLine);
-    EXPECT_STREQ(items[1].text, message);
+    EXPECT_EQ(items[1].text, message);
     RECT client;
     GetClientRect(networkWindow(), &client);
-    EXPECT_GE(client.right, static_cast<LONG>(strlen(message)) * 7);
+    EXPECT_GE(client.right, static_cast<LONG>(message.size()) * 7);
 
     // After a search, a line the user changed has none either; the lines
     // that still read as the search wrote them keep theirs.
@@ -272,7 +272,7 @@ TEST_P(NetworkWindow, ALineWithoutARecordTellsToRunTheSearchAgain) {
     items = drawn();
     ASSERT_EQ(items.size(), 2u);
     EXPECT_STREQ(items[0].text, (std::string("1") + DefaultFirstLine).c_str());
-    EXPECT_STREQ(items[1].text, message);
+    EXPECT_EQ(items[1].text, message);
     doubleClickLine(2);
     EXPECT_GT(count(drawn(), PaintKind::Lines), 0);
 }
