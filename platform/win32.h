@@ -12,6 +12,10 @@
 //       icon and cursor are accepted and kept), CreateWindowExA for the
 //       program's classes and for "button", "static" and "edit";
 //       DestroyWindow, IsWindow, GetDlgItem, GetDlgCtrlID, GetParent
+//   [x] owned windows: a top-level window created with a parent handle is
+//       owned by that window's top-level window and destroyed, before the
+//       owner hears WM_DESTROY, when its owner is destroyed; on a display it
+//       stays above the other windows (transient for them)
 //   [x] WM_CREATE (with CREATESTRUCTA), WM_SIZE, WM_MOVE, WM_DESTROY,
 //       WM_CLOSE (the default destroys), WM_SETTEXT, WM_GETTEXT,
 //       WM_GETTEXTLENGTH, WM_ENABLE, WM_PAINT, WM_COMMAND, WM_HSCROLL,
@@ -40,6 +44,13 @@
 //       DrawTextA (DT_LEFT/CENTER/RIGHT, DT_TOP/VCENTER/BOTTOM with
 //       DT_SINGLELINE, DT_WORDBREAK, DT_NOCLIP, DT_NOPREFIX, DT_CALCRECT),
 //       DrawEdge (BDR_* edges, BF_LEFT/TOP/RIGHT/BOTTOM)
+//   [x] lines and shapes: Polyline and Ellipse (the figure within left ..
+//       right - 1, top .. bottom - 1) with the device context's pen and
+//       brush; CreatePen (PS_SOLID and PS_NULL, any width), GetStockObject
+//       (WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, BLACK_PEN, NULL_PEN),
+//       SelectObject (returns the pen or brush it replaces), DeleteObject
+//       (FALSE for an object still selected; stock objects stay); a new
+//       device context draws with the black pen and the white brush
 //   [x] the window's own SB_HORZ and SB_VERT bars: SetScrollInfo and
 //       GetScrollInfo with the position kept within min .. max - page + 1;
 //       a bar whose page covers its range is hidden (WS_HSCROLL / WS_VSCROLL
@@ -57,6 +68,14 @@
 //   [x] edit boxes: EM_SETSEL (anchor, caret; -1), EM_GETSEL, EM_SCROLLCARET,
 //       EM_GETFIRSTVISIBLELINE; WM_SETTEXT puts the caret at the start with
 //       no selection and scrolls to it, so a box shows the start of its text
+//   [x] EM_CHARFROMPOS: the character nearest a client point (the last one
+//       for a point past the text) and, for a multi-line box, its line; on
+//       a display as the widget lays the text out, headless by the system
+//       font's average width and height from the first visible line
+//   [x] the double-click: the view posts WM_LBUTTONDBLCLK (MK_LBUTTON, the
+//       point in client coordinates) to a multi-line edit box double-clicked
+//       in its text, for the message loop to look at; the box selects the
+//       word itself on a display, and headless the message changes nothing
 //   [x] the mouse wheel: WM_MOUSEWHEEL / WM_MOUSEHWHEEL go to the window
 //       under the pointer (hidden, disabled, static and group box windows
 //       let it through to what lies beneath), only inside the client area; a
@@ -79,8 +98,9 @@
 //       activation (WM_ACTIVATE), mouse button and other key messages (the
 //       view turns user actions into the messages above); TranslateMessage
 //       makes no WM_CHAR
-//   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
-//       class background, regions, clipping beyond the update rectangle
+//   [ ] fonts (WM_SETFONT, selecting a font), brushes and pens other than
+//       those above, regions, clipping beyond the update rectangle;
+//       MoveToEx and LineTo (Polyline draws the lines)
 //   [ ] scroll bar controls (SB_CTL) and an edit box's horizontal scroll
 //       state (on a display a multi-line box also shows a horizontal bar for
 //       long lines); ScrollWindow with a scroll or clip rectangle (ignored)
@@ -109,6 +129,10 @@
 //   [x] GetDC and BeginPaint select the layer's font (a Japanese UI font);
 //       GetTextMetricsA reports for it the cell the layout is drawn in,
 //       the same as on Linux; DrawTextA draws by DrawTextW
+//   [x] Polyline, Ellipse, the pens and brushes, EM_CHARFROMPOS and
+//       WM_LBUTTONDBLCLK are the system's own: they carry no text (the Network
+//       window finds a line by EM_CHARFROMPOS's line number, never by its
+//       character index, which counts UTF-16 units there)
 //   [x] MessageBoxA, text and title
 //   [x] GetFullPathNameA, MoveFileExA and fopen (the settings file); a
 //       folder code page 932 cannot name is given relative to the current
@@ -159,6 +183,7 @@ struct PlatformDeviceContext;
 struct PlatformInstance;
 struct PlatformMenu;
 struct PlatformBrush;
+struct PlatformPen;
 struct PlatformIcon;
 
 typedef PlatformWindow* HWND;
@@ -166,6 +191,8 @@ typedef PlatformDeviceContext* HDC;
 typedef PlatformInstance* HINSTANCE;
 typedef PlatformMenu* HMENU;
 typedef PlatformBrush* HBRUSH;
+typedef PlatformPen* HPEN;
+typedef void* HGDIOBJ;
 typedef PlatformIcon* HICON;
 typedef PlatformIcon* HCURSOR;
 
@@ -349,6 +376,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_COMMAND 0x0111
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
+#define WM_LBUTTONDBLCLK 0x0203
 #define WM_MOUSEWHEEL 0x020A
 #define WM_MOUSEHWHEEL 0x020E
 #define WM_USER 0x0400
@@ -369,6 +397,10 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define EM_SETSEL 0x00B1
 #define EM_SCROLLCARET 0x00B7
 #define EM_GETFIRSTVISIBLELINE 0x00CE
+#define EM_CHARFROMPOS 0x00D7
+
+// The mouse.
+#define MK_LBUTTON 0x0001
 
 // Keys and the wheel.
 #define VK_TAB 0x09
@@ -431,6 +463,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 
 #define CS_VREDRAW 0x0001
 #define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
 
 #define CW_USEDEFAULT (static_cast<int>(0x80000000u))
 
@@ -439,6 +472,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define SW_NORMAL 1
 #define SW_SHOWMINIMIZED 2
 #define SW_SHOWMAXIMIZED 3
+#define SW_SHOWNOACTIVATE 4
 #define SW_SHOW 5
 #define SW_MINIMIZE 6
 #define SW_RESTORE 9
@@ -512,6 +546,14 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 
 #define TRANSPARENT 1
 #define OPAQUE 2
+
+#define PS_SOLID 0
+#define PS_NULL 5
+#define WHITE_BRUSH 0
+#define BLACK_BRUSH 4
+#define NULL_BRUSH 5
+#define BLACK_PEN 7
+#define NULL_PEN 8
 #define TMPF_FIXED_PITCH 0x01
 #define FF_SWISS 0x20
 
@@ -608,6 +650,14 @@ int SetBkMode(HDC dc, int mode);
 DWORD GetSysColor(int index);
 int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
+
+// Lines, shapes, pens and brushes.
+BOOL Polyline(HDC dc, const POINT* points, int count);
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+HPEN CreatePen(int style, int width, COLORREF color);
+HGDIOBJ GetStockObject(int object);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
 
 // Scroll bars.
 int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw);

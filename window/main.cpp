@@ -1,7 +1,8 @@
 // The program's entry point: registers the main window's class, creates the
 // window, shows it with the focus in the target box and runs the message
 // loop until a quit request; the loop lets the window take its keys before
-// anything is dispatched. The command line is not read.
+// anything is dispatched, and shows the network of a Result line that is
+// double-clicked. The command line is not read.
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,6 +10,7 @@
 #include "window/commands.h"
 #include "window/keyboard.h"
 #include "window/main_window.h"
+#include "window/network_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!registerMainWindowClass(instance)) {
@@ -26,6 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0)) {
         if (translateWindowKey(window, &message)) continue;
+        showNetworkOnDoubleClick(window, instance, &message);
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -52,17 +52,21 @@ void onDestroy(HWND window) {
 
 }  // namespace
 
-ATOM registerMainWindowClass(HINSTANCE instance) {
+ATOM registerWindowClass(const char* name, WNDPROC procedure, HINSTANCE instance, int background) {
     WNDCLASSA windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = mainWindowProcedure;
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     windowClass.lpszMenuName = nullptr;
-    windowClass.lpszClassName = MainWindowClass;
+    windowClass.lpszClassName = name;
     return RegisterClassA(&windowClass);
+}
+
+ATOM registerMainWindowClass(HINSTANCE instance) {
+    return registerWindowClass(MainWindowClass, mainWindowProcedure, instance, COLOR_BTNFACE);
 }
 
 HWND createMainWindow(HINSTANCE instance) {

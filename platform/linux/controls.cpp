@@ -13,7 +13,7 @@
 // and scrolls there, so that the box shows the beginning of its text, as a
 // Win32 edit box does. On a display the widget moves caret and scroll by
 // itself as the user works; the layer asks the view for them before it
-// reads them.
+// reads them, and for the character under a point (EM_CHARFROMPOS).
 #include <cstring>
 
 #include "platform/linux/view_hooks.h"
@@ -158,6 +158,55 @@ LRESULT getSelection(HWND edit, WPARAM start, LPARAM end) {
     return (low > 0xFFFF || high > 0xFFFF) ? -1 : MAKELONG(low, high);
 }
 
+// The start of line `line` (counted from 0, at most the last line) and its
+// length without the line break.
+int lineStart(HWND edit, int line, int* length) {
+    const char* text = edit->text;
+    int start = 0;
+    for (int n = 0; n < line; ++n) {
+        const char* end = strchr(text + start, '\n');
+        if (!end) break;
+        start = static_cast<int>(end - text) + 1;
+    }
+    int end = start;
+    while (text[end] != '\0' && text[end] != '\n') ++end;
+    if (end > start && text[end - 1] == '\r') --end;
+    *length = end - start;
+    return start;
+}
+
+// The character nearest client point (x, y) by the system font's metrics:
+// the line under it from the first visible one, the column nearest it.
+int estimatedCharAt(HWND edit, int x, int y) {
+    int average = records::systemFont.averageWidth > 0 ? records::systemFont.averageWidth : 1;
+    int column = (x > 0 ? x : 0) + average / 2;
+    column /= average;
+    int start = 0;
+    int length = static_cast<int>(strlen(edit->text));
+    if (isMultiline(edit)) {
+        int height = records::systemFont.height + records::systemFont.externalLeading;
+        int line = edit->firstVisible + (y > 0 && height > 0 ? y / height : 0);
+        start = lineStart(edit, line, &length);
+    } else {
+        start = edit->firstVisible;
+        length -= start;
+    }
+    return textOffset(edit, static_cast<WPARAM>(start + (column < length ? column : length)));
+}
+
+// EM_CHARFROMPOS: the character in the low word, its line in the high word
+// (always 0 in a one-line box).
+LRESULT charFromPosition(HWND edit, LPARAM point) {
+    int x = static_cast<SHORT>(LOWORD(point));
+    int y = static_cast<SHORT>(HIWORD(point));
+    int offset = 0;
+    const ViewHooks* hooks = viewHooks();
+    tellView(&ViewHooks::readEditState, edit);
+    if (!isMultiline(edit) || !hooks || !hooks->editCharFromPoint || !hooks->editCharFromPoint(edit, x, y, &offset))
+        offset = estimatedCharAt(edit, x, y);
+    return MAKELONG(offset, isMultiline(edit) ? lineOf(edit, offset) : 0);
+}
+
 void scrollTo(HWND edit, int first) {
     if (first == edit->firstVisible) return;
     edit->firstVisible = first;
@@ -241,6 +290,8 @@ LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     case EM_GETFIRSTVISIBLELINE:
         tellView(&ViewHooks::readEditState, window);
         return window->firstVisible;
+    case EM_CHARFROMPOS:
+        return charFromPosition(window, lParam);
     case WM_MOUSEWHEEL:
         if (!isMultiline(window)) break;
         turnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam));
@@ -260,6 +311,11 @@ void viewButtonClicked(HWND button) {
     clickedOwnState(button);
     PostMessageA(button->parent, WM_COMMAND, commandParam(button, BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
+}
+
+void viewEditDoubleClicked(HWND edit, int x, int y) {
+    if (!records::isLive(edit) || edit->builtin != Builtin::Edit || !edit->enabled) return;
+    PostMessageA(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y));
 }
 
 void viewTextTyped(HWND edit, const char* text) {

@@ -1,5 +1,6 @@
 // Painting: update regions, WM_PAINT, device contexts, the system font's
-// metrics, system colours, DrawTextA and DrawEdge.
+// metrics, system colours, DrawTextA and DrawEdge, and the lines and
+// ellipses drawn with a device context's pen and brush.
 //
 // Nothing is drawn here directly. What a window procedure draws between
 // BeginPaint and EndPaint is kept in a draw list, one item per call, in
@@ -20,6 +21,8 @@ struct PlatformDeviceContext {
     COLORREF textColor;
     COLORREF backColor;
     int backMode;
+    HGDIOBJ pen;
+    HGDIOBJ brush;
     bool drew;
 };
 
@@ -50,6 +53,12 @@ struct DrawEntry {
     COLORREF backColor;
     int backMode;
     char text[records::PaintedTextSize];
+    int penWidth;
+    COLORREF penColor;
+    bool filled;
+    COLORREF fillColor;
+    int pointCount;
+    POINT points[records::MaxPaintedPoints];
 };
 
 // The items of all windows, oldest first: order[0 .. count-1] index entries.
@@ -77,7 +86,9 @@ void removeEntry(int position) {
     --entryCount;
 }
 
-DrawEntry& addEntry() {
+// A new item drawn through `dc`, with its colours; the caller fills in
+// what is particular to its kind.
+DrawEntry& addEntry(HDC dc, PaintKind kind, const RECT& rect) {
     // A full list gives up its oldest item, which later painting has
     // usually covered anyway.
     if (entryCount == records::MaxPaintedItems) removeEntry(0);
@@ -85,7 +96,23 @@ DrawEntry& addEntry() {
     while (slotUsed[slot]) ++slot;
     slotUsed[slot] = true;
     order[entryCount++] = slot;
-    return entries[slot];
+    DrawEntry& e = entries[slot];
+    dc->drew = true;
+    e.window = dc->window;
+    e.kind = kind;
+    e.rect = rect;
+    e.format = 0;
+    e.flags = 0;
+    e.textColor = dc->textColor;
+    e.backColor = dc->backColor;
+    e.backMode = dc->backMode;
+    e.text[0] = '\0';
+    e.penWidth = 0;
+    e.penColor = 0;
+    e.filled = false;
+    e.fillColor = 0;
+    e.pointCount = 0;
+    return e;
 }
 
 template <class Keep>
@@ -103,8 +130,8 @@ bool validContext(HDC dc) {
 HDC newContext(HWND window, bool painting, const RECT& clip) {
     for (PlatformDeviceContext& dc : contexts) {
         if (dc.inUse) continue;
-        dc = PlatformDeviceContext{true, window, painting, clip, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE,
-                                   false};
+        dc = PlatformDeviceContext{true,   window, painting, clip, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE,
+                                   GetStockObject(BLACK_PEN), GetStockObject(WHITE_BRUSH), false};
         return &dc;
     }
     return nullptr;
@@ -215,11 +242,12 @@ PaintedItem paintedItem(HWND window, int n) {
         const DrawEntry& e = entries[order[i]];
         if (e.window != window) continue;
         if (n-- == 0) {
-            return PaintedItem{e.kind, e.rect, e.format, e.flags, e.textColor, e.backColor, e.backMode,
-                               e.text};
+            return PaintedItem{e.kind,      e.rect,     e.format,   e.flags,  e.textColor,
+                               e.backColor, e.backMode, e.text,     e.penWidth, e.penColor,
+                               e.filled,    e.fillColor, e.pointCount, e.points};
         }
     }
-    return PaintedItem{PaintKind::Text, RECT{0, 0, 0, 0}, 0, 0, 0, 0, 0, ""};
+    return PaintedItem{PaintKind::Text, RECT{0, 0, 0, 0}, 0, 0, 0, 0, 0, "", 0, 0, false, 0, 0, nullptr};
 }
 
 COLORREF backgroundColor(HWND window) {
@@ -242,14 +270,26 @@ void shiftDrawItems(HWND window, int dx, int dy) {
         e.rect.right += dx;
         e.rect.top += dy;
         e.rect.bottom += dy;
+        for (int k = 0; k < e.pointCount; ++k) {
+            e.points[k].x += dx;
+            e.points[k].y += dy;
+        }
     }
     // What scrolled out of the client area is gone, as its pixels are.
     RECT client = clientRect(window);
     removeEntriesUnless([&](const DrawEntry& e) { return e.window != window || intersects(e.rect, client); });
 }
 
+bool selectedInContext(HGDIOBJ object) {
+    for (const PlatformDeviceContext& dc : contexts) {
+        if (dc.inUse && (dc.pen == object || dc.brush == object)) return true;
+    }
+    return false;
+}
+
 void resetPainting() {
     for (PlatformDeviceContext& dc : contexts) dc = PlatformDeviceContext{};
+    resetDrawingTools();
     for (bool& used : slotUsed) used = false;
     entryCount = 0;
     systemFont = SystemFont{7, 16, 0, TMPF_FIXED_PITCH | FF_SWISS};
@@ -400,16 +440,8 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
     }
     if (!records::isLive(dc->window)) return height;
     if (!intersects(*rect, dc->clip)) return height;
-    dc->drew = true;
-    DrawEntry& e = addEntry();
-    e.window = dc->window;
-    e.kind = PaintKind::Text;
-    e.rect = *rect;
+    DrawEntry& e = addEntry(dc, PaintKind::Text, *rect);
     e.format = format;
-    e.flags = 0;
-    e.textColor = dc->textColor;
-    e.backColor = dc->backColor;
-    e.backMode = dc->backMode;
     copyText(e.text, text, n);
     return height;
 }
@@ -417,16 +449,69 @@ int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags) {
     if (!validContext(dc) || !rect) return FALSE;
     if (!records::isLive(dc->window) || !intersects(*rect, dc->clip)) return TRUE;
-    dc->drew = true;
-    DrawEntry& e = addEntry();
-    e.window = dc->window;
-    e.kind = PaintKind::Edge;
-    e.rect = *rect;
+    DrawEntry& e = addEntry(dc, PaintKind::Edge, *rect);
     e.format = edge;
     e.flags = flags;
-    e.textColor = dc->textColor;
-    e.backColor = dc->backColor;
-    e.backMode = dc->backMode;
-    e.text[0] = '\0';
+    return TRUE;
+}
+
+// ---- Lines, shapes, pens and brushes ------------------------------------
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
+    if (!validContext(dc)) return nullptr;
+    records::DrawingTool tool = records::drawingTool(object);
+    HGDIOBJ old = nullptr;
+    if (tool.isPen) {
+        old = dc->pen;
+        dc->pen = object;
+    } else if (tool.isBrush) {
+        old = dc->brush;
+        dc->brush = object;
+    }
+    return old;
+}
+
+BOOL Polyline(HDC dc, const POINT* points, int count) {
+    if (!validContext(dc) || !points || count < 2) return FALSE;
+    records::DrawingTool pen = records::drawingTool(dc->pen);
+    if (!pen.draws || !records::isLive(dc->window)) return TRUE;
+    // Each item takes as many points as it holds, the next one starting at
+    // the point where it ended.
+    for (int start = 0; start + 1 < count;) {
+        int n = count - start < records::MaxPaintedPoints ? count - start : records::MaxPaintedPoints;
+        RECT bounds{points[start].x, points[start].y, points[start].x, points[start].y};
+        for (int k = start; k < start + n; ++k) {
+            if (points[k].x < bounds.left) bounds.left = points[k].x;
+            if (points[k].x > bounds.right) bounds.right = points[k].x;
+            if (points[k].y < bounds.top) bounds.top = points[k].y;
+            if (points[k].y > bounds.bottom) bounds.bottom = points[k].y;
+        }
+        // The pixels the pen covers around the lines.
+        int reach = pen.width / 2 + 1;
+        bounds = RECT{bounds.left - reach, bounds.top - reach, bounds.right + reach, bounds.bottom + reach};
+        if (intersects(bounds, dc->clip)) {
+            DrawEntry& e = addEntry(dc, PaintKind::Lines, bounds);
+            e.penWidth = pen.width;
+            e.penColor = pen.color;
+            e.pointCount = n;
+            for (int k = 0; k < n; ++k) e.points[k] = points[start + k];
+        }
+        start += n - 1;
+    }
+    return TRUE;
+}
+
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom) {
+    if (!validContext(dc)) return FALSE;
+    records::DrawingTool pen = records::drawingTool(dc->pen);
+    records::DrawingTool brush = records::drawingTool(dc->brush);
+    RECT r{left < right ? left : right, top < bottom ? top : bottom, left < right ? right : left,
+           top < bottom ? bottom : top};
+    if ((!pen.draws && !brush.draws) || !records::isLive(dc->window) || !intersects(r, dc->clip)) return TRUE;
+    DrawEntry& e = addEntry(dc, PaintKind::Ellipse, r);
+    e.penWidth = pen.draws ? pen.width : 0;
+    e.penColor = pen.color;
+    e.filled = brush.draws;
+    e.fillColor = brush.color;
     return TRUE;
 }

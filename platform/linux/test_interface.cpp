@@ -111,6 +111,11 @@ void pressKey(HWND topLevel, int virtualKey, bool shift) { viewKeyPressed(topLev
 void turnWheel(HWND topLevel, int x, int y, int delta, bool horizontal) {
     viewMouseWheel(topLevel, x, y, delta, horizontal);
 }
+void doubleClick(HWND edit, int x, int y) {
+    // The first click of the two gives the box the focus.
+    if (records::isLive(edit) && edit->enabled) viewFocusChanged(edit);
+    viewEditDoubleClicked(edit, x, y);
+}
 
 void setSystemFont(int averageWidth, int height, int externalLeading, int pitchAndFamily) {
     records::systemFont = records::SystemFont{averageWidth, height, externalLeading, pitchAndFamily};

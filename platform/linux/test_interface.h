@@ -67,6 +67,9 @@ void dragThumb(HWND window, int bar, int position);
 void pressKey(HWND topLevel, int virtualKey, bool shift = false);
 // The wheel turned by `delta` over client point (x, y) of `topLevel`.
 void turnWheel(HWND topLevel, int x, int y, int delta, bool horizontal = false);
+// A double-click of the left button at client point (x, y) of a
+// multi-line edit box, which takes the focus.
+void doubleClick(HWND edit, int x, int y);
 
 // The fixed metrics of the system font and the screen size reported while
 // headless.

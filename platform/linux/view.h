@@ -35,5 +35,9 @@ bool viewHasFocus(HWND window);
 // multi-line box the caret, the anchor (record offsets) and the first line
 // shown.
 bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled);
+// The middle of the first character of line `line` of a multi-line box,
+// in the coordinates of its top-level window; false when the line is not in
+// view.
+bool viewEditLinePoint(HWND edit, int line, POINT* point);
 // True when the top-level window shows its own scroll bar `bar`.
 bool viewScrollBarShown(HWND window, int bar);

@@ -45,6 +45,10 @@ struct ViewHooks {
                       const char* const* buttons, int count);
     // Size of the virtual screen, in pixels.
     void (*screenSize)(int* width, int* height);
+    // The record offset of the character of a multi-line edit box nearest
+    // its client point (x, y), as the widget lays the text out; false when
+    // the widget cannot tell, and the layer estimates it.
+    bool (*editCharFromPoint)(HWND edit, int x, int y, int* offset);
 };
 
 // Installs the view; null returns the layer to headless.
@@ -70,6 +74,9 @@ void viewScrollTracked(HWND window, int bar, int position);
 // right positive) over point (x, y) of the top-level window's client area:
 // the window there hears WM_MOUSEWHEEL or, `horizontal`, WM_MOUSEHWHEEL.
 void viewMouseWheel(HWND topLevel, int x, int y, int delta, bool horizontal);
+// The user double-clicked the left button in the text of a multi-line edit
+// box, at its client point (x, y): WM_LBUTTONDBLCLK is posted to it.
+void viewEditDoubleClicked(HWND edit, int x, int y);
 // The user gave the focus to `window` (a click): the record follows, with
 // WM_KILLFOCUS and WM_SETFOCUS, and the widget is not told again.
 void viewFocusChanged(HWND window);

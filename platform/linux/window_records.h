@@ -53,6 +53,9 @@ struct PlatformWindow {
     DWORD style;
     DWORD exStyle;
     HWND parent;
+    // A top-level window's owner (a top-level window too), or null: an
+    // owned window goes when its owner goes.
+    HWND owner;
     int id;
     // Children: relative to the parent's client area. Top-level windows: in
     // screen coordinates; the frame is the desktop's, so the rectangle is
@@ -124,20 +127,34 @@ void clientAreaChanged(HWND window, int oldWidth, int oldHeight);
 // Painting (painting.cpp): the draw list holds what painting drew into each
 // window's client area, so that the view can draw it again whenever the
 // desktop asks and tests can read it. An item lies in client coordinates.
-constexpr int MaxPaintedItems = 64;
+// Room for a window of a hundred lines, shapes and labels beside the
+// main window's few texts.
+constexpr int MaxPaintedItems = 256;
 constexpr int PaintedTextSize = 2048;
+// The points of one Lines item; a longer polyline becomes several items
+// that share their end points.
+constexpr int MaxPaintedPoints = 16;
 
-enum class PaintKind { Text, Edge };
+enum class PaintKind { Text, Edge, Lines, Ellipse };
 
 struct PaintedItem {
     PaintKind kind;
-    RECT rect;
+    RECT rect;          // Lines: the points' bounds, widened by the pen
     UINT format;        // DrawTextA format, or DrawEdge edge type
     UINT flags;         // DrawEdge border flags
     COLORREF textColor;
     COLORREF backColor;
     int backMode;
     const char* text;   // CP932, at most PaintedTextSize - 1 bytes
+    // Lines and Ellipse: the pen's width (0: a null pen, no outline) and
+    // colour, and whether the brush fills the ellipse, in which colour.
+    int penWidth;
+    COLORREF penColor;
+    bool filled;
+    COLORREF fillColor;
+    // Lines: the polyline, in client coordinates.
+    int pointCount;
+    const POINT* points;
 };
 
 int paintedItemCount(HWND window);
@@ -156,6 +173,21 @@ struct SystemFont {
 extern SystemFont systemFont;
 extern int headlessScreenWidth;
 extern int headlessScreenHeight;
+
+// Pens and brushes (pens_and_brushes.cpp). A device context draws lines
+// with its pen and outlines and fills shapes with its pen and brush.
+struct DrawingTool {
+    bool isPen;
+    bool isBrush;
+    bool draws;  // false for a null pen or brush
+    int width;   // a pen's width in pixels, at least 1
+    COLORREF color;
+};
+// What `object` is; neither pen nor brush for anything else.
+DrawingTool drawingTool(HGDIOBJ object);
+// True while `object` is selected into a device context (painting.cpp).
+bool selectedInContext(HGDIOBJ object);
+void resetDrawingTools();
 
 void forgetDrawItems(HWND window);
 void shiftDrawItems(HWND window, int dx, int dy);

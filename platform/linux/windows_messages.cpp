@@ -152,8 +152,13 @@ void setRectangle(HWND window, const RECT& rect, bool repaint) {
 }
 
 // Frees a record and its children's; with `tell`, the windows hear
-// WM_DESTROY first (the parent before its children, as in Win32).
+// WM_DESTROY first (the parent before its children, as in Win32). The
+// windows it owns go before it hears anything, as Win32 destroys them.
 void destroyRecord(HWND window, bool tell) {
+    if (!records::isLive(window) || window->destroying) return;
+    for (PlatformWindow& owned : records::windows) {
+        if (owned.inUse && owned.owner == window) destroyRecord(&owned, tell);
+    }
     if (!records::isLive(window) || window->destroying) return;
     // The focus goes to the parent, as Win32 gives it when the focus window
     // or one of its ancestors is destroyed.
@@ -400,6 +405,11 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     window->style = style;
     window->exStyle = exStyle;
     window->parent = child ? parent : nullptr;
+    // A top-level window given a parent is owned by that window's top-level
+    // window.
+    HWND owner = child ? nullptr : parent;
+    while (records::isLive(owner) && records::isLive(owner->parent)) owner = owner->parent;
+    window->owner = records::isLive(owner) ? owner : nullptr;
     window->id = child ? static_cast<int>(reinterpret_cast<INT_PTR>(menu)) : 0;
     if (x == CW_USEDEFAULT) x = y = 0;
     if (width == CW_USEDEFAULT) {

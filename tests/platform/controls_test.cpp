@@ -233,4 +233,70 @@ TEST_F(Controls, WheelScrollsAMultiLineBoxThreeLinesANotchWithinItsLines) {
     }
 }
 
+TEST_F(Controls, CharFromPosFindsTheCharacterAndLineUnderAPoint) {
+    // 7 lines of 16 pixels inside the border; characters of 7 pixels.
+    HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
+                                 parent_, nullptr, nullptr, nullptr);
+    // Line 1 holds "抵抗" (two double-byte characters); the text ends in a
+    // line break, so line 3 is empty.
+    SetWindowTextA(lines, (std::string("4: 1k\r\n") + "\x92\xef\x8d\x52" /* 抵抗 */ + "\r\n5: 22\r\n").c_str());
+    struct Case {
+        int x, y;
+        int character;
+        int line;
+    };
+    const Case cases[] = {
+        {0, 0, 0, 0},      {2, 8, 0, 0},      {4, 8, 1, 0},  // the nearer edge of a character
+        {200, 15, 5, 0},   // right of the line's end: its end
+        {10, 16, 7, 1},    // inside "抵": its first byte
+        {14, 31, 9, 1},    // "抗"
+        {0, 40, 13, 2},    {100, 50, 20, 3},  // the empty line after the last break
+        {100, 300, 20, 3}, // below the text: its last line
+        {-20, -5, 0, 0},   // left of and above the box: the first character
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        LRESULT at = SendMessageA(lines, EM_CHARFROMPOS, 0, MAKELPARAM(c.x, c.y));
+        EXPECT_EQ(LOWORD(at), c.character);
+        EXPECT_EQ(HIWORD(at), c.line);
+    }
+    // Scrolled down three lines, the top row shows line 3.
+    std::string numbers;
+    for (int i = 1; i <= 20; ++i) numbers += std::to_string(i) + "\r\n";
+    SetWindowTextA(lines, numbers.c_str());
+    SendMessageA(lines, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    ASSERT_EQ(firstVisible(lines), 3);
+    EXPECT_EQ(SendMessageA(lines, EM_CHARFROMPOS, 0, MAKELPARAM(10, 20)), MAKELONG(13, 4));  // "5"
+    // A one-line box has one line, scrolled by characters.
+    HWND line = make("edit", ES_AUTOHSCROLL | WS_BORDER, 11);
+    SetWindowTextA(line, "1.42k");
+    EXPECT_EQ(SendMessageA(line, EM_CHARFROMPOS, 0, MAKELPARAM(15, 30)), MAKELONG(2, 0));
+}
+
+TEST_F(Controls, DoubleClickIsPostedToAnEnabledEditBoxWithItsPoint) {
+    HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
+                                 parent_, nullptr, nullptr, nullptr);
+    HWND button = make("button", BS_PUSHBUTTON, 21);
+    std::vector<MSG> posted;
+    platform_test::setMessageFilter([&](const MSG* m) {
+        posted.push_back(*m);
+        return false;
+    });
+    platform_test::doubleClick(lines, 12, 40);
+    platform_test::doubleClick(button, 1, 1);  // no edit box: nothing
+    EnableWindow(lines, FALSE);
+    platform_test::doubleClick(lines, 1, 1);   // disabled: nothing
+    platform_test::runUntilIdle();
+    platform_test::setMessageFilter(nullptr);
+    std::vector<MSG> clicks;
+    for (const MSG& m : posted)
+        if (m.message == WM_LBUTTONDBLCLK) clicks.push_back(m);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].hwnd, lines);
+    EXPECT_EQ(clicks[0].wParam, static_cast<WPARAM>(MK_LBUTTON));
+    EXPECT_EQ(clicks[0].lParam, MAKELPARAM(12, 40));
+    // Headless, the box changes nothing by it.
+    EXPECT_EQ(selectionOf(lines).end, 0u);
+}
+
 }  // namespace

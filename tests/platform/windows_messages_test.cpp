@@ -209,6 +209,36 @@ TEST_F(WindowsAndMessages, CloseDestroysTheParentBeforeItsChildren) {
     EXPECT_FALSE(IsWindow(child));
 }
 
+TEST_F(WindowsAndMessages, OwnedWindowsGoBeforeTheirOwnerAndAloneWithoutIt) {
+    HWND owner = makeWindow();
+    HWND child = CreateWindowExA(0, "Probe", "", WS_CHILD, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);
+    // Given the child as its parent, a top-level window is owned by the
+    // child's top-level window; it is no child, and keeps its own place.
+    HWND owned = CreateWindowExA(0, "Probe", "", WS_OVERLAPPEDWINDOW, 600, 0, 200, 100, child, nullptr, nullptr,
+                                 nullptr);
+    HWND other = makeWindow();
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(GetParent(owned), nullptr);
+    RECT r;
+    GetWindowRect(owned, &r);
+    EXPECT_EQ(r.left, 600);
+    // Closed by itself, the owned window goes alone.
+    SendMessageA(owned, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(owned));
+    EXPECT_TRUE(IsWindow(owner));
+    // Another one goes with its owner, before the owner hears WM_DESTROY.
+    owned = CreateWindowExA(0, "Probe", "", WS_OVERLAPPEDWINDOW, 600, 0, 200, 100, owner, nullptr, nullptr,
+                            nullptr);
+    seen.clear();
+    SendMessageA(owner, WM_CLOSE, 0, 0);
+    std::vector<HWND> destroyed;
+    for (const Seen& s : seen)
+        if (s.message == WM_DESTROY) destroyed.push_back(s.window);
+    EXPECT_EQ(destroyed, (std::vector<HWND>{owned, owner, child}));
+    EXPECT_FALSE(IsWindow(owned));
+    EXPECT_TRUE(IsWindow(other));
+}
+
 TEST_F(WindowsAndMessages, WorkerSetWindowTextWaitsUntilTheMainThreadHasSetIt) {
     HWND window = makeWindow();
     seen.clear();

@@ -3,7 +3,8 @@
 // languages, typing Japanese, CR LF texts, clicks, requests from the search
 // thread, one-line boxes showing the start of a text set, the wheel, the
 // keys the program's loop takes, the window's own scroll bars, screenshots,
-// and the program itself.
+// the Network window opened by double-clicks on Result lines, and the
+// program itself.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -30,7 +31,9 @@
 #include "tests/support/temp_directory.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
+#include "window/commands.h"
 #include "window/main_window.h"
+#include "window/network_window.h"
 #include "window/scrolling.h"
 
 extern char** environ;
@@ -72,6 +75,15 @@ std::string output(const std::string& command) {
     return text;
 }
 
+// The share of dark pixels in the region w x h + x + y of a screenshot.
+double inkIn(const std::string& path, int x, int y, int w, int h) {
+    std::string geometry =
+        std::to_string(w) + "x" + std::to_string(h) + "+" + std::to_string(x) + "+" + std::to_string(y);
+    std::string white = output("/usr/bin/convert " + path + " -crop " + geometry +
+                               " -colorspace gray -threshold 50% -format '%[fx:mean]' info:");
+    return 1.0 - atof(white.c_str());
+}
+
 bool isCaptioned(int kind) {
     return kind == PushButton || kind == RadioButton || kind == CheckBox || kind == GroupBox ||
            kind == StaticCaption;
@@ -106,7 +118,9 @@ protected:
     }
 
     void TearDown() override {
+        platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 60.0);
         platform_test::reset();
+        resetNetworkWindow();
         settle(0.1);
     }
 
@@ -148,10 +162,10 @@ protected:
                " click 1 sleep 0.2 type --delay 60 '" + text + "'";
     }
 
-    std::string screenshot(const char* name) {
+    std::string screenshot(const std::string& name, HWND window = nullptr) {
         std::filesystem::create_directories(SCREENSHOT_DIR);
         std::string path = std::string(SCREENSHOT_DIR) + "/" + name;
-        std::string command = "xwd -silent -id " + std::to_string(viewNativeWindow(main_)) +
+        std::string command = "xwd -silent -id " + std::to_string(viewNativeWindow(window ? window : main_)) +
                               " | /usr/bin/convert xwd:- png:" + path;
         EXPECT_EQ(system(command.c_str()), 0);
         return path;
@@ -215,13 +229,7 @@ TEST_P(RealWindow, ScreenshotShowsTheCaptionsInk) {
     // 10, 20: pixel 10, 32) and where the outcome line is painted (table
     // 15, 115: pixel 15, 184), but none in the empty stretch between the
     // outcome line and "Show All".
-    auto ink = [&](int x, int y, int w, int h) {
-        std::string geometry = std::to_string(w) + "x" + std::to_string(h) + "+" + std::to_string(x) + "+" +
-                               std::to_string(y);
-        std::string white = output("/usr/bin/convert " + path + " -crop " + geometry +
-                                   " -colorspace gray -threshold 50% -format '%[fx:mean]' info:");
-        return 1.0 - atof(white.c_str());
-    };
+    auto ink = [&](int x, int y, int w, int h) { return inkIn(path, x, y, w, h); };
     EXPECT_GT(ink(16, 32, 50, 14), 0.05);
     EXPECT_GT(ink(16, 186, 80, 14), 0.05);
     EXPECT_EQ(ink(345, 188, 55, 12), 0.0);
@@ -404,6 +412,95 @@ TEST_P(RealWindow, TabEnterAndEscapeReachTheProgramsLoop) {
     settle(0.2);
     EXPECT_EQ(platform_test::messageBoxCount(), 0);
     for (WPARAM w : commands) EXPECT_NE(LOWORD(w), RowExecute);
+}
+
+// The default search, then double-clicks (xdotool) on its first line and on
+// its first bridge: the Network window opens beside the main window and
+// draws each, a screenshot of each is kept, and every line, dot and ring
+// the window painted shows on the screen where it was painted. The close
+// box closes it alone.
+TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
+    HWND mainWindow = main_;
+    platform_test::setMessageFilter([mainWindow](const MSG* m) {
+        showNetworkOnDoubleClick(mainWindow, nullptr, m);
+        return false;
+    });
+    SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowExecute, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(controlWindows[RowExecute]));
+    ASSERT_TRUE(platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 60.0));
+    settle(0.5);
+    HWND box = controlWindows[RowResultBox];
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    struct Case {
+        int line;
+        const char* text;
+        const char* shot;
+    };
+    const Case cases[] = {
+        {0, "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))", "default"},
+        {8, "5: 1.42489k,  0.34%, Bridge(10k, 1k, 100, 1k, 1k)", "bridge"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        // The line in view, then a double-click on it.
+        std::string text = recordText(box);
+        size_t start = 0;
+        for (int n = 0; n < c.line; ++n) start = text.find('\n', start) + 1;
+        SendMessageA(box, EM_SETSEL, start, static_cast<LPARAM>(start));
+        SendMessageA(box, EM_SCROLLCARET, 0, 0);
+        settle(0.3);
+        POINT at;
+        ASSERT_TRUE(viewEditLinePoint(box, c.line, &at));
+        RECT window;
+        viewWidgetRect(main_, &window);
+        std::string command = "xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
+                              std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1";
+        auto shown = [&] {
+            HWND network = networkWindow();
+            return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
+                   std::string(platform_test::drawnItem(network, 0).text) == c.text;
+        };
+        ASSERT_TRUE(runWhilePumping(command, shown, 5.0));
+        settle(0.8);
+        HWND network = networkWindow();
+        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
+        RECT mainRect;
+        RECT networkRect;
+        viewWidgetRect(network, &networkRect);
+        GetWindowRect(main_, &mainRect);
+        EXPECT_GE(networkRect.left, mainRect.right);
+        std::string path = screenshot("network-" + std::string(c.shot) + "-" + language + ".png", network);
+        ASSERT_TRUE(std::filesystem::exists(path));
+        for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+            platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+            if (item.kind == platform_test::PaintKind::Lines) {
+                // Dark pixels around the middle of the first stroke.
+                int x = (item.points[0].x + item.points[1].x) / 2;
+                int y = (item.points[0].y + item.points[1].y) / 2;
+                EXPECT_GT(inkIn(path, x - 1, y - 1, 3, 3), 0.0) << "line " << i << " at " << x << "," << y;
+            } else if (item.kind == platform_test::PaintKind::Ellipse) {
+                int x = (item.rect.left + item.rect.right - 1) / 2;
+                int y = (item.rect.top + item.rect.bottom - 1) / 2;
+                // A dot is dark at its middle; a terminal is a dark ring
+                // around a light middle.
+                double middle = inkIn(path, x, y, 1, 1);
+                EXPECT_EQ(middle, item.fillColor == RGB(0, 0, 0) ? 1.0 : 0.0) << "dot " << i;
+                EXPECT_GT(inkIn(path, item.rect.left, y, 2, 1), 0.0) << "ring " << i;
+            } else {
+                // The header's texts and the labels are written in ink.
+                EXPECT_GT(inkIn(path, item.rect.left, item.rect.top, item.rect.right - item.rect.left,
+                                item.rect.bottom - item.rect.top),
+                          0.0)
+                    << "text " << i;
+            }
+        }
+    }
+    // The close box closes the Network window alone.
+    HWND network = networkWindow();
+    std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(network));
+    EXPECT_TRUE(runWhilePumping(close, [] { return networkWindow() == nullptr; }, 5.0));
+    EXPECT_FALSE(IsWindow(network));
+    EXPECT_TRUE(IsWindow(main_));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),

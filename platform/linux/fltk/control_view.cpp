@@ -8,7 +8,9 @@
 // goes the other way: the edit widgets hand every change to the record at
 // once, in CP932 with CR LF line breaks. The caret, the selection and the
 // scroll position go both ways: the widget shows what the program set, and
-// writes back what the user made of them when the layer asks.
+// writes back what the user made of them when the layer asks. A double-click
+// in a multi-line box's text is reported as well, and the box tells the
+// layer which character lies under a point.
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -173,10 +175,43 @@ protected:
     ~OwnedBuffer() { delete text_; }
 };
 
+// The pixels between a control's edge and its client area.
+int clientInset(HWND window) { return (window->style & WS_BORDER) ? 1 : 0; }
+
 // A multi-line box: a vertical scroll bar and no wrapping; long lines
 // scroll sideways.
 class TextEdit : private OwnedBuffer, public Fl_Text_Editor, public Mirror {
 public:
+    // A second click of the left button in the text (not on a scroll bar)
+    // is a double-click, and so is every other one after it, as in Win32.
+    int handle(int event) override {
+        HWND window = record();
+        if (event == FL_PUSH && window && Fl::event_button() == FL_LEFT_MOUSE && Fl::event_clicks() % 2 == 1 &&
+            Fl::event_inside(text_area.x, text_area.y, text_area.w, text_area.h)) {
+            int inset = clientInset(window);
+            viewEditDoubleClicked(window, Fl::event_x() - x() - inset, Fl::event_y() - y() - inset);
+        }
+        return Fl_Text_Editor::handle(event);
+    }
+
+    int charFromPoint(HWND window, int cx, int cy) const {
+        int inset = clientInset(window);
+        int position = xy_to_position(x() + inset + cx, y() + inset + cy, CHARACTER_POS);
+        char* text = text_->text();
+        int offset = recordOffset(text, position);
+        free(text);
+        return offset;
+    }
+
+    // The middle of the first character of `line`, relative to the window.
+    bool linePoint(int line, int* px, int* py) const {
+        int position = text_->skip_lines(0, line);
+        if (!position_to_xy(position, px, py)) return false;
+        *py += mMaxsize / 2;
+        *px += 2;
+        return true;
+    }
+
     TextEdit(HWND record, int x, int y, int w, int h) : Fl_Text_Editor(x, y, w, h), Mirror(record) {
         buffer(text_);
         box((record->style & WS_BORDER) ? FL_DOWN_BOX : FL_FLAT_BOX);
@@ -342,6 +377,18 @@ bool lineEditShows(Fl_Widget* widget, int* cursor, int* mark, int* scrolled) {
     *mark = line->mark();
     *scrolled = line->scrolledOff();
     return true;
+}
+
+bool editCharFromPoint(HWND window, int x, int y, int* offset) {
+    TextEdit* edit = dynamic_cast<TextEdit*>(widgetOf(window));
+    if (!edit || !edit->visible_r()) return false;
+    *offset = edit->charFromPoint(window, x, y);
+    return true;
+}
+
+bool editLinePoint(HWND window, int line, int* x, int* y) {
+    TextEdit* edit = dynamic_cast<TextEdit*>(widgetOf(window));
+    return edit && edit->linePoint(line, x, y);
 }
 
 HWND recordOfControl(Fl_Widget* widget) {

@@ -1,7 +1,8 @@
 // Drawing a window's draw list with FLTK: the texts of DrawTextA laid out
-// again with the real font (line breaks, word wrapping, alignment, clipping)
-// and the 3-D edges of DrawEdge. Lines are spaced by the system font's line
-// height, so painted text sits where the layout expects it.
+// again with the real font (line breaks, word wrapping, alignment, clipping),
+// the 3-D edges of DrawEdge, and the polylines and ellipses of Polyline and
+// Ellipse in their pens and brushes. Lines are spaced by the system font's
+// line height, so painted text sits where the layout expects it.
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 #include <FL/fl_utf8.h>
@@ -156,16 +157,50 @@ void drawEdge(const records::PaintedItem& item, int ox, int oy) {
         drawRing(x + 1, y + 1, w - 2, h - 2, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_3DLIGHT), item.flags);
 }
 
+// A pen wider than a pixel draws with round ends and joins, as Win32's
+// solid cosmetic pens do.
+void usePen(const records::PaintedItem& item) {
+    fl_color(toFlColor(item.penColor));
+    fl_line_style(FL_SOLID | FL_CAP_ROUND | FL_JOIN_ROUND, item.penWidth > 1 ? item.penWidth : 0);
+}
+
+void drawLines(const records::PaintedItem& item, int ox, int oy) {
+    usePen(item);
+    fl_begin_line();
+    for (int k = 0; k < item.pointCount; ++k) fl_vertex(ox + item.points[k].x, oy + item.points[k].y);
+    fl_end_line();
+    fl_line_style(0);
+}
+
+// Within the rectangle less its right and bottom edges, as Win32 draws it.
+void drawEllipse(const records::PaintedItem& item, int ox, int oy) {
+    int x = ox + item.rect.left;
+    int y = oy + item.rect.top;
+    int w = item.rect.right - item.rect.left - 1;
+    int h = item.rect.bottom - item.rect.top - 1;
+    if (w <= 0 || h <= 0) return;
+    if (item.filled) {
+        fl_color(toFlColor(item.fillColor));
+        fl_pie(x, y, w, h, 0, 360);
+    }
+    if (item.penWidth > 0) {
+        usePen(item);
+        fl_arc(x, y, w, h, 0, 360);
+        fl_line_style(0);
+    }
+}
+
 }  // namespace
 
 void drawPaintedItems(HWND window, int originX, int originY) {
     int count = records::paintedItemCount(window);
     for (int n = 0; n < count; ++n) {
         records::PaintedItem item = records::paintedItem(window, n);
-        if (item.kind == records::PaintKind::Text) {
-            drawText(item, originX, originY);
-        } else {
-            drawEdge(item, originX, originY);
+        switch (item.kind) {
+        case records::PaintKind::Text: drawText(item, originX, originY); break;
+        case records::PaintKind::Edge: drawEdge(item, originX, originY); break;
+        case records::PaintKind::Lines: drawLines(item, originX, originY); break;
+        case records::PaintKind::Ellipse: drawEllipse(item, originX, originY); break;
         }
     }
 }

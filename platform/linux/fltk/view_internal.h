@@ -48,6 +48,11 @@ void readEditState(HWND window);
 // A one-line box's cursor, mark and pixels scrolled off; false for any
 // other widget.
 bool lineEditShows(Fl_Widget* widget, int* cursor, int* mark, int* scrolled);
+// A multi-line box's character nearest its client point (x, y), as a
+// record offset; false for any other widget. editLinePoint: the middle of
+// the first character of a line in view, relative to the window.
+bool editCharFromPoint(HWND window, int x, int y, int* offset);
+bool editLinePoint(HWND window, int line, int* x, int* y);
 // The record of a control's widget, or null.
 HWND recordOfControl(Fl_Widget* widget);
 // The top-level window's client group, into which controls go.

@@ -243,6 +243,8 @@ void windowCreated(HWND window) {
         Fl_Group::current(nullptr);
         TopLevel* top = new TopLevel(window, r.left, r.top, r.right - r.left, r.bottom - r.top);
         top->copy_label(toDisplay(window->text));
+        // An owned window stays above its owner, as in Win32.
+        if (records::isLive(window->owner)) top->non_modal();
         window->view = top;
         if (window->visible) top->show();
         return;
@@ -384,7 +386,7 @@ const ViewHooks hooks = {
     windowCreated,     windowDestroyed, textChanged,     checkChanged,  enabledChanged,
     geometryChanged,   visibilityChanged, scrollBarsChanged, contentChanged, selectionChanged,
     editScrolled,      readEditStateOf, focusChanged,    waitForEvents, wake,
-    messageBox,        screenSize,
+    messageBox,        screenSize,      editCharFromPoint,
 };
 
 }  // namespace
@@ -534,6 +536,14 @@ void viewFocus(HWND window) {
 bool viewHasFocus(HWND window) {
     Fl_Widget* widget = view::widgetOf(window);
     return widget && Fl::focus() == widget;
+}
+
+bool viewEditLinePoint(HWND edit, int line, POINT* point) {
+    int x = 0;
+    int y = 0;
+    if (!point || !view::editLinePoint(edit, line, &x, &y)) return false;
+    *point = POINT{x, y};
+    return true;
 }
 
 bool viewScrollBarShown(HWND window, int bar) {

@@ -1,0 +1,340 @@
+// The Network window: finding the double-clicked line, laying its record
+// out, placing and sizing the window, and painting the copy with the
+// platform's lines, ellipses and texts.
+//
+// The drawing is the schematic's layout scaled to the main window's layout
+// units: a cell of 8 by 16 units is charWidth by lineHeight pixels, so the
+// labels, one cell a byte, stand where the layout gave them room.
+#include "window/network_window.h"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#include "drawing/schematic.h"
+#include "engine/recorder.h"
+#include "engine/result_lines.h"
+#include "engine/search_inputs.h"
+#include "engine/shared_state.h"
+#include "window/control_table.h"
+#include "window/main_window.h"
+
+const char NetworkWindowClass[] = "CombinixNetwork";
+
+namespace {
+
+// The window's texts, Japanese and English side by side as in the control
+// table.
+struct Caption {
+    const char* japanese;
+    const char* english;
+};
+
+const Caption WindowCaption = {"\x89\xf1\x98\x48\x90\x7d" /* 回路図 */, "Network"};
+const Caption ValueCaption = {"\x8d\x87\x90\xac\x92\x6c" /* 合成値 */, "Value"};
+const Caption ErrorCaption = {"\x8c\xeb\x8d\xb7" /* 誤差 */, "Error"};
+const Caption NoRecordMessage = {
+    "\x82\xb1\x82\xcc\x8d\x73\x82\xcc\x89\xf1\x98\x48\x82\xcd\x8b\x4c\x98\x5e\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42" /* この行の回路は記録されていません。 */
+    "\x82\xe0\x82\xa4\x88\xea\x93\x78\x92\x54\x8d\xf5\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* もう一度探索を実行してください。 */,
+    "No network is kept for this line: run the search again to draw it."};
+
+const char* inLanguage(const Caption& caption, int language) {
+    return language == 1 ? caption.english : caption.japanese;
+}
+
+// The units of the values: ohm, farad, henry, by part type.
+const char* const UnitNames[] = {"\x83\xb6" /* Ω */, "F", "H"};
+
+struct Prefix {
+    double scale;
+    const char* letter;
+};
+// The prefixes of the result lines, the largest first.
+const Prefix Prefixes[] = {{1e6, "M"}, {1e3, "k"}, {1, ""}, {1e-3, "m"}, {1e-6, "u"}, {1e-9, "n"}, {1e-12, "p"}};
+constexpr int PrefixCount = sizeof Prefixes / sizeof Prefixes[0];
+
+// Drawing: the pen of wires and symbols, the radii of the terminals and the
+// junction dots, in pixels; the colour of the value labels.
+constexpr int PenWidth = 2;
+constexpr int TerminalRadius = 5;
+constexpr int JunctionRadius = 3;
+const COLORREF ValueColor = RGB(0x1f, 0x4e, 0x8c);
+// The narrowest client area, in layout columns.
+constexpr int NarrowestColumns = 32;
+
+// What the window shows: copies made when the line was double-clicked.
+struct ShownLine {
+    char line[limits::LineSize];  // as the box shows it, without its line break
+    int language;
+    bool drawn;  // a record stood behind the line: the schematic is its layout
+    double value;
+    double error;  // percent, with its sign
+    Schematic schematic;
+};
+
+ShownLine shown;
+HWND openWindow = nullptr;
+char boxText[limits::TextSize];
+
+bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc); }
+
+// Copies line `line` of `text` into `out` (cut at a character boundary to
+// fit); returns its length, 0 for an empty line or one past the text.
+int copyLine(const char* text, int line, char* out, int size) {
+    const char* p = text;
+    for (int n = 0; n < line && p != nullptr; ++n) {
+        p = strchr(p, '\n');
+        if (p != nullptr) ++p;
+    }
+    int length = 0;
+    if (p != nullptr) {
+        int end = static_cast<int>(strcspn(p, "\r\n"));
+        while (length < end) {
+            int step = isLeadByte(static_cast<unsigned char>(p[length])) && length + 1 < end ? 2 : 1;
+            if (length + step > size - 1) break;
+            length += step;
+        }
+        memcpy(out, p, static_cast<size_t>(length));
+    }
+    out[length] = '\0';
+    return length;
+}
+
+// Lays out the record behind `line` of the box's text, with its value and
+// signed error; false when none stands behind it. The search keeps the size
+// of the error; its sign is the side of the target the value lies on (a
+// capacitor search keeps the reciprocal of its target).
+bool layOutLine(int line) {
+    std::lock_guard<std::mutex> lock(resultStateMutex);
+    const MatchRecord* record = recordOfResultLine(boxText, line);
+    if (record == nullptr || !layoutRecord(*record, &shown.schematic)) return false;
+    double target = resultStore.partType == Capacitor ? 1 / searchParams.target : searchParams.target;
+    shown.value = record->value;
+    shown.error = record->value < target ? -record->absError : record->absError;
+    return true;
+}
+
+// "1.428571 kΩ": seven digits, the prefix of the result lines and the unit.
+void formatValue(double value, int partType, char* out, size_t size) {
+    int i = 0;
+    while (i + 1 < PrefixCount && value < Prefixes[i].scale) ++i;
+    const char* unit = UnitNames[partType >= 0 && partType <= 2 ? partType : 0];
+    snprintf(out, size, "%.7g %s%s", value / Prefixes[i].scale, Prefixes[i].letter, unit);
+}
+
+// The second line of the header: value and error, or why nothing is drawn.
+void formatSummary(char* out, size_t size) {
+    if (!shown.drawn) {
+        snprintf(out, size, "%s", inLanguage(NoRecordMessage, shown.language));
+        return;
+    }
+    char value[64];
+    formatValue(shown.value, shown.schematic.partType, value, sizeof value);
+    snprintf(out, size, "%s  %s      %s  %+.4f %%", inLanguage(ValueCaption, shown.language), value,
+             inLanguage(ErrorCaption, shown.language), shown.error);
+}
+
+// ---- Geometry -------------------------------------------------------------
+
+int columnWidth() { return charWidth > 0 ? charWidth : SchematicCellWidth; }
+int rowHeight() { return lineHeight > 0 ? lineHeight : SchematicCellHeight; }
+
+// Where the header's two lines and the drawing begin, in client pixels.
+int margin() { return columnWidth(); }
+int headerTop() { return rowHeight() / 2; }
+int drawingTop() { return headerTop() + 2 * rowHeight() + rowHeight() / 2; }
+
+int scaledX(int32_t x) { return margin() + x * columnWidth() / SchematicCellWidth; }
+int scaledY(int32_t y) { return drawingTop() + y * rowHeight() / SchematicCellHeight; }
+POINT scaled(SchematicPoint p) { return POINT{scaledX(p.x), scaledY(p.y)}; }
+
+// The client size the shown line needs: the drawing, or the header where
+// it is wider, with the margins.
+SIZE neededClientSize(HWND window) {
+    TEXTMETRICA metrics{};
+    HDC dc = GetDC(window);
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(window, dc);
+    char summary[limits::LineSize];
+    formatSummary(summary, sizeof summary);
+    int textBytes = static_cast<int>(strlen(shown.line) > strlen(summary) ? strlen(shown.line) : strlen(summary));
+    int width = textBytes * static_cast<int>(metrics.tmAveCharWidth);
+    int height = drawingTop();
+    if (shown.drawn) {
+        int drawing = shown.schematic.width * columnWidth() / SchematicCellWidth;
+        if (drawing > width) width = drawing;
+        height += shown.schematic.height * rowHeight() / SchematicCellHeight;
+    }
+    if (width < NarrowestColumns * columnWidth()) width = NarrowestColumns * columnWidth();
+    return SIZE{width + 2 * margin(), height + headerTop()};
+}
+
+// The window's outer size for a client area of `client`.
+SIZE outerSize(HWND window, SIZE client) {
+    RECT outer;
+    RECT inner;
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &inner);
+    return SIZE{client.cx + (outer.right - outer.left) - inner.right,
+                client.cy + (outer.bottom - outer.top) - inner.bottom};
+}
+
+// Beside the main window: to its right, else to its left, else at the
+// right edge of the screen; never below the screen's bottom.
+POINT besideMainWindow(HWND mainWindow, SIZE size) {
+    RECT main;
+    GetWindowRect(mainWindow, &main);
+    int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    int right = left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    int bottom = top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    int x = main.right;
+    if (x + size.cx > right) x = main.left - size.cx;
+    if (x < left) x = right - size.cx > left ? right - size.cx : left;
+    int y = main.top;
+    if (y + size.cy > bottom) y = bottom - size.cy;
+    if (y < top) y = top;
+    return POINT{x, y};
+}
+
+HWND createWindow(HWND mainWindow, HINSTANCE instance) {
+    // Registered with the first window; later it fails, the class being
+    // there already. White, as a drawing on paper.
+    registerWindowClass(NetworkWindowClass, networkWindowProcedure, instance, COLOR_WINDOW);
+    // Owned by the main window: it stays above it and goes with it. Made
+    // hidden, so that it is shown once it has its place and size.
+    return CreateWindowExA(0, NetworkWindowClass, inLanguage(WindowCaption, shown.language),
+                           WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, mainWindow, nullptr, instance, nullptr);
+}
+
+// ---- Painting ---------------------------------------------------------------
+
+void drawLabel(HDC dc, const SchematicLabel& label, bool fromStart, COLORREF color) {
+    if (label.cells == 0) return;
+    POINT middle = scaled(label.middle);
+    int half = label.cells * columnWidth() / 2;
+    RECT r{middle.x - half, middle.y - rowHeight() / 2, middle.x + half, middle.y + rowHeight() - rowHeight() / 2};
+    SetTextColor(dc, color);
+    DrawTextA(dc, label.text, -1, &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | (fromStart ? DT_LEFT : DT_CENTER));
+}
+
+void drawDot(HDC dc, SchematicPoint at, int radius) {
+    POINT p = scaled(at);
+    Ellipse(dc, p.x - radius, p.y - radius, p.x + radius + 1, p.y + radius + 1);
+}
+
+void drawSchematic(HDC dc) {
+    const Schematic& s = shown.schematic;
+    HPEN pen = CreatePen(PS_SOLID, PenWidth, RGB(0, 0, 0));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    for (int i = 0; i < s.wireCount; ++i) {
+        POINT points[2] = {scaled(s.wires[i].from), scaled(s.wires[i].to)};
+        Polyline(dc, points, 2);
+    }
+    for (int i = 0; i < s.partCount; ++i) {
+        const SchematicPart& part = s.parts[i];
+        SymbolStroke strokes[SymbolStrokeCapacity];
+        int count = partStrokes(part, strokes);
+        for (int k = 0; k < count; ++k) {
+            POINT points[StrokePointCapacity];
+            for (int n = 0; n < strokes[k].count; ++n) points[n] = scaled(strokes[k].points[n]);
+            Polyline(dc, points, strokes[k].count);
+        }
+        // The cross part's labels stand to its right, the others' centred
+        // on their parts.
+        drawLabel(dc, part.name, part.upright, GetSysColor(COLOR_WINDOWTEXT));
+        drawLabel(dc, part.valueText, part.upright, ValueColor);
+    }
+    for (int i = 0; i < s.junctionCount; ++i) drawDot(dc, s.junctions[i], JunctionRadius);
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    for (SchematicPoint terminal : s.terminals) drawDot(dc, terminal, TerminalRadius);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+void paint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT client;
+    GetClientRect(window, &client);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    char summary[limits::LineSize];
+    formatSummary(summary, sizeof summary);
+    const char* header[] = {shown.line, summary};
+    for (int i = 0; i < 2; ++i) {
+        RECT r{margin(), headerTop() + i * rowHeight(), client.right, headerTop() + (i + 1) * rowHeight()};
+        DrawTextA(dc, header[i], -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+    }
+    if (shown.drawn) drawSchematic(dc);
+    EndPaint(window, &ps);
+}
+
+}  // namespace
+
+void showNetworkOnDoubleClick(HWND mainWindow, HINSTANCE instance, const MSG* message) {
+    HWND box = controlWindows[RowResultBox];
+    if (message->message != WM_LBUTTONDBLCLK || box == nullptr || message->hwnd != box) return;
+    // The line under the pointer, as the box lays its text out.
+    LRESULT at = SendMessageA(box, EM_CHARFROMPOS, 0, message->lParam);
+    showNetworkOfLine(mainWindow, instance, HIWORD(at));
+}
+
+void showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
+    HWND box = controlWindows[RowResultBox];
+    if (box == nullptr) return;
+    GetWindowTextA(box, boxText, sizeof boxText);
+    char text[limits::LineSize];
+    if (copyLine(boxText, line, text, sizeof text) == 0) return;
+    memcpy(shown.line, text, sizeof text);
+    shown.language = settings.language;
+    shown.drawn = layOutLine(line);
+
+    HWND window = openWindow;
+    bool opening = window == nullptr;
+    if (opening) window = openWindow = createWindow(mainWindow, instance);
+    if (window == nullptr) return;
+    SetWindowTextA(window, inLanguage(WindowCaption, shown.language));
+    // Sized for the line when it opens; grown, never shrunk, for a later
+    // line that needs more room.
+    SIZE needed = neededClientSize(window);
+    RECT client;
+    GetClientRect(window, &client);
+    if (opening || needed.cx > client.right || needed.cy > client.bottom) {
+        if (!opening) {
+            if (client.right > needed.cx) needed.cx = client.right;
+            if (client.bottom > needed.cy) needed.cy = client.bottom;
+        }
+        SIZE size = outerSize(window, needed);
+        POINT place = besideMainWindow(mainWindow, size);
+        SetWindowPos(window, nullptr, place.x, place.y, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE | (opening ? 0 : SWP_NOMOVE));
+    }
+    InvalidateRect(window, nullptr, TRUE);
+    // Shown without taking the keyboard from the main window, where the
+    // next line is double-clicked; a minimised window comes back.
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+}
+
+HWND networkWindow() { return openWindow; }
+
+void resetNetworkWindow() {
+    openWindow = nullptr;
+    shown = ShownLine{};
+}
+
+LRESULT CALLBACK networkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint(window);
+        return 0;
+    case WM_DESTROY:
+        if (window == openWindow) openWindow = nullptr;
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,37 @@
+// The Network window: the schematic of one line of the Result box, with the
+// line itself, the network's value and its error above the drawing. A
+// double-click on a line opens it beside the main window, or draws the new
+// line in it while it is open; the user closes it by itself, and it goes
+// with the main window, which owns it.
+//
+// The line is laid out once, when it is double-clicked, into a copy that
+// painting draws from: the window shows the same network whatever the next
+// search does to the result store, in the language of the moment it was
+// double-clicked. A line that no record of the last search
+// stands behind (restored from the settings file, typed, or left from an
+// earlier search) shows a short message that the search must run again.
+#pragma once
+
+#include "platform/win32.h"
+
+extern const char NetworkWindowClass[];  // "CombinixNetwork"
+
+// What the message loop hands over before it dispatches a message: a
+// double-click of the left button in the Result box shows the line under
+// the pointer. The message goes on to the box all the same, which selects
+// the word as it does on any double-click. `instance` is the program's, for
+// the window's class.
+void showNetworkOnDoubleClick(HWND mainWindow, HINSTANCE instance, const MSG* message);
+
+// Shows line `line` (from 0) of the Result box's text in the Network
+// window, opening it when none is open. An empty line (or one past the
+// text) shows nothing and leaves the window as it is.
+void showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line);
+
+// The open Network window, or null.
+HWND networkWindow();
+// Forgets the window and what it showed, as at process start (for tests,
+// whose reset destroys windows without a word to them).
+void resetNetworkWindow();
+
+LRESULT CALLBACK networkWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
