@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <string>
@@ -40,7 +41,10 @@ inline CliRun runCli(std::vector<std::string> args, const std::string& stdinText
 // folder and returns its path.
 inline std::string writeStock(const std::string& text) {
     static int serial = 0;
-    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(serial++);
+    // The process's own name: CTest runs the tests of this binary side by
+    // side, each in a process of its own.
+    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(getpid()) + "_" +
+                       std::to_string(serial++);
     FILE* f = fopen(path.c_str(), "wb");
     fwrite(text.data(), 1, text.size(), f);
     fclose(f);
