@@ -22,8 +22,9 @@
 
 namespace {
 
+// Named for the process too: CTest runs the tests side by side.
 std::string tempPath(const char* name) {
-    return ::testing::TempDir() + "combinix_settings_" + name;
+    return ::testing::TempDir() + "combinix_settings_" + std::to_string(getpid()) + "_" + name;
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
