@@ -65,6 +65,11 @@
 //   [x] SetThreadUILanguage / GetThreadUILanguage: the language of the
 //       message boxes' buttons (Japanese: はい, いいえ, OK, キャンセル; any
 //       other: English), per thread, English until set
+//   [x] timers: SetTimer on a window of the main thread (period 10 ms at
+//       least; setting it again restarts it), KillTimer, WM_TIMER made by
+//       GetMessageA when nothing is posted and nothing needs painting, one
+//       for however many periods went by; destroying a window kills its
+//       timers
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
 //       LoadIconA and LoadCursorA (stock resources only)
@@ -75,8 +80,8 @@
 //       in Win32)
 //
 // Deliberately not implemented:
-//   [ ] menus, accelerators, dialog resources (IsDialogMessage), timers,
-//       activation (WM_ACTIVATE), mouse button and other key messages (the
+//   [ ] menus, accelerators, dialog resources (IsDialogMessage), thread
+//       timers (SetTimer without a window) and timer procedures, activation (WM_ACTIVATE), mouse button and other key messages (the
 //       view turns user actions into the messages above); TranslateMessage
 //       makes no WM_CHAR
 //   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
@@ -201,6 +206,7 @@ typedef const char* LPCSTR;
 #endif
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 struct POINT {
     LONG x;
@@ -347,6 +353,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_CHAR 0x0102
 #define WM_SYSKEYDOWN 0x0104
 #define WM_COMMAND 0x0111
+#define WM_TIMER 0x0113
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_MOUSEWHEEL 0x020A
@@ -608,6 +615,10 @@ int SetBkMode(HDC dc, int mode);
 DWORD GetSysColor(int index);
 int DrawTextA(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format);
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
+
+// Timers.
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure);
+BOOL KillTimer(HWND window, UINT_PTR id);
 
 // Scroll bars.
 int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw);
