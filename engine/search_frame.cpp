@@ -6,6 +6,7 @@
 
 #include "engine/message_table.h"
 #include "engine/networks.h"
+#include "engine/outcome_line_texts.h"
 #include "engine/recorder.h"
 #include "engine/result_display.h"
 #include "engine/result_ordering.h"
@@ -13,6 +14,7 @@
 #include "engine/shared_state.h"
 
 SearchStage stages[limits::StageCount];
+SearchProgress searchProgress;
 
 void setAcceptanceWindow() {
     double T = searchParams.target;
@@ -74,6 +76,12 @@ void writeSummary() {
     }
 }
 
+// Behind the outcome, when the list named more values than were read.
+// Called with resultStateMutex held.
+void noteListCutShort() {
+    if (!searchStopped() && stockListed > stockCount) appendStockListNote(statusText, stockCount, stockListed);
+}
+
 }  // namespace
 
 int32_t runSearch() {
@@ -84,6 +92,8 @@ int32_t runSearch() {
         std::lock_guard<std::mutex> lock(resultStateMutex);
         if (searchStopped()) return 0;
         resetResults();
+        searchProgress.parts = 0;
+        searchProgress.search = thisSearchNumber();
         if (!readSearchInputs()) {
             setText(statusText, messageText(MsgParameterError));
             return 0;
@@ -95,12 +105,19 @@ int32_t runSearch() {
         setAcceptanceWindow();
     }
     const NetworkTemplates& templates = *searchTemplates;
+    searchProgress.parts = 1;
     templates.runOnePart();
     if (searchStopped()) return 0;
 
     for (int n = 2; n <= limits::MaxNetworkParts; ++n) {
-        if (earlyStop()) break;
-        if (searchParams.maxParts >= n && templates.runOfSize(n) != 0) return 0;
+        if (earlyStop() || searchParams.maxParts < n) break;
+        searchProgress.parts = n;
+        if (templates.runOfSize(n) != 0) {
+            // A limit (or a stop) ended the search; its message is the outcome.
+            std::lock_guard<std::mutex> lock(resultStateMutex);
+            noteListCutShort();
+            return 0;
+        }
     }
 
     std::unique_lock<std::mutex> lock(resultStateMutex);
@@ -108,10 +125,12 @@ int32_t runSearch() {
     if (settings.matchCount > 0) {
         orderResults();
         writeSummary();
+        noteListCutShort();
         lock.unlock();
         showResultText();
     } else {
         writeNearestPartHint();
+        noteListCutShort();
     }
     return 0;
 }
