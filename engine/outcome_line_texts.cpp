@@ -10,7 +10,8 @@ namespace {
 
 // The numbers stand between the pieces, in the same order in both
 // languages; spaces at a piece's edge are in the format where both
-// languages have them.
+// languages have them. The note is short, so that it still fits the one
+// line the outcome row shows behind the longer outcomes.
 // clang-format off
 const MessageRow outcomeLineTexts[OutcomeLineTextCount] = {
 //   Japanese (CP932)                                   English
@@ -23,11 +24,11 @@ const MessageRow outcomeLineTexts[OutcomeLineTextCount] = {
     {"\x91\x67" /* 組 */,
      " found"},  // 3 TextFound
     {"(\x90\xe6\x93\xaa\x82\xcc" /* (先頭の */,
-     " (the first "},  // 4 TextFirstUsed
-    {"\x8c\xc2\x82\xcc\x92\x6c\x82\xf0\x8e\x67\x97\x70\x82\xb5\x82\xdc\x82\xb5\x82\xbd\x81\x42\x83\x8a\x83\x58\x83\x67\x82\xcc\x92\x6c\x82\xcd" /* 個の値を使用しました。リストの値は */,
-     " of "},  // 5 TextOfListed
-    {"\x8c\xc2\x82\xc5\x82\xb7)" /* 個です) */,
-     " values were used)"},  // 6 TextValuesUsed
+     " ("},  // 4 TextUsedBefore
+    {"/",
+     " of "},  // 5 TextUsedOf
+    {"\x8c\xc2\x82\xf0\x8e\x67\x97\x70)" /* 個を使用) */,
+     " values used)"},  // 6 TextUsedAfter
 };
 // clang-format on
 
@@ -56,7 +57,7 @@ void formatProgressLine(char* out, int size, int parts, int found) {
 void appendStockListNote(char* text, int used, int listed) {
     int language = settings.language;
     char note[160];
-    snprintf(note, sizeof note, "%s%d%s%d%s", textIn(TextFirstUsed, language), used,
-             textIn(TextOfListed, language), listed, textIn(TextValuesUsed, language));
+    snprintf(note, sizeof note, "%s%d%s%d%s", textIn(TextUsedBefore, language), used,
+             textIn(TextUsedOf, language), listed, textIn(TextUsedAfter, language));
     appendText(text, note);
 }

@@ -11,9 +11,9 @@ enum OutcomeLineTextId : int {
     TextSearching = 1,       // "Searching:", before the network size
     TextParts = 2,           // " parts,", after the network size
     TextFound = 3,           // " found", after the matches counted
-    TextFirstUsed = 4,       // " (the first ", before the values used
-    TextOfListed = 5,        // " of ", before the values listed
-    TextValuesUsed = 6,      // " values were used)", at the end
+    TextUsedBefore = 4,      // " (", before the values used
+    TextUsedOf = 5,          // " of ", before the values listed
+    TextUsedAfter = 6,       // " values used)", at the end
     OutcomeLineTextCount = 7,
 };
 
@@ -27,5 +27,5 @@ void formatProgressLine(char* out, int size, int parts, int found);
 
 // Appends to `text` (a text buffer) the note that a search used only the
 // first `used` of the `listed` values of its stock list:
-// " (the first 500 of 599 values were used)".
+// " (500 of 599 values used)" / "(先頭の500/599個を使用)".
 void appendStockListNote(char* text, int used, int listed);

@@ -302,5 +302,5 @@ TEST(SearchCli, StockFilesThatCannotBeReadWhole) {
                 writeStock(big)});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1),
-              "500 set(s) found. (the first 500 of 8000 values were used)\n");
+              "500 set(s) found. (500 of 8000 values used)\n");
 }

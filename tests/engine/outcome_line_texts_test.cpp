@@ -76,11 +76,11 @@ TEST(OutcomeLineTexts, StockListNoteFollowsTheTextInBothLanguages) {
     settings.language = 1;
     char text[limits::TextSize] = "Can not be able to find.";
     appendStockListNote(text, 500, 599);
-    EXPECT_STREQ(text, "Can not be able to find. (the first 500 of 599 values were used)");
+    EXPECT_STREQ(text, "Can not be able to find. (500 of 599 values used)");
     settings.language = 0;
     text[0] = '\0';
     appendStockListNote(text, 500, 8000);
-    EXPECT_EQ(utf8Of(text), "(先頭の500個の値を使用しました。リストの値は8000個です)");
+    EXPECT_EQ(utf8Of(text), "(先頭の500/8000個を使用)");
     // A full buffer stays within its size.
     std::string full(limits::TextSize - 5, 'a');
     memcpy(text, full.c_str(), full.size() + 1);
@@ -112,11 +112,11 @@ TEST(OutcomeLineTexts, RunSearchNotesAListLongerThanItTakes) {
     };
     const Case cases[] = {
         // 599 ohm stands only after the 500th value.
-        {599, "599", "1", 0, 1, "Can not be able to find. (the first 500 of 599 values were used)"},
+        {599, "599", "1", 0, 1, "Can not be able to find. (500 of 599 values used)"},
         {500, "599", "1", 0, 1, "Can not be able to find."},
-        {599, "100", "1", 0, 1, "1 set(s) found. (the first 500 of 599 values were used)"},
-        {599, "100", "1", 0, 0, "1組見つかりました。(先頭の500個の値を使用しました。リストの値は599個です)"},
-        {501, "5M", "1", 0, 1, "You need many parts in serial. 500 x 10000 (the first 500 of 501 values were used)"},
+        {599, "100", "1", 0, 1, "1 set(s) found. (500 of 599 values used)"},
+        {599, "100", "1", 0, 0, "1組見つかりました。(先頭の500/599個を使用)"},
+        {501, "5M", "1", 0, 1, "You need many parts in serial. 500 x 10000 (500 of 501 values used)"},
         {600, "x", "1", 0, 1, "Searching parameter error"},
     };
     for (const Case& c : cases) {
@@ -141,7 +141,7 @@ TEST(OutcomeLineTexts, RunSearchNotesAListLongerThanItTakes) {
     for (int i = 0; i < 600; ++i) s.stock += "1k\r\n";
     applySetup(s);
     runSearch();
-    EXPECT_STREQ(statusText, "Break off because of too many matches. (the first 500 of 600 values were used)");
+    EXPECT_STREQ(statusText, "Break off because of too many matches. (500 of 600 values used)");
 }
 
 TEST(OutcomeLineTexts, RunSearchTellsWhichSearchAndSizeItHasReached) {
