@@ -4,7 +4,6 @@
 #include "engine/outcome_line_texts.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <climits>
 #include <cstring>
@@ -13,21 +12,10 @@
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"
+#include "tests/support/cp932_text.h"
 #include "tests/support/search_setup.h"
 
 namespace {
-
-std::string utf8Of(const char* cp932) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    char out[1024];
-    char* in = const_cast<char*>(cp932);
-    size_t inLeft = strlen(cp932);
-    char* at = out;
-    size_t outLeft = sizeof out;
-    iconv(cd, &in, &inLeft, &at, &outLeft);
-    iconv_close(cd);
-    return std::string(out, sizeof out - outLeft);
-}
 
 // "1\r\n2\r\n...": the values 1 to n ohm.
 std::string valuesUpTo(int n) {

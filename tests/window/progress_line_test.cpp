@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
 #include <mutex>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,23 +16,19 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
-#include "tests/support/temp_directory.h"
+#include "tests/support/program_by_messages.h"
 #include "window/commands.h"
 #include "window/control_table.h"
-#include "window/main_window.h"
 #include "window/progress_line.h"
-#include "window/scrolling.h"
 
 namespace {
 
-// The progress line in Japanese (UTF-8 bytes as CP932 in the program):
+// The pieces of the progress line in Japanese, as the program holds them:
 // "探索中: N本構成, M組", or "探索中..." before the search reaches its
 // networks.
 const char Searching[] = "\x92\x54\x8d\xf5\x92\x86" /* 探索中 */;
 const char PartsUnit[] = "\x96\x7b\x8d\x5c\x90\xac" /* 本構成 */;
 const char FoundUnit[] = "\x91\x67" /* 組 */;
-const char TwentySixFound[] =
-    "\x32\x36\x91\x67\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb5\x82\xbd\x81\x42" /* 26組見つかりました。 */;
 
 struct Progress {
     bool matches;  // the line is a progress line at all
@@ -67,47 +61,26 @@ Progress readProgress(const std::string& line) {
     return p;
 }
 
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::string outcomeLineText() {
     std::lock_guard<std::mutex> lock(resultStateMutex);
     return statusText;
 }
 
-class ProgressLine : public ::testing::Test {
+// The program as a user drives it, its window shown so that it paints.
+class ProgressLine : public ProgramByMessages {
 protected:
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
-        registerMainWindowClass(nullptr);
-        main_ = createMainWindow(nullptr);
-        ASSERT_NE(main_, nullptr);
+        ProgramByMessages::SetUp();
         ShowWindow(main_, SW_SHOW);
         platform_test::runUntilIdle();
     }
+    // A long search that a failed check left running is stopped.
     void TearDown() override {
-        finishSearch();
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
-    }
-
-    void command(int row) {
-        SendMessageA(main_, WM_COMMAND, MAKEWPARAM(row, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(controlWindows[row]));
-    }
-
-    void finishSearch() {
-        EXPECT_TRUE(platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 120.0));
-        platform_test::runUntilIdle();
+        if (workerHandle != nullptr) {
+            platform_test::answerMessageBox(IDYES);
+            command(RowAbort);
+        }
+        ProgramByMessages::TearDown();
     }
 
     // The text the window last painted on its outcome line.
@@ -124,14 +97,11 @@ protected:
     void typeLongSearch() {
         std::string stock;
         for (int i = 0; i < 500; ++i) stock += std::to_string(1000 + 7 * i + (i * i) % 13) + "\r\n";
-        platform_test::type(controlWindows[RowTargetBox], "3333.3333");
-        platform_test::type(controlWindows[RowToleranceBox], "1e-9");
-        platform_test::type(controlWindows[RowRangeBox], "1e30");
-        platform_test::type(controlWindows[RowList1Box], stock.c_str());
+        type(RowTargetBox, "3333.3333");
+        type(RowToleranceBox, "1e-9");
+        type(RowRangeBox, "1e30");
+        type(RowList1Box, stock.c_str());
     }
-
-    TemporaryCurrentDirectory directory_;
-    HWND main_ = nullptr;
 };
 
 TEST_F(ProgressLine, ShowsTheRunningSearchsCountsAsTheyGrowThenTheOutcome) {
