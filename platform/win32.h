@@ -92,6 +92,9 @@
 //   [ ] headless, an edit box has no font: a one-line box's first visible
 //       character and a multi-line box's last line follow the system font's
 //       average width and height; on a display the widget's own are read
+//   [ ] a message box's own loop dispatches nothing: posted messages,
+//       WM_PAINT and WM_TIMER wait until it closes (other threads' requests
+//       are still carried out, and the view still shows what was painted)
 //   [ ] the message filters of GetMessageA (every message is taken), and
 //       minimised or maximised showing (ShowWindow only shows or hides)
 //   [ ] window extra bytes, properties, subclassing, Unicode (W) calls
