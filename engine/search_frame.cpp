@@ -79,7 +79,8 @@ void writeSummary() {
 // Behind the outcome, when the list named more values than were read.
 // Called with resultStateMutex held.
 void noteListCutShort() {
-    if (!searchStopped() && stockListed > stockCount) appendStockListNote(statusText, stockCount, stockListed);
+    if (searchStopped() || stockListed <= stockCount) return;
+    appendStockListNote(statusText, stockCount, stockListed);
 }
 
 }  // namespace

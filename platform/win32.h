@@ -81,9 +81,10 @@
 //
 // Deliberately not implemented:
 //   [ ] menus, accelerators, dialog resources (IsDialogMessage), thread
-//       timers (SetTimer without a window) and timer procedures, activation (WM_ACTIVATE), mouse button and other key messages (the
-//       view turns user actions into the messages above); TranslateMessage
-//       makes no WM_CHAR
+//       timers (SetTimer without a window) and timer procedures, activation
+//       (WM_ACTIVATE), mouse button and other key messages (the view turns
+//       user actions into the messages above); TranslateMessage makes no
+//       WM_CHAR
 //   [ ] fonts (WM_SETFONT, SelectObject), brushes and pens other than the
 //       class background, regions, clipping beyond the update rectangle
 //   [ ] scroll bar controls (SB_CTL) and an edit box's horizontal scroll
