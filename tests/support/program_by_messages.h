@@ -54,6 +54,9 @@ class ProgramByMessages : public ::testing::Test {
         platform_test::reset();
         resetSharedState();
         resetControlWindows();
+        // A window closed during a search (an earlier test's) left the
+        // handle of the search it stopped.
+        workerHandle = nullptr;
         hScrollOffset = vScrollOffset = 0;
         registerMainWindowClass(nullptr);
         main_ = createMainWindow(nullptr);

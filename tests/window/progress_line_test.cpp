@@ -76,7 +76,7 @@ protected:
     }
     // A long search that a failed check left running is stopped.
     void TearDown() override {
-        if (workerHandle != nullptr) {
+        if (workerHandle != nullptr && IsWindow(main_)) {
             platform_test::answerMessageBox(IDYES);
             command(RowAbort);
         }
