@@ -27,6 +27,7 @@ thread_local uint32_t thisSearch = 1;
 
 uint32_t newSearchNumber() { return ++latestSearch; }
 void runAsSearchNumber(uint32_t n) { thisSearch = n; }
+uint32_t thisSearchNumber() { return thisSearch; }
 void requestSearchStop() { stoppedUpTo = latestSearch.load(); }
 
 bool searchStopped() {

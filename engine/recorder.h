@@ -50,6 +50,7 @@ extern int32_t pick1, pick2, pick3, pick4, pick5;
 // next test.
 uint32_t newSearchNumber();          // the main thread, when it starts a search
 void runAsSearchNumber(uint32_t n);  // the worker, before it runs that search
+uint32_t thisSearchNumber();         // the search the calling thread runs
 void requestSearchStop();
 bool searchStopped();
 bool searchNumberStopped(uint32_t n);  // whether search n was asked to stop

@@ -6,6 +6,7 @@
 
 #include "engine/message_table.h"
 #include "engine/networks.h"
+#include "engine/outcome_line_texts.h"
 #include "engine/recorder.h"
 #include "engine/result_display.h"
 #include "engine/result_ordering.h"
@@ -14,6 +15,7 @@
 
 SearchStage stages[limits::StageCount];
 SearchEnd lastSearchEnd = SearchEnd::NotFound;
+SearchProgress searchProgress;
 
 void setAcceptanceWindow() {
     double T = searchParams.target;
@@ -75,6 +77,13 @@ void writeSummary() {
     }
 }
 
+// Behind the outcome, when the list named more values than were read.
+// Called with resultStateMutex held.
+void noteListCutShort() {
+    if (searchStopped() || stockListed <= stockCount) return;
+    appendStockListNote(statusText, stockCount, stockListed);
+}
+
 }  // namespace
 
 int32_t runSearch() {
@@ -86,6 +95,8 @@ int32_t runSearch() {
         std::lock_guard<std::mutex> lock(resultStateMutex);
         if (searchStopped()) return 0;
         resetResults();
+        searchProgress.parts = 0;
+        searchProgress.search = thisSearchNumber();
         if (!readSearchInputs()) {
             setText(statusText, messageText(MsgParameterError));
             lastSearchEnd = SearchEnd::ParameterError;
@@ -99,12 +110,19 @@ int32_t runSearch() {
         setAcceptanceWindow();
     }
     const NetworkTemplates& templates = *searchTemplates;
+    searchProgress.parts = 1;
     templates.runOnePart();
     if (searchStopped()) return 0;
 
     for (int n = 2; n <= limits::MaxNetworkParts; ++n) {
-        if (earlyStop()) break;
-        if (searchParams.maxParts >= n && templates.runOfSize(n) != 0) return 0;
+        if (earlyStop() || searchParams.maxParts < n) break;
+        searchProgress.parts = n;
+        if (templates.runOfSize(n) != 0) {
+            // A limit (or a stop) ended the search; its message is the outcome.
+            std::lock_guard<std::mutex> lock(resultStateMutex);
+            noteListCutShort();
+            return 0;
+        }
     }
 
     std::unique_lock<std::mutex> lock(resultStateMutex);
@@ -113,11 +131,13 @@ int32_t runSearch() {
         orderResults();
         writeSummary();
         lastSearchEnd = SearchEnd::Found;
+        noteListCutShort();
         lock.unlock();
         showResultText();
     } else {
         writeNearestPartHint();
         lastSearchEnd = SearchEnd::NotFound;
+        noteListCutShort();
     }
     return 0;
 }

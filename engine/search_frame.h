@@ -8,6 +8,7 @@
 // by subtraction at every level keeps the innermost test to two comparisons.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 #include "engine/limits.h"
@@ -214,8 +215,21 @@ bool practicallyExactMatchFound();
 // The early-stop test before each network size of two to five parts.
 bool earlyStop();
 
+// How far the search has come, for a front end to show while it runs,
+// read from any thread without a lock. runSearch sets `search` to its
+// search's number (newSearchNumber) once it has emptied the results of the
+// search before, and `parts` to the size of the networks it is trying, 1
+// to 5 (0 until it reaches them). What it has found so far is
+// settings.matchCount.
+struct SearchProgress {
+    std::atomic<uint32_t> search{0};
+    std::atomic<int32_t> parts{0};
+};
+extern SearchProgress searchProgress;
+
 // The whole search, from the input texts to the outcome in statusText.
-// Returns 0 in every case.
+// When the stock list names more values than the search takes, a note
+// saying so follows the outcome. Returns 0 in every case.
 int32_t runSearch();
 
 // How the last runSearch ended, for a front end that reports more than the

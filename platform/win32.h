@@ -84,6 +84,11 @@
 //   [x] SetThreadUILanguage / GetThreadUILanguage: the language of the
 //       message boxes' buttons (Japanese: はい, いいえ, OK, キャンセル; any
 //       other: English), per thread, English until set
+//   [x] timers: SetTimer on a window of the main thread (period 10 ms at
+//       least; setting it again restarts it), KillTimer, WM_TIMER made by
+//       GetMessageA when nothing is posted and nothing needs painting, one
+//       for however many periods went by; destroying a window kills its
+//       timers
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
 //       LoadIconA and LoadCursorA (stock resources only)
@@ -94,10 +99,11 @@
 //       in Win32)
 //
 // Deliberately not implemented:
-//   [ ] menus, accelerators, dialog resources (IsDialogMessage), timers,
-//       activation (WM_ACTIVATE), mouse button and other key messages (the
-//       view turns user actions into the messages above); TranslateMessage
-//       makes no WM_CHAR
+//   [ ] menus, accelerators, dialog resources (IsDialogMessage), thread
+//       timers (SetTimer without a window) and timer procedures, activation
+//       (WM_ACTIVATE), mouse button and other key messages (the view turns
+//       user actions into the messages above); TranslateMessage makes no
+//       WM_CHAR
 //   [ ] fonts (WM_SETFONT, selecting a font), brushes and pens other than
 //       those above, regions, clipping beyond the update rectangle;
 //       MoveToEx and LineTo (Polyline draws the lines)
@@ -107,6 +113,9 @@
 //   [ ] headless, an edit box has no font: a one-line box's first visible
 //       character and a multi-line box's last line follow the system font's
 //       average width and height; on a display the widget's own are read
+//   [ ] a message box's own loop dispatches nothing: posted messages,
+//       WM_PAINT and WM_TIMER wait until it closes (other threads' requests
+//       are still carried out, and the view still shows what was painted)
 //   [ ] the message filters of GetMessageA (every message is taken), and
 //       minimised or maximised showing (ShowWindow only shows or hides)
 //   [ ] window extra bytes, properties, subclassing, Unicode (W) calls
@@ -228,6 +237,7 @@ typedef const char* LPCSTR;
 #endif
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 
 struct POINT {
     LONG x;
@@ -374,6 +384,7 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define WM_CHAR 0x0102
 #define WM_SYSKEYDOWN 0x0104
 #define WM_COMMAND 0x0111
+#define WM_TIMER 0x0113
 #define WM_HSCROLL 0x0114
 #define WM_VSCROLL 0x0115
 #define WM_LBUTTONDBLCLK 0x0203
@@ -658,6 +669,10 @@ HPEN CreatePen(int style, int width, COLORREF color);
 HGDIOBJ GetStockObject(int object);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
+
+// Timers.
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure);
+BOOL KillTimer(HWND window, UINT_PTR id);
 
 // Scroll bars.
 int SetScrollInfo(HWND window, int bar, LPCSCROLLINFO info, BOOL redraw);

@@ -14,6 +14,7 @@
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"
 #include "window/control_table.h"
+#include "window/progress_line.h"
 
 std::atomic<HWND> workerHandle{nullptr};
 
@@ -70,9 +71,11 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
 
 void execute(HWND mainWindow) {
     captureInputs();
-    if (startWorker(mainWindow, newSearchNumber())) {
+    uint32_t searchNumber = newSearchNumber();
+    if (startWorker(mainWindow, searchNumber)) {
         workerHandle = mainWindow;
         lockControlsForRun();
+        startProgressLine(mainWindow, searchNumber);
     }
 }
 
@@ -173,7 +176,7 @@ void lockControlsForRun() {
 
 void unlockControlsAfterRun() {
     // Cleared first: once Execute is enabled again a new search may start.
-    workerHandle = nullptr;
+    stopProgressLine(workerHandle.exchange(nullptr));
     enableRows(lockedBeforeAbort, sizeof lockedBeforeAbort / sizeof lockedBeforeAbort[0], TRUE);
     EnableWindow(controlWindows[RowAbort], FALSE);
     enableRows(lockedAfterAbort, sizeof lockedAfterAbort / sizeof lockedAfterAbort[0], TRUE);

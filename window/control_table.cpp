@@ -10,6 +10,7 @@
 #include "engine/limits.h"
 #include "engine/recorder.h"
 #include "engine/shared_state.h"
+#include "window/progress_line.h"
 #include "window/scrolling.h"
 
 // Geometry is in tenths of charWidth (left, right) and of lineHeight (top,
@@ -214,6 +215,13 @@ void paintWindow(HWND mainWindow) {
             DrawTextA(dc, captionOf(entry), -1, &r, entry.style);
             break;
         case PaintText: {
+            // While a search runs the outcome line shows its progress,
+            // read without a lock.
+            char progress[128];
+            if (entry.index == BufStatus && paintedProgressLine(progress, sizeof progress)) {
+                DrawTextA(dc, progress, -1, &r, entry.style);
+                break;
+            }
             // The outcome line may be written by a finishing search.
             std::lock_guard<std::mutex> lock(resultStateMutex);
             DrawTextA(dc, textBufferOf(entry), -1, &r, entry.style);

@@ -4,9 +4,9 @@
 // the settings file, shows the stored lists of the current part type in the
 // list boxes, creates and labels the controls and restores the saved window
 // rectangle. Painting, resizing and scrolling go to the control table and to
-// scrolling; clicks go to the commands, with the focus given back to its
-// control once a search or a sort has let go of the controls; destruction
-// saves the settings.
+// scrolling, the progress timer to the progress line; clicks go to the
+// commands, with the focus given back to its control once a search or a
+// sort has let go of the controls; destruction saves the settings.
 // Every message handled here returns 0; the rest go to DefWindowProcA.
 #include "window/main_window.h"
 
@@ -16,6 +16,7 @@
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
+#include "window/progress_line.h"
 #include "window/scrolling.h"
 #include "window/settings_file.h"
 
@@ -43,6 +44,7 @@ void onDestroy(HWND window) {
     // A search still running is stopped first, so that the result and
     // outcome texts it would go on writing are saved whole.
     stopSearch();
+    stopProgressLine(window);
     if (settingsPath[0] != '\0') {
         saveSettings(window);
     } else {
@@ -96,6 +98,9 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
             onCommand(window, wParam);
             restoreFocusAfterRun(window);
         }
+        return 0;
+    case WM_TIMER:
+        if (wParam == ProgressTimerId) onProgressTimer(window);
         return 0;
     case WM_SEARCHFINISHED:
         onSearchFinished(window, static_cast<uint32_t>(wParam));

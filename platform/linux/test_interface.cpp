@@ -67,6 +67,12 @@ int runUntilIdle() {
             if (dirty->needsPaint) dirty->needsPaint = false;
             continue;
         }
+        // A timer's next period lies ahead once it fired, so this ends too.
+        MSG timer;
+        if (records::takeDueTimer(&timer)) {
+            if (!messageFilter || !messageFilter(&timer)) DispatchMessageA(&timer);
+            continue;
+        }
         if (!any) break;
     }
     return dispatched;
@@ -95,6 +101,9 @@ const char* lastMessageBoxText() { return records::lastBoxText(); }
 const char* lastMessageBoxCaption() { return records::lastBoxCaption(); }
 UINT lastMessageBoxType() { return records::lastBoxType(); }
 const char* lastMessageBoxButton(int n) { return records::lastBoxButton(n); }
+
+int expireTimers(HWND window) { return records::expireTimers(window); }
+UINT timerPeriod(HWND window, UINT_PTR id) { return records::timerPeriod(window, id); }
 
 int drawnItemCount(HWND window) { return records::paintedItemCount(window); }
 DrawnItem drawnItem(HWND window, int n) { return records::paintedItem(window, n); }

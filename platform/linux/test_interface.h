@@ -51,6 +51,15 @@ UINT lastMessageBoxType();
 // the last).
 const char* lastMessageBoxButton(int n);
 
+// Timers: a timer's WM_TIMER comes from runUntilIdle (and pumpUntil) once
+// its period has gone by, after the posted messages and the painting, as
+// from GetMessageA. expireTimers makes the timers of `window` (null: of
+// every window) due at once, so that the next runUntilIdle dispatches one
+// WM_TIMER of each; returns how many. timerPeriod: the period in
+// milliseconds of timer `id` of `window`, 0 while it is not set.
+int expireTimers(HWND window = nullptr);
+UINT timerPeriod(HWND window, UINT_PTR id);
+
 // What painting drew into `window`, oldest first.
 int drawnItemCount(HWND window);
 DrawnItem drawnItem(HWND window, int n);

@@ -217,6 +217,19 @@ void waitForMainThread(Call& call) {
 bool takePostedMessage(MSG* message);
 bool quitPending(int* exitCode);
 
+// Timers (timers.cpp), main thread only. takeDueTimer makes the WM_TIMER
+// of the timer due longest (false when none is due) and starts its next
+// period; secondsToNextTimer is the time until the next one is due, at
+// most `longest`. expireTimers makes the timers of `window` (null: of every
+// window) due at once and returns how many; timerPeriod is a timer's
+// period in milliseconds, 0 when it is not set; forgetTimers kills the
+// timers of `window` (null: all).
+bool takeDueTimer(MSG* message);
+double secondsToNextTimer(double longest);
+int expireTimers(HWND window);
+UINT timerPeriod(HWND window, UINT_PTR id);
+void forgetTimers(HWND window);
+
 // Message boxes shown so far and the answers queued for the next ones
 // (test interface).
 void queueBoxAnswer(int answer);

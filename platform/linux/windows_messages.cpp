@@ -173,6 +173,7 @@ void destroyRecord(HWND window, bool tell) {
         if (child.inUse && child.parent == window) destroyRecord(&child, tell);
     }
     if (!records::isLive(window)) return;
+    records::forgetTimers(window);
     records::forgetDrawItems(window);
     notify(&ViewHooks::windowDestroyed, window);
     window->inUse = false;
@@ -328,6 +329,7 @@ bool quitPending(int* exitCode) {
 
 void resetWindows() {
     focus = nullptr;
+    forgetTimers(nullptr);
     for (PlatformWindow& window : windows) {
         if (window.inUse && !isLive(window.parent)) destroyRecord(&window, false);
     }
@@ -587,7 +589,8 @@ BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
             message->message = WM_PAINT;
             return TRUE;
         }
-        waitForWork(0.5);
+        if (records::takeDueTimer(message)) return TRUE;
+        waitForWork(records::secondsToNextTimer(0.5));
     }
 }
 

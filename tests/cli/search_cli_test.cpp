@@ -286,6 +286,7 @@ TEST(SearchCli, StockFilesThatCannotBeReadWhole) {
     r = runCli({"--target", "1k", "--max-parts", "1", "--show-all", "--stock",
                 writeStock(many)});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1), "500 set(s) found.\n");
+    EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1),
+              "500 set(s) found. (500 of 600 values used)\n");
     EXPECT_EQ(r.err, "combinix-search: the list names 600 values; the first 500 are searched\n");
 }

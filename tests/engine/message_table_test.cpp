@@ -3,31 +3,13 @@
 #include "engine/message_table.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <climits>
 #include <cstring>
 #include <string>
 
 #include "engine/shared_state.h"
-
-namespace {
-
-// The library converts nothing itself: the test reads its CP932 column with
-// glibc's iconv.
-std::string utf8Of(const char* cp932) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    char out[512];
-    char* in = const_cast<char*>(cp932);
-    size_t inLeft = strlen(cp932);
-    char* at = out;
-    size_t outLeft = sizeof out;
-    iconv(cd, &in, &inLeft, &at, &outLeft);
-    iconv_close(cd);
-    return std::string(out, sizeof out - outLeft);
-}
-
-}  // namespace
+#include "tests/support/cp932_text.h"
 
 TEST(MessageTable, BothColumnsOfTheOutcomeRows) {
     struct Row {

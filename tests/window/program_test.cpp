@@ -3,8 +3,6 @@
 // settings file as window creation and destruction use it.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "engine/message_table.h"
@@ -12,6 +10,7 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/program_by_messages.h"
 #include "tests/support/temp_directory.h"
 #include "window/commands.h"
 #include "window/control_table.h"
@@ -30,76 +29,6 @@ std::string textOf(HWND window) {
 bool checked(int row) {
     return SendMessageA(controlWindows[row], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// "26組見つかりました。" as the program holds it.
-const char TwentySixFound[] =
-    "\x32\x36\x91\x67\x8c\xa9\x82\xc2\x82\xa9\x82\xe8\x82\xdc\x82\xb5\x82\xbd\x81\x42" /* 26組見つかりました。 */;
-
-const int LockedRows[] = {RowResistor, RowCapacitor, RowInductor, RowTargetBox, RowToleranceBox,
-                          RowMaxPartsBox, RowRangeBox, RowExecute, RowExit, RowSortByError,
-                          RowSortByValue, RowList1Box, RowList2Box, RowList3Box};
-
-class ProgramByMessages : public ::testing::Test {
-  protected:
-    void SetUp() override { start(); }
-    void TearDown() override {
-        finishSearch();
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
-    }
-
-    // A fresh process in the test's directory: the window as WM_CREATE
-    // makes it, reading Combinix.ini if one is there.
-    void start() {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
-        registerMainWindowClass(nullptr);
-        main_ = createMainWindow(nullptr);
-        ASSERT_NE(main_, nullptr);
-    }
-
-    // A click, carried out at once on this thread (the worker's requests
-    // wait until the loop runs).
-    void command(int row) {
-        SendMessageA(main_, WM_COMMAND, MAKEWPARAM(row, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(controlWindows[row]));
-    }
-
-    void finishSearch() {
-        EXPECT_TRUE(platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 60.0));
-        platform_test::runUntilIdle();
-    }
-
-    void type(int row, const char* text) { platform_test::type(controlWindows[row], text); }
-
-    bool lockedForRun() {
-        for (int row : LockedRows) {
-            if (IsWindowEnabled(controlWindows[row])) return false;
-        }
-        return IsWindowEnabled(controlWindows[RowAbort]) && workerHandle != nullptr;
-    }
-
-    bool idle() {
-        for (int row : LockedRows) {
-            if (!IsWindowEnabled(controlWindows[row])) return false;
-        }
-        return !IsWindowEnabled(controlWindows[RowAbort]) && workerHandle == nullptr;
-    }
-
-    TemporaryCurrentDirectory directory_;
-    HWND main_ = nullptr;
-};
 
 TEST_F(ProgramByMessages, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(settings.language, 0);

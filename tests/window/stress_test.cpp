@@ -1,9 +1,9 @@
 // The running program under a storm of clicks: Execute, Abort, the sorts,
 // the language, part type and list choices and both check boxes in random
-// order and at random moments, against searches of every size. Afterwards
-// the program must be idle and consistent: no deadlock, every control as in
-// the idle state, an outcome the program can write, and the lists exactly as
-// typed. (Run under ThreadSanitizer by the sanitizer build.)
+// order and at random moments, against searches of every size, with the
+// progress timer firing among them. Afterwards the program must be idle and
+// consistent: no deadlock, every control as in the idle state, an outcome
+// the program can write and shows, and the lists exactly as typed. (Run under ThreadSanitizer by the sanitizer build.)
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,6 +18,7 @@
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
+#include "window/progress_line.h"
 #include "window/scrolling.h"
 
 namespace {
@@ -53,6 +54,8 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
     registerMainWindowClass(nullptr);
     HWND main = createMainWindow(nullptr);
     ASSERT_NE(main, nullptr);
+    // Shown, so that it paints (the outcome line, the progress) throughout.
+    ShowWindow(main, SW_SHOW);
 
     // Lists typed by the user, one set per part type.
     std::string typed[3][3];
@@ -93,6 +96,9 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
             SendMessageA(main, WM_COMMAND, MAKEWPARAM(row, BN_CLICKED),
                          reinterpret_cast<LPARAM>(controlWindows[row]));
         }
+        // The progress timer fires at random moments too, so that the
+        // progress line is painted while searches start, run and stop.
+        if (pick(3) == 0) platform_test::expireTimers(main);
         switch (pick(4)) {
             case 0: break;  // the next click comes at once
             case 1: platform_test::runUntilIdle(); break;
@@ -108,6 +114,12 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
     EXPECT_FALSE(IsWindowEnabled(controlWindows[RowAbort]));
     EXPECT_EQ(workerHandle, nullptr);
     EXPECT_TRUE(isOutcome(statusText) || statusText[0] == '\0') << statusText;
+    // Idle, the outcome line is the outcome again and no timer runs.
+    EXPECT_EQ(platform_test::timerPeriod(main, ProgressTimerId), 0u);
+    InvalidateRect(main, nullptr, TRUE);
+    platform_test::runUntilIdle();
+    ASSERT_GT(platform_test::drawnItemCount(main), 0);
+    EXPECT_STREQ(platform_test::drawnItem(main, 0).text, statusText);
 
     captureInputs();
     for (int t = 0; t < 3; ++t) {
