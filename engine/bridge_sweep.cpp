@@ -85,17 +85,9 @@ struct FoundBridge {
     double value;
 };
 
-constexpr int PickBits = 9;
-static_assert(limits::StockCapacity <= (1 << PickBits), "a pick fits its field of the key");
-
 uint64_t keyOf(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5) {
-    uint64_t key = 0;
-    for (int32_t p : {p1, p2, p3, p4, p5}) key = key << PickBits | static_cast<uint64_t>(p);
-    return key;
-}
-
-int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
-    return static_cast<int32_t>(key >> (PickBits * (5 - n)) & ((1u << PickBits) - 1));
+    const int32_t picks[6] = {0, p1, p2, p3, p4, p5};
+    return packPicks(picks);
 }
 
 // Every bridge the plain loops would record, in their order, up to one more

@@ -12,7 +12,7 @@
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 
-SearchStage stages[limits::StageCount];
+thread_local SearchStage stages[limits::StageCount];
 
 void setAcceptanceWindow() {
     double T = searchParams.target;

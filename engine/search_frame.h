@@ -23,7 +23,9 @@ struct SearchStage {
     double parallelHigh;
 };
 
-extern SearchStage stages[limits::StageCount];
+// Each thread of the search walks with stages of its own; stage 0, the
+// acceptance window, is copied into a task's stages when it starts.
+extern thread_local SearchStage stages[limits::StageCount];
 
 // 1 / x, with the reciprocal of an exhausted (tiny, zero) or overshot
 // (negative) bound kept finite: an upper bound of Unbounded admits

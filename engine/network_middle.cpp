@@ -1,0 +1,111 @@
+// The stores of the five-part templates that meet in the middle: the pairs
+// of the search's candidates sorted by value, the contexts of the template
+// being met and its candidates; and the conditions under which the meeting
+// is certified (network_middle.h).
+#include "engine/network_middle.h"
+
+#include <algorithm>
+
+#include "engine/search_inputs.h"
+
+namespace {
+
+// The acceptance window is widened by this much, relative, on both sides:
+// six orders of magnitude more than the roundings of the steps and of the
+// merge move a network's value.
+constexpr double Guard = 1e-9;
+
+// Parts (and so their reciprocals) within these values keep every network
+// of up to five of them, and its reciprocal, far inside the (1e-15, 1e15)
+// where the guarded reciprocals of the steps act as exact arithmetic; the
+// window must lie inside them too.
+constexpr double SmallestCertified = 1e-12;
+constexpr double LargestCertified = 1e12;
+
+// Above this tolerance the window's ends lie so far apart that the rounding
+// of the parallel steps, relative to the smaller end, is no longer far
+// inside the guard; such searches find matches at every size anyway.
+constexpr double MaxToleranceFraction = 0.1;
+
+struct MiddleStores {
+    middle::Pair series[limits::PairCapacity];
+    middle::Pair parallel[limits::PairCapacity];
+    int32_t pairCount = 0;
+    middle::Context contexts[limits::PairCapacity];
+    uint64_t candidates[limits::MiddleCandidateCapacity];
+    SearchStage guarded{};
+    bool applies = false;
+};
+
+// Fixed, as every store of the search.
+MiddleStores stores;
+
+bool byValue(const middle::Pair& x, const middle::Pair& y) {
+    if (x.value != y.value) return x.value < y.value;
+    if (x.first != y.first) return x.first < y.first;
+    return x.second < y.second;
+}
+
+bool certified() {
+    if (firstCandidate > lastCandidate) return false;
+    if (!(searchParams.toleranceFraction <= MaxToleranceFraction)) return false;
+    const SearchStage& window = stages[0];
+    if (!(window.seriesLow >= SmallestCertified && window.seriesHigh <= LargestCertified)) return false;
+    for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {
+        double v = stockParts[i].seriesValue;
+        if (!(v >= SmallestCertified && v <= LargestCertified)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void prepareMiddle() {
+    MiddleStores& m = stores;
+    m.applies = false;
+    if (!certified()) return;
+    int32_t n = 0;
+    for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {
+        for (int32_t j = i; j <= lastCandidate; ++j) {
+            uint16_t a = static_cast<uint16_t>(i), b = static_cast<uint16_t>(j);
+            m.series[n] = {stockParts[i].seriesValue + stockParts[j].seriesValue, a, b};
+            m.parallel[n] = {stockParts[i].parallelValue + stockParts[j].parallelValue, a, b};
+            ++n;
+        }
+    }
+    if (searchStopped()) return;
+    std::sort(m.series, m.series + n, byValue);
+    if (searchStopped()) return;
+    std::sort(m.parallel, m.parallel + n, byValue);
+    m.pairCount = n;
+    SearchStage& w = m.guarded;
+    w = stages[0];
+    w.seriesLow = stages[0].seriesLow * (1 - Guard);
+    w.seriesHigh = stages[0].seriesHigh * (1 + Guard);
+    w.parallelLow = 1 / w.seriesHigh;
+    w.parallelHigh = 1 / w.seriesLow;
+    m.applies = true;
+}
+
+bool middleApplies() { return stores.applies; }
+
+namespace middle {
+
+const Pair* seriesPairs() { return stores.series; }
+const Pair* parallelPairs() { return stores.parallel; }
+int32_t pairCount() { return stores.pairCount; }
+Context* contexts() { return stores.contexts; }
+uint64_t* candidates() { return stores.candidates; }
+SearchStage guardedWindow() { return stores.guarded; }
+
+void sortContexts(int32_t count) {
+    std::sort(stores.contexts, stores.contexts + count, [](const Context& x, const Context& y) {
+        if (x.low != y.low) return x.low < y.low;
+        if (x.a != y.a) return x.a < y.a;
+        return x.b < y.b;
+    });
+}
+
+void sortCandidates(int32_t count) { std::sort(stores.candidates, stores.candidates + count); }
+
+}  // namespace middle
