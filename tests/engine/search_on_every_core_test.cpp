@@ -56,17 +56,17 @@ TEST(SearchOnEveryCore, StocksOfUpTo60ValuesRecordWhatThePlainLoopsRecord) {
     EXPECT_GT(reached.bridges, 3);
 }
 
-// Ten and fourteen lines each of 1k and 2k: every choice of lines for the
+// Ten and twenty lines each of 1k and 2k: every choice of lines for the
 // parts of a network gives the same value, so a five-part template finds
 // far more networks at the target than its store of candidates holds. It
-// splits its outermost loop until the candidates fit, down to the walk for
-// one pick1, and still records the first of them in the plain loops'
+// splits its outermost loop until the candidates fit, or down to the walk
+// for one pick1, and still records the first of them in the plain loops'
 // order until the limit.
 TEST(SearchOnEveryCore, TemplatesWithMoreCandidatesThanTheirStoreRecordInOrder) {
     // 2k + 1k + 1k + 1k + 1k, (1k / 1k) + (2k / 2k) + 2k = 3.5k, and
     // 1k / 2k / (1k + 1k + 1k): 1 / (1/1000 + 1/2000 + 1/3000) = 6000/11.
     const char* const targets[] = {"6k", "3.5k", "545.45454545454545"};
-    for (int lines : {10, 14}) {
+    for (int lines : {10, 20}) {
         std::string stock;
         for (int i = 0; i < lines; ++i) stock += "1k\r\n2k\r\n";
         for (const char* target : targets) {
@@ -75,7 +75,14 @@ TEST(SearchOnEveryCore, TemplatesWithMoreCandidatesThanTheirStoreRecordInOrder) 
             EXPECT_EQ(o.status, "Break off because of too many matches.");
             if (::testing::Test::HasFailure()) return;
         }
-    }
+    }    // Forty lines of 1k and the target 5k: the chain of five with its first
+    // part on the last line alone has more candidates than the store holds,
+    // and is walked.
+    std::string stock;
+    for (int i = 0; i < 40; ++i) stock += "1k\r\n";
+    TypedSearch search{Resistor, "5k", "1e-9", "5", stock.c_str(), true};
+    SearchOutcome o = expectSameOnEveryCore(reference::templates, search);
+    EXPECT_EQ(o.status, "Break off because of too many matches.");
 }
 
 // A stock whose parts lie beyond the range where meeting in the middle is
