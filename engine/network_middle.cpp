@@ -27,10 +27,34 @@ constexpr double LargestCertified = 1e12;
 // inside the guard; such searches find matches at every size anyway.
 constexpr double MaxToleranceFraction = 0.1;
 
+struct Pairs {
+    double sums[limits::PairCapacity];
+    double reciprocals[limits::PairCapacity];
+    uint32_t picks[limits::PairCapacity];
+    int32_t count = 0;
+
+    middle::PairList list() const { return {sums, reciprocals, picks, count}; }
+
+    // Every pair of candidates, with the value of its kind.
+    template <class Value>
+    void sort(Value value) {
+        int32_t n = 0;
+        for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {
+            for (int32_t j = i; j <= lastCandidate; ++j) picks[n++] = static_cast<uint32_t>(i) << 16 | static_cast<uint32_t>(j);
+        }
+        auto of = [&value](uint32_t p) { return value(static_cast<int32_t>(p >> 16), static_cast<int32_t>(p & 0xffff)); };
+        std::sort(picks, picks + n, [&of](uint32_t x, uint32_t y) {
+            double a = of(x), b = of(y);
+            return a != b ? a < b : x < y;
+        });
+        for (int32_t r = 0; r < n; ++r) sums[r] = of(picks[r]);
+        for (int32_t r = 0; r < n; ++r) reciprocals[r] = 1 / sums[n - 1 - r];
+        count = n;
+    }
+};
+
 struct MiddleStores {
-    middle::Pair series[limits::PairCapacity];
-    middle::Pair parallel[limits::PairCapacity];
-    int32_t pairCount = 0;
+    Pairs series, parallel;
     middle::Context contexts[limits::PairCapacity];
     uint64_t candidates[limits::MiddleCandidateCapacity];
     SearchStage guarded{};
@@ -39,12 +63,6 @@ struct MiddleStores {
 
 // Fixed, as every store of the search.
 MiddleStores stores;
-
-bool byValue(const middle::Pair& x, const middle::Pair& y) {
-    if (x.value != y.value) return x.value < y.value;
-    if (x.first != y.first) return x.first < y.first;
-    return x.second < y.second;
-}
 
 bool certified() {
     if (firstCandidate > lastCandidate) return false;
@@ -64,20 +82,10 @@ void prepareMiddle() {
     MiddleStores& m = stores;
     m.applies = false;
     if (!certified()) return;
-    int32_t n = 0;
-    for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {
-        for (int32_t j = i; j <= lastCandidate; ++j) {
-            uint16_t a = static_cast<uint16_t>(i), b = static_cast<uint16_t>(j);
-            m.series[n] = {stockParts[i].seriesValue + stockParts[j].seriesValue, a, b};
-            m.parallel[n] = {stockParts[i].parallelValue + stockParts[j].parallelValue, a, b};
-            ++n;
-        }
-    }
+    m.series.sort([](int32_t i, int32_t j) { return stockParts[i].seriesValue + stockParts[j].seriesValue; });
     if (searchStopped()) return;
-    std::sort(m.series, m.series + n, byValue);
+    m.parallel.sort([](int32_t i, int32_t j) { return stockParts[i].parallelValue + stockParts[j].parallelValue; });
     if (searchStopped()) return;
-    std::sort(m.parallel, m.parallel + n, byValue);
-    m.pairCount = n;
     SearchStage& w = m.guarded;
     w = stages[0];
     w.seriesLow = stages[0].seriesLow * (1 - Guard);
@@ -91,9 +99,8 @@ bool middleApplies() { return stores.applies; }
 
 namespace middle {
 
-const Pair* seriesPairs() { return stores.series; }
-const Pair* parallelPairs() { return stores.parallel; }
-int32_t pairCount() { return stores.pairCount; }
+PairList seriesPairs() { return stores.series.list(); }
+PairList parallelPairs() { return stores.parallel.list(); }
 Context* contexts() { return stores.contexts; }
 uint64_t* candidates() { return stores.candidates; }
 SearchStage guardedWindow() { return stores.guarded; }

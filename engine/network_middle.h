@@ -58,17 +58,20 @@ namespace middle {
 
 enum class Split { ContextFirst, PairThenSingle, SingleFirst };
 
-// A pair of candidates (first <= second by index) with its value: the sum
-// of seriesValue (series pairs) or of parallelValue (parallel pairs).
-struct Pair {
-    double value;
-    uint16_t first, second;
+// The pairs of candidates of this search (first <= second by index), of
+// one kind: series pairs valued by the sum of their seriesValue, parallel
+// pairs by the sum of their parallelValue. `sums` ascends; `reciprocals`
+// holds 1 / sums[count - 1 - r] at r, and so ascends too. A pair's indices
+// are packed as first << 16 | second.
+struct PairList {
+    const double* sums;
+    const double* reciprocals;
+    const uint32_t* picks;
+    int32_t count;
 };
 
-// The pairs of this search, each list ascending by value.
-const Pair* seriesPairs();
-const Pair* parallelPairs();
-int32_t pairCount();
+PairList seriesPairs();
+PairList parallelPairs();
 
 // A context (or, for SingleFirst, the pair placed as one element) with the
 // ends it gives the pair's interval, sorted ascending by `low`.
@@ -147,12 +150,10 @@ class Meeting {
     static double s(int32_t i) { return stockParts[i].seriesValue; }
     static double g(int32_t i) { return stockParts[i].parallelValue; }
 
-    // The pair's value in `domain`, at list place r in ascending order.
-    double pairValue(int32_t r) const {
-        if constexpr (reciprocal) return 1 / pairs_[count_ - 1 - r].value;
-        else return pairs_[r].value;
-    }
-    const Pair& pairAt(int32_t r) const { return reciprocal ? pairs_[count_ - 1 - r] : pairs_[r]; }
+    // The pairs' values in `domain`, ascending, and the indices of the
+    // pair at place r.
+    const double* pairValues() const { return reciprocal ? pairs_.reciprocals : pairs_.sums; }
+    uint32_t pairAt(int32_t r) const { return pairs_.picks[reciprocal ? pairs_.count - 1 - r : r]; }
 
     // Whether picks[k] keeps to where the loop of level k starts.
     static bool keepsOrder(const int32_t* picks, int k) {
@@ -251,20 +252,26 @@ class Meeting {
                                                         : (domain == Domain::Series ? s(x) : g(x));
                 singleLow = singleHigh = -v;
             }
+            const double* values = pairValues();
+            const int32_t count = pairs_.count;
+            const double largest = values[count - 1];
             int32_t r = 0;
             for (int32_t c = 0; c < contextCount_; ++c) {
                 const Context& ctx = contexts_[c];
+                double low = ctx.low + singleLow;
+                if (low > largest) break;  // so are the lows of the contexts after it
                 picks[contextLevel] = ctx.a;
                 picks[contextLevel + 1] = ctx.b;
                 // The single and the context keep their loops' order.
-                if (!keepsOrder(picks, singleLevel) || !keepsOrder(picks, contextLevel + 1)) continue;
-                double low = ctx.low + singleLow, high = ctx.high + singleHigh;
-                while (r < count_ && pairValue(r) < low) ++r;
-                for (int32_t q = r; q < count_ && pairValue(q) <= high; ++q) {
-                    const Pair& p = pairAt(q);
+                if (!keepsOrder(picks, singleLevel)) continue;
+                double high = ctx.high + singleHigh;
+                while (values[r] < low) ++r;
+                for (int32_t q = r; q < count && values[q] <= high; ++q) {
+                    uint32_t p = pairAt(q);
+                    int32_t first = static_cast<int32_t>(p >> 16), second = static_cast<int32_t>(p & 0xffff);
                     bool down = runsDown(levels[pairLevel].way);
-                    picks[pairLevel] = down ? p.second : p.first;
-                    picks[pairLevel + 1] = down ? p.first : p.second;
+                    picks[pairLevel] = down ? second : first;
+                    picks[pairLevel + 1] = down ? first : second;
                     if (!keepsOrder(picks, pairLevel) || !keepsOrder(picks, singleLevel)) continue;
                     if (!store->add(loopKey(picks), 0)) return;
                 }
@@ -275,7 +282,6 @@ class Meeting {
     bool meet(int32_t* outcome) {
         if (!middleApplies()) return false;
         pairs_ = seriesPair ? seriesPairs() : parallelPairs();
-        count_ = pairCount();
         contexts_ = contexts();
         *outcome = meetOver(firstCandidate, lastCandidate);
         return true;
@@ -346,8 +352,7 @@ class Meeting {
         GuardedStage& operator=(const GuardedStage&) = delete;
     };
 
-    const Pair* pairs_ = nullptr;
-    int32_t count_ = 0;
+    PairList pairs_{};
     const Context* contexts_ = nullptr;
     int32_t contextCount_ = 0;
 };
