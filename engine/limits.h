@@ -89,6 +89,11 @@ constexpr int BridgeKeptCapacity = 8192;
 // task slots below are worth more than one more thread.
 constexpr int MaxSearchThreads = 8;
 
+// A loop over fewer indices than this runs as one task on the recording
+// thread: its templates take well under a millisecond, less than handing
+// tasks to other threads costs.
+constexpr int FewestIndicesForTasks = 32;
+
 // Tasks that may have finished or be running ahead of the recording
 // thread, each with its own store of matches: every thread has a task in
 // hand and the next few wait, finished, to be recorded.
@@ -102,6 +107,11 @@ constexpr int TaskMatchCapacity = RecordCapacity + 1;
 // The five-part networks meet in the middle: every pair of candidates, in
 // series and in parallel, sorted by value once per search.
 constexpr int PairCapacity = StockCapacity * (StockCapacity + 1) / 2;
+
+// The five-part templates meet in the middle from this many candidates on;
+// below it the walk, whose cost grows faster but starts lower, is the
+// quicker of the two.
+constexpr int FewestCandidatesToMeet = 56;
 
 // The networks a five-part template meets in the middle before they are
 // sorted into loop order and tried with the placement steps; a template

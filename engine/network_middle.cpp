@@ -5,6 +5,7 @@
 #include "engine/network_middle.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "engine/search_inputs.h"
 
@@ -26,6 +27,8 @@ constexpr double LargestCertified = 1e12;
 // of the parallel steps, relative to the smaller end, is no longer far
 // inside the guard; such searches find matches at every size anyway.
 constexpr double MaxToleranceFraction = 0.1;
+
+std::atomic<int> fewestCandidates{0};
 
 struct Pairs {
     double sums[limits::PairCapacity];
@@ -59,6 +62,7 @@ struct MiddleStores {
     uint64_t candidates[limits::MiddleCandidateCapacity];
     SearchStage guarded{};
     bool applies = false;
+    bool pairsSorted = false;
 };
 
 // Fixed, as every store of the search.
@@ -66,6 +70,8 @@ MiddleStores stores;
 
 bool certified() {
     if (firstCandidate > lastCandidate) return false;
+    int fewest = fewestCandidates.load();
+    if (lastCandidate - firstCandidate + 1 < (fewest > 0 ? fewest : limits::FewestCandidatesToMeet)) return false;
     if (!(searchParams.toleranceFraction <= MaxToleranceFraction)) return false;
     const SearchStage& window = stages[0];
     if (!(window.seriesLow >= SmallestCertified && window.seriesHigh <= LargestCertified)) return false;
@@ -81,11 +87,8 @@ bool certified() {
 void prepareMiddle() {
     MiddleStores& m = stores;
     m.applies = false;
+    m.pairsSorted = false;
     if (!certified()) return;
-    m.series.sort([](int32_t i, int32_t j) { return stockParts[i].seriesValue + stockParts[j].seriesValue; });
-    if (searchStopped()) return;
-    m.parallel.sort([](int32_t i, int32_t j) { return stockParts[i].parallelValue + stockParts[j].parallelValue; });
-    if (searchStopped()) return;
     SearchStage& w = m.guarded;
     w = stages[0];
     w.seriesLow = stages[0].seriesLow * (1 - Guard);
@@ -97,7 +100,18 @@ void prepareMiddle() {
 
 bool middleApplies() { return stores.applies; }
 
+void meetFromCandidates(int candidates) { fewestCandidates = candidates < 0 ? 0 : candidates; }
+
 namespace middle {
+
+void sortPairs() {
+    MiddleStores& m = stores;
+    if (m.pairsSorted) return;
+    m.series.sort([](int32_t i, int32_t j) { return stockParts[i].seriesValue + stockParts[j].seriesValue; });
+    if (searchStopped()) return;
+    m.parallel.sort([](int32_t i, int32_t j) { return stockParts[i].parallelValue + stockParts[j].parallelValue; });
+    m.pairsSorted = !searchStopped();
+}
 
 PairList seriesPairs() { return stores.series.list(); }
 PairList parallelPairs() { return stores.parallel.list(); }

@@ -46,13 +46,17 @@
 #include "engine/search_tasks.h"
 #include "engine/stock_list.h"
 
-// Sorts the pairs of the candidates by value for the five-part templates of
-// this search, when they can meet in the middle. The five-part step runs it
-// first.
+// Decides whether the five-part templates of this search can meet in the
+// middle. The five-part step runs it first.
 void prepareMiddle();
 
 // Whether the five-part templates of this search meet in the middle.
 bool middleApplies();
+
+// Sets from how many candidates on they do, for the searches that follow
+// (0: limits::FewestCandidatesToMeet). For tests that meet small stocks in
+// the middle too; call it between searches.
+void meetFromCandidates(int candidates);
 
 namespace middle {
 
@@ -72,6 +76,9 @@ struct PairList {
 
 PairList seriesPairs();
 PairList parallelPairs();
+
+// Sorts the pairs, once per search, for the first template that meets.
+void sortPairs();
 
 // A context (or, for SingleFirst, the pair placed as one element) with the
 // ends it gives the pair's interval, sorted ascending by `low`.
@@ -281,6 +288,11 @@ class Meeting {
 
     bool meet(int32_t* outcome) {
         if (!middleApplies()) return false;
+        sortPairs();
+        if (searchStopped()) {
+            *outcome = -1;
+            return true;
+        }
         pairs_ = seriesPair ? seriesPairs() : parallelPairs();
         contexts_ = contexts();
         *outcome = meetOver(firstCandidate, lastCandidate);
@@ -382,6 +394,10 @@ int32_t runWalkTasks() {
 template <class T>
 int32_t runTemplate() {
     if (searchStopped()) return -1;
+    if constexpr (T::parts >= 4) {
+        // Out of reach: nothing to walk or meet.
+        if (NetworkWalk<T>::outerLoopEnds()) return 0;
+    }
     if constexpr (T::parts == 5) {
         int32_t outcome = 0;
         if (middle::Meeting<T>::run(&outcome)) return outcome;

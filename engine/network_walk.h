@@ -180,6 +180,22 @@ class NetworkWalk {
         return walk.replayFrom<1>(value);
     }
 
+    // Whether the outermost loop of the walk ends at its first index, so
+    // that the template records nothing: the first iteration of level 1 as
+    // the walk performs it.
+    static bool outerLoopEnds() {
+        static_assert(n > 2, "the outermost level is one of the outer levels");
+        if (!walkNarrows) return false;
+        NetworkWalk walk;
+        constexpr bool down = runsDown(T::levels[0].way);
+        int32_t i = walk.loopStart<1>();
+        i = down ? walk.firstDownward<1>(i) : walk.firstUpward<1>(i);
+        if (i < firstCandidate || i > lastCandidate) return true;
+        walk.picks_[1] = i;
+        if (walk.place<1>() != 0) return true;
+        return !walk.extremePasses<down ? End::Low : End::High, 2, 1>(walk.picks_);
+    }
+
     // The loop ways of the template, for keys that sort in loop order.
     static constexpr bool runsDownAt(int k) { return runsDown(T::levels[k - 1].way); }
 

@@ -115,7 +115,7 @@ void setSearchThreadCount(int threads) { chosenThreads = threads < 0 ? 0 : threa
 
 int32_t taskCountFor(int32_t indices) {
     int threads = searchThreadCount();
-    if (threads <= 1 || indices <= 1) return 1;
+    if (threads <= 1 || indices < limits::FewestIndicesForTasks) return 1;
     return std::min<int32_t>(indices, 8 * threads);
 }
 

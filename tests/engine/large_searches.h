@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/bridge_sweep.h"
+#include "engine/network_middle.h"
 #include "engine/search_tasks.h"
 #include "tests/engine/network_comparison.h"
 #include "tests/reference/single_thread_walk/walk_networks.h"
@@ -146,9 +147,13 @@ inline SearchOutcome expectSameOnEveryCore(const NetworkTemplates& reference, co
     SearchOutcome expected = runThrough(reference, search);
     SearchOutcome actual;
     for (int threads : {1, 3}) {
+        // One thread as set up; three with every five-part template met in
+        // the middle, whatever the stock's size.
         setSearchThreadCount(threads);
+        meetFromCandidates(threads == 1 ? 0 : 1);
         actual = runThrough(programTemplates, search);
         setSearchThreadCount(0);
+        meetFromCandidates(0);
         SCOPED_TRACE(std::to_string(threads) + " threads");
         expectSameOutcome(actual, expected, search);
     }
