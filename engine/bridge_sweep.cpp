@@ -39,6 +39,11 @@
 // order. The store holds one more than a search can record, so a store that
 // fills holds everything that can be recorded before the limit ends the
 // search.
+//
+// On every core. The loop of pick1 is split into shares, each swept by a
+// task of the search (engine/search_tasks.h) into a store of its own; the
+// kept bridges are gathered in share order, and in the plain order each
+// share's matches are recorded as its turn comes.
 #include "engine/bridge_sweep.h"
 
 #include <algorithm>
@@ -257,35 +262,34 @@ class BridgeSweep {
 };
 
 // Every view of each kept bridge that the plain loops try: itself, seen
-    // from the other terminal, in mirror image, or both, wherever pick2 does
-    // not lie above pick1 (more than two of them when a pair holds the same
-    // part twice). Each gets the plain test on its plain value; the matches
-    // are sorted into the plain loops' order, each once, as many as the
-    // store of matches holds.
+// from the other terminal, in mirror image, or both, wherever pick2 does
+// not lie above pick1 (more than two of them when a pair holds the same
+// part twice). Each gets the plain test on its plain value; the matches are
+// sorted into the plain loops' order, each once, as many as the store of
+// matches holds.
 void addOtherViews(const SweepInputs& in, BridgeWork* work) {
-        const double low_ = in.low, high_ = in.high;
-        FoundBridge* views = work->views;
-        int n = 0;
-        for (int i = 0; i < work->keptCount; ++i) {
-            uint64_t key = work->kept[i].key;
-            int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
-            int32_t d = pickOf(key, 4), e = pickOf(key, 5);
-            const int32_t seen[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
-            for (const int32_t* p : seen) {
-                if (p[1] > p[0]) continue;
-                double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
-                if (low_ <= v && v <= high_) views[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
-            }
+    FoundBridge* views = work->views;
+    int n = 0;
+    for (int i = 0; i < work->keptCount; ++i) {
+        uint64_t key = work->kept[i].key;
+        int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
+        int32_t d = pickOf(key, 4), e = pickOf(key, 5);
+        const int32_t seen[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
+        for (const int32_t* p : seen) {
+            if (p[1] > p[0]) continue;
+            double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
+            if (in.low <= v && v <= in.high) views[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
         }
-        std::sort(views, views + n,
-                  [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
-        int count = 0;
-        for (int i = 0; i < n && count < MatchCapacity; ++i) {
-            if (i > 0 && views[i].key == views[i - 1].key) continue;
-            work->matches.entries[count++] = views[i];
-        }
-        work->matches.count = count;
-        work->matches.full = false;
+    }
+    std::sort(views, views + n,
+              [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
+    int count = 0;
+    for (int i = 0; i < n && count < MatchCapacity; ++i) {
+        if (i > 0 && views[i].key == views[i - 1].key) continue;
+        work->matches.entries[count++] = views[i];
+    }
+    work->matches.count = count;
+    work->matches.full = false;
 }
 
 // Every combination, for candidates outside the range where the
