@@ -12,8 +12,6 @@
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 
-thread_local SearchStage stages[limits::StageCount];
-
 void setAcceptanceWindow() {
     double T = searchParams.target;
     double t = searchParams.toleranceFraction;
