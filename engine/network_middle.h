@@ -28,14 +28,17 @@
 // arithmetic does as long as every part and every reciprocal lies well
 // within (1e-15, 1e15). So a network that the plain loops record lies in the
 // merge's interval; the merge keeps it as a candidate. Where those
-// conditions fail (parts beyond CertifiedRange, a tolerance above
-// MaxTolerance, an empty window end), the template runs the walk.
+// conditions fail (parts or window beyond 1e-12 to 1e12, a tolerance above
+// 10 %: network_middle.cpp), the template runs the walk, as it does below
+// limits::FewestCandidatesToMeet candidates, where the walk is quicker.
 //
 // The candidates, sorted into the plain loops' order, then go through the
 // placement steps and the innermost tests of the plain loops one by one
 // (NetworkWalk::replay), and those that pass are recorded with the value the
-// loops compute. A template with more candidates than its store holds has
-// matches enough to reach a limit soon; it runs the walk instead.
+// loops compute. A template with more candidates (or contexts) than their
+// stores hold meets over each half of its outermost loop in turn, in loop
+// order, down to a single first part, which it walks: such a template has
+// matches enough to reach a limit soon.
 #pragma once
 
 #include <cstdint>
