@@ -39,6 +39,11 @@
 // order. The store holds one more than a search can record, so a store that
 // fills holds everything that can be recorded before the limit ends the
 // search.
+//
+// On every core. The loop of pick1 is split into shares, each swept by a
+// task of the search (engine/search_tasks.h) into a store of its own; the
+// kept bridges are gathered in share order, and in the plain order each
+// share's matches are recorded as its turn comes.
 #include "engine/bridge_sweep.h"
 
 #include <algorithm>
@@ -80,22 +85,11 @@ double valueOf(const Star& t, double s4, double s5) {
 // A bridge by its five picks, packed so that keys sort descending in the
 // order the plain loops try the bridges (each loop runs down), with its
 // value.
-struct FoundBridge {
-    uint64_t key;
-    double value;
-};
-
-constexpr int PickBits = 9;
-static_assert(limits::StockCapacity <= (1 << PickBits), "a pick fits its field of the key");
+using FoundBridge = FoundMatch;
 
 uint64_t keyOf(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5) {
-    uint64_t key = 0;
-    for (int32_t p : {p1, p2, p3, p4, p5}) key = key << PickBits | static_cast<uint64_t>(p);
-    return key;
-}
-
-int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
-    return static_cast<int32_t>(key >> (PickBits * (5 - n)) & ((1u << PickBits) - 1));
+    const int32_t picks[6] = {0, p1, p2, p3, p4, p5};
+    return packPicks(picks);
 }
 
 // Every bridge the plain loops would record, in their order, up to one more
@@ -104,9 +98,10 @@ int32_t pickOf(uint64_t key, int n) {  // n = 1 to 5
 constexpr int MatchCapacity = limits::RecordCapacity + 1;
 constexpr int KeptCapacity = limits::BridgeKeptCapacity;
 
+static_assert(MatchCapacity == limits::TaskMatchCapacity, "a task's store holds the matches of a search");
+
 struct BridgeWork {
-    FoundBridge matches[MatchCapacity];
-    int matchCount = 0;
+    TaskMatches matches;
     FoundBridge kept[KeptCapacity];
     int keptCount = 0;
     FoundBridge views[4 * KeptCapacity];  // every view of the kept bridges
@@ -144,9 +139,12 @@ struct Row {
 
 class BridgeSweep {
   public:
-    // Stops, returning non-zero, when the search is asked to stop.
-    BridgeSweep(const SweepInputs& in, BridgeWork* work)
-        : work_(work),
+    // A sweep of the bridges whose pick1 lies in [p1From, p1To] (a task of
+    // the search on every core), keeping what it finds in `store`.
+    BridgeSweep(const SweepInputs& in, int32_t p1From, int32_t p1To, TaskMatches* store)
+        : store_(store),
+          p1From_(p1From),
+          p1To_(p1To),
           low_(in.low),
           high_(in.high),
           below_(low_ * (1 - Guard)),
@@ -156,31 +154,20 @@ class BridgeSweep {
           bottom_(s(in.first)),
           top_(s(in.last)) {}
 
-    // Every matching bridge into work->matches, in the plain loops' order,
-    // until it is full. Non-zero when stopped.
-    int32_t inOrder() {
-        work_->matchCount = 0;
-        return sweep<false>() != 0 && !full_ ? -1 : 0;
-    }
+    // Every matching bridge of its share into the store, in the plain
+    // loops' order, until the store is full or the search is stopped.
+    void inOrder() { sweep<false>(); }
 
-    // One view of each bridge, then its other views. Non-zero when stopped;
-    // false in `done` when the kept bridges overflowed their store.
-    int32_t oneViewOfEach(bool* done) {
-        work_->keptCount = 0;
-        *done = false;
-        if (sweep<true>() != 0) return full_ ? 0 : -1;
-        addOtherViews();
-        *done = true;
-        return 0;
-    }
+    // One view of each bridge of its share: those within the guarded window,
+    // until the store is full or the search is stopped.
+    void oneViewOfEach() { sweep<true>(); }
 
   private:
     // With `oneView`, pick4 and pick5 stop at pick1: the bridges kept are
     // those within the guarded window, with their own value.
     template <bool oneView>
     int32_t sweep() {
-        full_ = false;
-        for (int32_t p1 = last_; p1 >= first_; --p1) {
+        for (int32_t p1 = p1To_; p1 >= p1From_; --p1) {
             double s1 = s(p1);
             int32_t cap = oneView ? p1 : last_;
             double capped = s(cap);
@@ -259,50 +246,13 @@ class BridgeSweep {
         return 0;
     }
 
-    template <bool oneView>
+    template <bool>
     int32_t keep(uint64_t key, double v) {
-        FoundBridge* store = oneView ? work_->kept : work_->matches;
-        int& count = oneView ? work_->keptCount : work_->matchCount;
-        if (count == (oneView ? KeptCapacity : MatchCapacity)) {
-            full_ = true;
-            return -1;
-        }
-        store[count++] = {key, v};
-        return 0;
+        return store_->add(key, v) ? 0 : -1;
     }
 
-    // Every view of each kept bridge that the plain loops try: itself, seen
-    // from the other terminal, in mirror image, or both, wherever pick2 does
-    // not lie above pick1 (more than two of them when a pair holds the same
-    // part twice). Each gets the plain test on its plain value; the matches
-    // are sorted into the plain loops' order, each once, as many as the
-    // store of matches holds.
-    void addOtherViews() {
-        FoundBridge* views = work_->views;
-        int n = 0;
-        for (int i = 0; i < work_->keptCount; ++i) {
-            uint64_t key = work_->kept[i].key;
-            int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
-            int32_t d = pickOf(key, 4), e = pickOf(key, 5);
-            const int32_t seen[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
-            for (const int32_t* p : seen) {
-                if (p[1] > p[0]) continue;
-                double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
-                if (low_ <= v && v <= high_) views[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
-            }
-        }
-        std::sort(views, views + n,
-                  [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
-        int count = 0;
-        for (int i = 0; i < n && count < MatchCapacity; ++i) {
-            if (i > 0 && views[i].key == views[i - 1].key) continue;
-            work_->matches[count++] = views[i];
-        }
-        work_->matchCount = count;
-    }
-
-    BridgeWork* work_;
-    bool full_ = false;
+    TaskMatches* store_;
+    const int32_t p1From_, p1To_;
     const double low_, high_;     // the acceptance window
     const double below_, above_;  // certificate thresholds
     const int32_t first_, last_;
@@ -311,14 +261,35 @@ class BridgeSweep {
     int32_t crossHint_ = first_, rowHint_ = last_, edgeHint_ = first_;
 };
 
-// Finds the matches of the bridge into work->matches, in the plain loops'
-// order. Non-zero when stopped.
-int32_t findBridges(const SweepInputs& in, BridgeWork* work) {
-    BridgeSweep sweep(in, work);
-    bool done = false;
-    if (sweep.oneViewOfEach(&done) != 0) return -1;
-    if (done) return 0;
-    return sweep.inOrder();
+// Every view of each kept bridge that the plain loops try: itself, seen
+// from the other terminal, in mirror image, or both, wherever pick2 does
+// not lie above pick1 (more than two of them when a pair holds the same
+// part twice). Each gets the plain test on its plain value; the matches are
+// sorted into the plain loops' order, each once, as many as the store of
+// matches holds.
+void addOtherViews(const SweepInputs& in, BridgeWork* work) {
+    FoundBridge* views = work->views;
+    int n = 0;
+    for (int i = 0; i < work->keptCount; ++i) {
+        uint64_t key = work->kept[i].key;
+        int32_t a = pickOf(key, 1), b = pickOf(key, 2), c = pickOf(key, 3);
+        int32_t d = pickOf(key, 4), e = pickOf(key, 5);
+        const int32_t seen[4][5] = {{a, b, c, d, e}, {b, a, c, e, d}, {d, e, c, a, b}, {e, d, c, b, a}};
+        for (const int32_t* p : seen) {
+            if (p[1] > p[0]) continue;
+            double v = valueOf(starOf(s(p[0]), s(p[1]), s(p[2])), s(p[3]), s(p[4]));
+            if (in.low <= v && v <= in.high) views[n++] = {keyOf(p[0], p[1], p[2], p[3], p[4]), v};
+        }
+    }
+    std::sort(views, views + n,
+              [](const FoundBridge& x, const FoundBridge& y) { return x.key > y.key; });
+    int count = 0;
+    for (int i = 0; i < n && count < MatchCapacity; ++i) {
+        if (i > 0 && views[i].key == views[i - 1].key) continue;
+        work->matches.entries[count++] = views[i];
+    }
+    work->matches.count = count;
+    work->matches.full = false;
 }
 
 // Every combination, for candidates outside the range where the
@@ -365,17 +336,41 @@ double bridgeValue(double s1, double s2, double s3, double s4, double s5) {
 int32_t sweepBridge(const NetworkShape& shape) {
     if (firstCandidate > lastCandidate) return 0;
     if (!certificatesHold()) return evaluateEveryBridge(shape);
-    if (findBridges(SweepInputs::ofSearch(), &work) != 0) return -1;
-    // A store that filled holds more matches than the search can record:
-    // the recordings below end it at the limit.
-    for (int i = 0; i < work.matchCount; ++i) {
-        uint64_t key = work.matches[i].key;
-        pick1 = pickOf(key, 1);
-        pick2 = pickOf(key, 2);
-        pick3 = pickOf(key, 3);
-        pick4 = pickOf(key, 4);
-        pick5 = pickOf(key, 5);
-        if (recordMatch(shape, work.matches[i].value) != 0) return -1;
+    // The outermost loop (pick1, running down) split into tasks.
+    const SweepInputs in = SweepInputs::ofSearch();
+    const int32_t tasks = taskCountFor(in.last - in.first + 1);
+    auto share = [&in, tasks](int32_t task, TaskMatches* store) {
+        int32_t from, to;
+        taskRange(in.first, in.last, task, tasks, true, &from, &to);
+        return BridgeSweep(in, from, to, store);
+    };
+
+    // One view of each, while the kept bridges fit their store.
+    work.keptCount = 0;
+    bool overflow = false;
+    auto keepViews = [&share](int32_t task, TaskMatches* store) { share(task, store).oneViewOfEach(); };
+    auto gather = [&overflow](int32_t, const TaskMatches& store) -> int32_t {
+        if (store.full || work.keptCount + store.count > KeptCapacity) {
+            overflow = true;
+            return -1;
+        }
+        std::copy(store.entries, store.entries + store.count, work.kept + work.keptCount);
+        work.keptCount += store.count;
+        return 0;
+    };
+    int32_t ran = runTasks(tasks, keepViews, gather);
+    if (searchStopped()) return -1;
+    if (!overflow) {
+        if (ran != 0) return -1;
+        addOtherViews(in, &work);
+        // A store that filled holds more matches than the search can
+        // record: the recordings end it at the limit.
+        return recordFound(shape, work.matches);
     }
-    return 0;
+
+    // Too many kept: each share in the plain loops' order, recorded share
+    // by share.
+    auto sweepInOrder = [&share](int32_t task, TaskMatches* store) { share(task, store).inOrder(); };
+    auto record = [&shape](int32_t, const TaskMatches& store) { return recordFound(shape, store); };
+    return runTasks(tasks, sweepInOrder, record);
 }

@@ -101,6 +101,43 @@ constexpr int SchematicJunctionCapacity = 16;
 constexpr int SchematicMaxColumns = 128;
 constexpr int SchematicMaxRows = 32;
 
+// ---- Threads of the search ------------------------------------------------
+
+// The search runs its tasks on as many threads as the process may use, up
+// to this many: past eight, the recording thread and the memory of the
+// task slots below are worth more than one more thread.
+constexpr int MaxSearchThreads = 8;
+
+// A loop over fewer indices than this runs as one task on the recording
+// thread: its templates take well under a millisecond, less than handing
+// tasks to other threads costs.
+constexpr int FewestIndicesForTasks = 32;
+
+// Tasks that may have finished or be running ahead of the recording
+// thread, each with its own store of matches: every thread has a task in
+// hand and the next few wait, finished, to be recorded.
+constexpr int TaskSlots = MaxSearchThreads + 4;
+
+// The matches one task keeps for the recording thread: one more than a
+// search records, so that a task whose store fills holds more than the
+// recorder can take, and the recordings end the search at its limit.
+constexpr int TaskMatchCapacity = RecordCapacity + 1;
+
+// The five-part networks meet in the middle: every pair of candidates, in
+// series and in parallel, sorted by value once per search.
+constexpr int PairCapacity = StockCapacity * (StockCapacity + 1) / 2;
+
+// The five-part templates meet in the middle from this many candidates on;
+// below it the walk, whose cost grows faster but starts lower, is the
+// quicker of the two.
+constexpr int FewestCandidatesToMeet = 56;
+
+// The networks a five-part template meets in the middle before they are
+// sorted into loop order and tried with the placement steps; a template
+// with more falls back to the walk (it has matches enough to reach a limit
+// soon).
+constexpr int MiddleCandidateCapacity = 4 * TaskMatchCapacity;
+
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
 static_assert(FormatSize <= LineSize, "a format string is shorter than its line");
 static_assert(RecordCapacity * ShortestLineSize <= LineStoreSize,

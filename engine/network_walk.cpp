@@ -1,4 +1,5 @@
-// Whether the walk may narrow its loops for the stock of this search.
+// Whether the walk may narrow its loops for the stock of this search, and
+// the recording of what its tasks found.
 #include "engine/network_walk.h"
 
 bool walkNarrows = true;
@@ -16,4 +17,17 @@ void prepareWalk() {
             return;
         }
     }
+}
+
+int32_t recordFound(const NetworkShape& shape, const TaskMatches& store) {
+    for (int32_t i = 0; i < store.count; ++i) {
+        uint64_t key = store.entries[i].key;
+        pick1 = pickOf(key, 1);
+        pick2 = pickOf(key, 2);
+        pick3 = pickOf(key, 3);
+        pick4 = pickOf(key, 4);
+        pick5 = pickOf(key, 5);
+        if (recordMatch(shape, store.entries[i].value) != 0) return -1;
+    }
+    return 0;
 }

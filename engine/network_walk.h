@@ -34,7 +34,13 @@
 #include "engine/networks.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
+#include "engine/search_tasks.h"
 #include "engine/stock_list.h"
+
+// Records the matches a task of template `shape` kept, in their order, as
+// its walk would have recorded them; non-zero when a recording ended the
+// whole search.
+int32_t recordFound(const NetworkShape& shape, const TaskMatches& store);
 
 // How a loop runs (the four loop ways of the frame).
 enum class Way { DownFromTop, DownFromPick, UpFromBottom, UpFromPick };
@@ -150,6 +156,49 @@ class NetworkWalk {
         return walk.level<1>();
     }
 
+    // The same with the outermost part confined to [from, to], keeping the
+    // matches in `store` instead of recording them (a task of the search on
+    // every core). Stops when the store is full or the search is stopped.
+    // With no store it records as run() does; returns what run() returns.
+    static int32_t runRange(int32_t from, int32_t to, TaskMatches* store) {
+        if (searchStopped()) return -1;
+        if (from > to) return 0;
+        NetworkWalk walk;
+        walk.outerFirst_ = from;
+        walk.outerLast_ = to;
+        walk.store_ = store;
+        return walk.level<1>();
+    }
+
+    // Whether the plain loops record the network of `picks` (1 to n): every
+    // placement step in loop order and the innermost tests, as the loops
+    // perform them; its value in `value` when they do. The picks must lie in
+    // the template's loop order (each loop's start respected).
+    static bool replay(const int32_t* picks, double* value) {
+        NetworkWalk walk;
+        for (int k = 1; k <= n; ++k) walk.picks_[k] = picks[k];
+        return walk.replayFrom<1>(value);
+    }
+
+    // Whether the outermost loop of the walk ends at its first index, so
+    // that the template records nothing: the first iteration of level 1 as
+    // the walk performs it.
+    static bool outerLoopEnds() {
+        static_assert(n > 2, "the outermost level is one of the outer levels");
+        if (!walkNarrows) return false;
+        NetworkWalk walk;
+        constexpr bool down = runsDown(T::levels[0].way);
+        int32_t i = walk.loopStart<1>();
+        i = down ? walk.firstDownward<1>(i) : walk.firstUpward<1>(i);
+        if (i < firstCandidate || i > lastCandidate) return true;
+        walk.picks_[1] = i;
+        if (walk.place<1>() != 0) return true;
+        return !walk.extremePasses<down ? End::Low : End::High, 2, 1>(walk.picks_);
+    }
+
+    // The loop ways of the template, for keys that sort in loop order.
+    static constexpr bool runsDownAt(int k) { return runsDown(T::levels[k - 1].way); }
+
   private:
     static constexpr int n = T::parts;
     static_assert(n >= 2 && n <= limits::MaxNetworkParts, "a walk has two to five levels");
@@ -181,7 +230,7 @@ class NetworkWalk {
             if constexpr (runsDown(here.way)) {
                 int32_t i = loopStart<k>();
                 if (narrow) i = firstDownward<k>(i);
-                for (; i >= firstCandidate; --i) {
+                for (; i >= lowest<k>(); --i) {
                     picks_[k] = i;
                     // Within the range begun above, a prune or a largest
                     // network below failing means the same for every
@@ -196,7 +245,7 @@ class NetworkWalk {
             } else {
                 int32_t i = loopStart<k>();
                 if (narrow) i = firstUpward<k>(i);
-                for (; i <= lastCandidate; ++i) {
+                for (; i <= highest<k>(); ++i) {
                     picks_[k] = i;
                     if (place<k>() != 0) {
                         if (narrow) break;
@@ -214,9 +263,20 @@ class NetworkWalk {
     template <int k>
     int32_t loopStart() const {
         constexpr Level here = T::levels[k - 1];
-        if constexpr (here.way == Way::DownFromTop) return lastCandidate;
-        if constexpr (here.way == Way::UpFromBottom) return firstCandidate;
+        if constexpr (here.way == Way::DownFromTop) return highest<k>();
+        if constexpr (here.way == Way::UpFromBottom) return lowest<k>();
         return picks_[here.from];
+    }
+
+    // The ends of the range of level k: the candidates, or for the
+    // outermost level the share of a task.
+    template <int k>
+    int32_t lowest() const {
+        return k == 1 ? outerFirst_ : firstCandidate;
+    }
+    template <int k>
+    int32_t highest() const {
+        return k == 1 ? outerLast_ : lastCandidate;
     }
 
     // Where a loop running down from `start` at level k begins: the first
@@ -244,13 +304,13 @@ class NetworkWalk {
     int32_t plainLevel() {
         constexpr Level here = T::levels[k - 1];
         if constexpr (runsDown(here.way)) {
-            for (int32_t i = loopStart<k>(); i >= firstCandidate; --i) {
+            for (int32_t i = loopStart<k>(); i >= lowest<k>(); --i) {
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (level<k + 1>() != 0) return -1;
             }
         } else {
-            for (int32_t i = loopStart<k>(); i <= lastCandidate; ++i) {
+            for (int32_t i = loopStart<k>(); i <= highest<k>(); ++i) {
                 picks_[k] = i;
                 if (place<k>() != 0) continue;
                 if (level<k + 1>() != 0) return -1;
@@ -350,7 +410,7 @@ class NetworkWalk {
             return true;
         };
         if constexpr (runsDown(here.way)) {
-            for (int32_t i = firstDownward<k>(loopStart<k>()); i >= firstCandidate; --i) {
+            for (int32_t i = firstDownward<k>(loopStart<k>()); i >= lowest<k>(); --i) {
                 if (!follow(i)) break;
                 if (runEmpty_) continue;
                 picks_[k] = i;
@@ -358,7 +418,7 @@ class NetworkWalk {
                 if (innermostFrom(runFrom_) != 0) return -1;
             }
         } else {
-            for (int32_t i = firstUpward<k>(loopStart<k>()); i <= lastCandidate; ++i) {
+            for (int32_t i = firstUpward<k>(loopStart<k>()); i <= highest<k>(); ++i) {
                 if (!follow(i)) break;
                 if (runEmpty_) continue;
                 picks_[k] = i;
@@ -402,6 +462,7 @@ class NetworkWalk {
 
     int32_t record(int32_t i, double v) {
         picks_[n] = i;
+        if (store_ != nullptr) return store_->add(packPicks(picks_), T::value(v)) ? 0 : -1;
         int32_t* const global[6] = {nullptr, &pick1, &pick2, &pick3, &pick4, &pick5};
         for (int k = 1; k <= n; ++k) *global[k] = picks_[k];
         return recordMatch(T::shape, T::value(v));
@@ -479,19 +540,32 @@ class NetworkWalk {
         }
     }
 
+    // Level k from its step to the innermost tests, for the picks set.
+    template <int k>
+    bool replayFrom(double* value) {
+        if constexpr (k == n) {
+            int32_t i = picks_[n];
+            const SearchStage& last = stages[n - 1];
+            double v = seriesInner ? s(i) : g(i);
+            if constexpr (seriesInner) {
+                if (belowWindow(last.seriesLow, v) || aboveWindow(last.seriesHigh, v)) return false;
+            } else {
+                if (belowWindow(last.parallelLow, v) || aboveWindow(last.parallelHigh, v)) return false;
+            }
+            *value = T::value(v);
+            return true;
+        } else {
+            if (place<k>() != 0) return false;
+            return replayFrom<k + 1>(value);
+        }
+    }
+
     int32_t picks_[6] = {};
+    int32_t outerFirst_ = firstCandidate, outerLast_ = lastCandidate;
+    TaskMatches* store_ = nullptr;  // where a task keeps its matches
     int32_t runFrom_ = 0;     // where the innermost run starts
     bool runEmpty_ = true;    // whether it records nothing
     int32_t innerEdge_ = firstCandidate;
     int32_t hints_[6] = {firstCandidate, firstCandidate, firstCandidate, firstCandidate,
                          firstCandidate, firstCandidate};
 };
-
-// A size's table entry for template T: its shape and its walk, the format
-// checked against the recorder's copy of it.
-template <class T>
-constexpr NetworkTemplate walkOf() {
-    static_assert(formatLength(T::shape.format) < limits::FormatSize,
-                  "the recorder's copy of the format holds it");
-    return {&T::shape, &NetworkWalk<T>::run};
-}

@@ -9,7 +9,7 @@
 // step of its kind; a level whose next level opens a nested group uses the
 // full step, which closes the group's sum and sets up the reciprocal window
 // for the nested one. Level 5 is the innermost test against stage 4.
-#include "engine/network_walk.h"
+#include "engine/network_middle.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"
@@ -232,6 +232,7 @@ static_assert(numberedFrom(fivePartChainTemplates, 16, 17, 5),
 // after it, the compound forms and the bridge included.
 int32_t runFivePartNetworks() {
     prepareWalk();
+    prepareMiddle();
     if (fivePartChainTemplates[0].run() != 0) return -1;
     if (settings.parallelOnly != 0) return 0;
     if (runTemplates(fivePartChainTemplates, 1, 16) != 0) return -1;

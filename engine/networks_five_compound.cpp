@@ -8,7 +8,7 @@
 // pair's own contribution. That is why the values below add the pair sums of
 // different stages.
 #include "engine/bridge_sweep.h"
-#include "engine/network_walk.h"
+#include "engine/network_middle.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"

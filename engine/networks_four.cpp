@@ -7,7 +7,7 @@
 // tried once per template. In the pair templates (5 and 6) the loop of part 1
 // only fixes its index and the loop of part 2 places both parts with a pair
 // step.
-#include "engine/network_walk.h"
+#include "engine/network_middle.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"

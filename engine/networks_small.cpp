@@ -5,7 +5,7 @@
 // which the walk of network_walk.h runs as its nest of loops.
 #include "engine/networks.h"
 
-#include "engine/network_walk.h"
+#include "engine/network_middle.h"
 #include "engine/recorder.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"

@@ -22,6 +22,7 @@ namespace {
 std::atomic<uint32_t> latestSearch{1};
 std::atomic<uint32_t> stoppedUpTo{0};
 thread_local uint32_t thisSearch = 1;
+thread_local const std::atomic<bool>* taskCancelled = nullptr;
 
 }  // namespace
 
@@ -31,7 +32,15 @@ uint32_t thisSearchNumber() { return thisSearch; }
 void requestSearchStop() { stoppedUpTo = latestSearch.load(); }
 
 bool searchStopped() {
-    return thisSearch <= stoppedUpTo.load(std::memory_order_relaxed);
+    return thisSearch <= stoppedUpTo.load(std::memory_order_relaxed) ||
+           (taskCancelled != nullptr && taskCancelled->load(std::memory_order_relaxed));
+}
+
+uint32_t currentSearchNumber() { return thisSearch; }
+
+void runAsTaskOf(uint32_t n, const std::atomic<bool>* cancelled) {
+    thisSearch = n;
+    taskCancelled = cancelled;
 }
 
 bool searchNumberStopped(uint32_t n) { return n <= stoppedUpTo.load(); }

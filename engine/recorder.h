@@ -54,6 +54,12 @@ uint32_t thisSearchNumber();         // the search the calling thread runs
 void requestSearchStop();
 bool searchStopped();
 bool searchNumberStopped(uint32_t n);  // whether search n was asked to stop
+// The number the calling thread runs as.
+uint32_t currentSearchNumber();
+// A thread of the search's pool, before a task of search n: searchStopped()
+// also holds there once `cancelled` is set, when the recording thread has
+// ended the search at a limit and wants no more of the task.
+void runAsTaskOf(uint32_t n, const std::atomic<bool>* cancelled);
 
 // Held while the search writes the result state (the store, the result and
 // outcome texts, matchCount), and by the main thread while it stops a search

@@ -13,7 +13,6 @@
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 
-SearchStage stages[limits::StageCount];
 SearchEnd lastSearchEnd = SearchEnd::NotFound;
 SearchProgress searchProgress;
 

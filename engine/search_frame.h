@@ -24,7 +24,11 @@ struct SearchStage {
     double parallelHigh;
 };
 
-extern SearchStage stages[limits::StageCount];
+// Each thread of the search walks with stages of its own; stage 0, the
+// acceptance window, is copied into a task's stages when it starts. Defined
+// here, inline, so that no file reaches it through a thread-local wrapper
+// function (which GCC's null-pointer check misreads as a null load).
+inline thread_local SearchStage stages[limits::StageCount];
 
 // 1 / x, with the reciprocal of an exhausted (tiny, zero) or overshot
 // (negative) bound kept finite: an upper bound of Unbounded admits

@@ -14,8 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "engine/network_middle.h"
 #include "engine/networks.h"
 #include "engine/search_frame.h"
+#include "engine/search_tasks.h"
 #include "tests/engine/network_search.h"
 #include "tests/reference/reference_networks.h"
 
@@ -66,11 +68,9 @@ inline std::string describeSearch(const TypedSearch& s) {
     return text;
 }
 
-// Runs `search` both ways and fails the test at the first difference.
-// Returns the program's outcome.
-inline SearchOutcome expectSameAsReference(const TypedSearch& search) {
-    SearchOutcome expected = runThrough(reference::templates, search);
-    SearchOutcome actual = runThrough(programTemplates, search);
+// Fails the test at the first difference between two outcomes of `search`.
+inline void expectSameOutcome(const SearchOutcome& actual, const SearchOutcome& expected,
+                              const TypedSearch& search) {
     SCOPED_TRACE(describeSearch(search));
     EXPECT_EQ(actual.matchCount, expected.matchCount);
     EXPECT_EQ(actual.recordCount, expected.recordCount);
@@ -94,7 +94,30 @@ inline SearchOutcome expectSameAsReference(const TypedSearch& search) {
     EXPECT_EQ(actual.displayBudget, expected.displayBudget);
     EXPECT_EQ(bitsOf(actual.tolerancePercent), bitsOf(expected.tolerancePercent));
     EXPECT_EQ(actual.result, expected.result);
+}
+
+// Runs `search` through the program and through `reference` and fails the
+// test at the first difference. The program runs as it is set up, and again
+// with its five-part templates met in the middle whatever the stock's size
+// and on three threads, more than the machine has. Returns the program's
+// outcome.
+inline SearchOutcome expectSameAs(const NetworkTemplates& reference, const TypedSearch& search) {
+    SearchOutcome expected = runThrough(reference, search);
+    SearchOutcome actual = runThrough(programTemplates, search);
+    expectSameOutcome(actual, expected, search);
+    meetFromCandidates(1);
+    setSearchThreadCount(3);
+    SearchOutcome met = runThrough(programTemplates, search);
+    meetFromCandidates(0);
+    setSearchThreadCount(0);
+    SCOPED_TRACE("met in the middle on three threads");
+    expectSameOutcome(met, expected, search);
     return actual;
+}
+
+// The same against the plain reference loops.
+inline SearchOutcome expectSameAsReference(const TypedSearch& search) {
+    return expectSameAs(reference::templates, search);
 }
 
 // A target text whose reading gives exactly `wanted` (ohm or henry, or
