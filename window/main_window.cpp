@@ -24,7 +24,7 @@ const char MainWindowClass[] = "Combinix";
 const char MainWindowCaption[] =
     "Combinix : "
     "\x83\x70\x81\x5b\x83\x63\x82\xcc\x91\x67\x8d\x87\x82\xb9\x92\x54\x8d\xf5" /* パーツの組合せ探索 */
-    " R1.20";
+    " R" COMBINIX_VERSION;  // the project's version, from CMakeLists.txt
 
 namespace {
 

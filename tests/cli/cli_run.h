@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -38,15 +39,17 @@ inline CliRun runCli(std::vector<std::string> args, const std::string& stdinText
 }
 
 // Writes `text` byte for byte into a new file in the test's temporary
-// folder and returns its path.
+// folder and returns its path. The name is mkstemp's: CTest runs each case
+// as a process of its own, several at once, and a name counted within one
+// process would be another's stock file too.
 inline std::string writeStock(const std::string& text) {
-    static int serial = 0;
-    // The process's own name: CTest runs the tests of this binary side by
-    // side, each in a process of its own.
-    std::string path = ::testing::TempDir() + "combinix_stock_" + std::to_string(getpid()) + "_" +
-                       std::to_string(serial++);
-    FILE* f = fopen(path.c_str(), "wb");
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
+    std::string path = ::testing::TempDir() + "combinix_stock_XXXXXX";
+    int descriptor = mkstemp(&path[0]);
+    EXPECT_NE(descriptor, -1) << path;
+    FILE* f = descriptor == -1 ? nullptr : fdopen(descriptor, "wb");
+    if (f != nullptr) {
+        fwrite(text.data(), 1, text.size(), f);
+        fclose(f);
+    }
     return path;
 }
