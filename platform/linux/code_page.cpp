@@ -8,6 +8,7 @@
 // Greek mu that the value notation reads as micro; any other character
 // that CP932 lacks becomes "?", as on Windows.
 #include "platform/linux/code_page.h"
+#include "platform/utf8.h"
 
 #include <iconv.h>
 
@@ -69,17 +70,6 @@ public:
 private:
     iconv_t cd_;
 };
-
-// The length a UTF-8 lead byte announces; 0 for a byte that starts nothing.
-int utf8Length(unsigned char b) {
-    if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) return 2;
-    if (b >= 0xE0 && b <= 0xEF) return 3;
-    if (b >= 0xF0 && b <= 0xF4) return 4;
-    return 0;
-}
-
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // UTF-8 to CP932, one character at a time. glibc maps a few characters
 // into CP932 one way only (the yen sign to a backslash, the overline to

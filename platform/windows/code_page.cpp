@@ -6,23 +6,13 @@
 // no-break space a space): only the micro sign becomes the Greek mu, which
 // the value notation reads as micro.
 #include "platform/code_page.h"
+#include "platform/utf8.h"
 
 #include <cstring>
 
 #include "platform/windows/wide_text.h"
 
 namespace {
-
-// The length a UTF-8 lead byte announces; 0 for a byte that starts nothing.
-int utf8Length(unsigned char b) {
-    if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) return 2;
-    if (b >= 0xE0 && b <= 0xEF) return 3;
-    if (b >= 0xF0 && b <= 0xF4) return 4;
-    return 0;
-}
-
-bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 
 // Appends n bytes at out[*used] if they fit with the zero byte; false (and
 // nothing written) when they do not.

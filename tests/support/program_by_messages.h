@@ -14,6 +14,7 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "tests/support/temp_directory.h"
 #include "window/commands.h"
 #include "window/control_table.h"
@@ -42,22 +43,16 @@ class ProgramByMessages : public ::testing::Test {
     void SetUp() override { start(); }
     void TearDown() override {
         finishSearch();
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
     }
 
     // A fresh process in the test's directory: the window as WM_CREATE
     // makes it, reading Combinix.ini if one is there.
     void start() {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
+        resetToFreshProgram();
         // A window closed during a search (an earlier test's) left the
         // handle of the search it stopped.
         workerHandle = nullptr;
-        hScrollOffset = vScrollOffset = 0;
         registerMainWindowClass(nullptr);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);

@@ -9,6 +9,7 @@
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "window/control_table.h"
 #include "window/scrolling.h"
 
@@ -98,10 +99,7 @@ TEST(ControlTable, EmptyRowsAreEmptyThroughout) {
 class Layout : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
     }
     void TearDown() override {
         platform_test::reset();

@@ -14,6 +14,7 @@
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "tests/support/temp_directory.h"
 #include "window/control_table.h"
 #include "window/main_window.h"
@@ -30,19 +31,13 @@ std::string textOf(HWND window) {
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
         ASSERT_NE(registerMainWindowClass(nullptr), 0);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);
     }
     void TearDown() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
     }
 
     TemporaryCurrentDirectory directory_;

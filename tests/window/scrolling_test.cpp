@@ -4,6 +4,7 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "window/control_table.h"
 #include "window/scrolling.h"
 
@@ -12,10 +13,7 @@ namespace {
 class Scrolling : public ::testing::Test {
 protected:
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
         charWidth = 10;
         lineHeight = 16;
         WNDCLASSA windowClass{};

@@ -14,6 +14,7 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "tests/support/temp_directory.h"
 #include "window/commands.h"
 #include "window/control_table.h"
@@ -47,10 +48,7 @@ bool isOutcome(const std::string& status) {
 
 TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
     TemporaryCurrentDirectory directory;
-    platform_test::reset();
-    resetSharedState();
-    resetControlWindows();
-    hScrollOffset = vScrollOffset = 0;
+    resetToFreshProgram();
     registerMainWindowClass(nullptr);
     HWND main = createMainWindow(nullptr);
     ASSERT_NE(main, nullptr);
@@ -127,9 +125,7 @@ TEST(Stress, ThousandsOfClicksLeaveAConsistentIdleProgram) {
             EXPECT_EQ(std::string(textBuffers[storedListBuffer(k, t)]), typed[t][k]) << t << k;
         }
     }
-    platform_test::reset();
-    resetSharedState();
-    resetControlWindows();
+    resetToFreshProgram();
 }
 
 }  // namespace

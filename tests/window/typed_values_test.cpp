@@ -14,6 +14,7 @@
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "tests/support/temp_directory.h"
 #include "tests/support/typed_spellings.h"
 #include "window/commands.h"
@@ -26,18 +27,13 @@ namespace {
 class TypedIntoTheWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
         registerMainWindowClass(nullptr);
         main_ = createMainWindow(nullptr);
         ASSERT_NE(main_, nullptr);
     }
     void TearDown() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
+        resetToFreshProgram();
         setlocale(LC_ALL, "C");
     }
 

@@ -27,11 +27,12 @@
 #include "platform/linux/test_interface.h"
 #include "platform/linux/view.h"
 #include "platform/win32.h"
+#include "tests/support/fresh_program.h"
 #include "tests/support/main_window_class.h"
 #include "tests/support/temp_directory.h"
+#include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
-#include "window/commands.h"
 #include "window/main_window.h"
 #include "window/network_window.h"
 #include "window/scrolling.h"
@@ -102,10 +103,7 @@ protected:
     TemporaryCurrentDirectory directory_;
 
     void SetUp() override {
-        platform_test::reset();
-        resetSharedState();
-        resetControlWindows();
-        hScrollOffset = vScrollOffset = 0;
+        resetToFreshProgram();
         commands.clear();
         settings.language = GetParam();
         ASSERT_NE(registerMainWindowClassWith(notingProcedure), 0);
