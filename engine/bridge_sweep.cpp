@@ -338,6 +338,13 @@ int32_t sweepBridge(const NetworkShape& shape) {
     if (!certificatesHold()) return evaluateEveryBridge(shape);
     // The outermost loop (pick1, running down) split into tasks.
     const SweepInputs in = SweepInputs::ofSearch();
+    // No bridge of these parts reaches the window when the largest (every
+    // place the largest candidate) certainly lies below it, or the smallest
+    // above it: nothing to hand to the threads.
+    const double top = s(in.last), bottom = s(in.first);
+    if (valueOf(starOf(top, top, top), top, top) < in.low * (1 - Guard) ||
+        valueOf(starOf(bottom, bottom, bottom), bottom, bottom) > in.high * (1 + Guard))
+        return 0;
     const int32_t tasks = taskCountFor(in.last - in.first + 1);
     auto share = [&in, tasks](int32_t task, TaskMatches* store) {
         int32_t from, to;

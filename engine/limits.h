@@ -109,9 +109,11 @@ constexpr int SchematicMaxRows = 32;
 constexpr int MaxSearchThreads = 8;
 
 // A loop over fewer indices than this runs as one task on the recording
-// thread: its templates take well under a millisecond, less than handing
-// tasks to other threads costs.
-constexpr int FewestIndicesForTasks = 32;
+// thread: below the stocks that the five-part templates meet in the middle
+// (FewestCandidatesToMeet), a whole search takes a few milliseconds, and
+// handing its hundreds of tasks to other threads would cost more than they
+// save.
+constexpr int FewestIndicesForTasks = 56;
 
 // Tasks that may have finished or be running ahead of the recording
 // thread, each with its own store of matches: every thread has a task in

@@ -49,6 +49,8 @@ Pool& pool() {
 }
 
 std::atomic<int> chosenThreads{0};
+// The fewest indices a loop is split at; 0 for limits::FewestIndicesForTasks.
+std::atomic<int> fewestIndices{0};
 
 int threadsTheProcessMayUse() {
 #if defined(__linux__)
@@ -113,9 +115,12 @@ int searchThreadCount() {
 
 void setSearchThreadCount(int threads) { chosenThreads = threads < 0 ? 0 : threads; }
 
+void splitFromIndices(int indices) { fewestIndices = indices < 0 ? 0 : indices; }
+
 int32_t taskCountFor(int32_t indices) {
     int threads = searchThreadCount();
-    if (threads <= 1 || indices < limits::FewestIndicesForTasks) return 1;
+    int fewest = fewestIndices.load();
+    if (threads <= 1 || indices < (fewest > 0 ? fewest : limits::FewestIndicesForTasks)) return 1;
     return std::min<int32_t>(indices, 8 * threads);
 }
 

@@ -96,8 +96,12 @@ int32_t runTasks(int32_t count, Run& run, Take& take) {
 
 // How many tasks a loop over `indices` indices is split into: a few per
 // thread, so that a thread that drew quick tasks takes more; one when there
-// is one thread.
+// is one thread or the loop is short (limits::FewestIndicesForTasks).
 int32_t taskCountFor(int32_t indices);
+// Sets the fewest indices a loop is split at, for the searches that follow
+// (0: limits::FewestIndicesForTasks). For tests that split the loops of
+// small stocks; call it between searches.
+void splitFromIndices(int indices);
 
 // The indices of task `task` of `count` over [first, last], in loop order:
 // task 0 holds the first indices a loop running up meets (`down` false) or

@@ -117,6 +117,38 @@ TEST(BridgeSweep, BridgesOnTheWindowEndsAreRecordedAsByTheReferenceLoops) {
     EXPECT_GT(compared, 600);
 }
 
+// The window's ends on the largest bridge (every place the largest part)
+// and on the smallest: a sweep that hands nothing to its threads when the
+// largest lies below the window or the smallest above it must still record
+// these two exactly as the reference loops do.
+TEST(BridgeSweep, WindowEndsOnTheLargestAndSmallestBridgeAreRecordedAsByTheReferenceLoops) {
+    BridgeSearches random(2718);
+    int compared = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        TypedSearch search = random.next();
+        search.run();
+        const double top = stockParts[lastCandidate].seriesValue, bottom = stockParts[firstCandidate].seriesValue;
+        for (double v : {bridgeValue(top, top, top, top, top), bridgeValue(bottom, bottom, bottom, bottom, bottom)}) {
+            for (const char* tolerance : {"1e-13", "1e-9", "0.5"}) {
+                for (bool high : {false, true}) {
+                    double target;
+                    if (!targetWithWindowEnd(search.partType, v, strtod(tolerance, nullptr) / 100, high, &target))
+                        continue;
+                    char text[64];
+                    typeTarget(search.partType, target, text, sizeof text);
+                    TypedSearch edge = search;
+                    edge.target = text;
+                    edge.tolerance = tolerance;
+                    expectSameAsReference(edge);
+                    if (::testing::Test::HasFailure()) return;
+                    ++compared;
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 300);
+}
+
 // Parts beyond 1e-100 or 1e100 ohm could push the formula's products out of
 // the normal range, where the rounding bound of the certificates fails; the
 // sweep then evaluates every combination.

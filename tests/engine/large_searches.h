@@ -148,12 +148,15 @@ inline SearchOutcome expectSameOnEveryCore(const NetworkTemplates& reference, co
     SearchOutcome actual;
     for (int threads : {1, 3}) {
         // One thread as set up; three with every five-part template met in
-        // the middle, whatever the stock's size.
+        // the middle and every loop split into tasks, whatever the stock's
+        // size.
         setSearchThreadCount(threads);
         meetFromCandidates(threads == 1 ? 0 : 1);
+        splitFromIndices(threads == 1 ? 0 : 2);
         actual = runThrough(programTemplates, search);
         setSearchThreadCount(0);
         meetFromCandidates(0);
+        splitFromIndices(0);
         SCOPED_TRACE(std::to_string(threads) + " threads");
         expectSameOutcome(actual, expected, search);
     }

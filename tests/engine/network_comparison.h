@@ -98,18 +98,20 @@ inline void expectSameOutcome(const SearchOutcome& actual, const SearchOutcome& 
 
 // Runs `search` through the program and through `reference` and fails the
 // test at the first difference. The program runs as it is set up, and again
-// with its five-part templates met in the middle whatever the stock's size
-// and on three threads, more than the machine has. Returns the program's
-// outcome.
+// with its five-part templates met in the middle whatever the stock's size,
+// on three threads, more than the machine has, with every loop of two
+// indices or more split into tasks. Returns the program's outcome.
 inline SearchOutcome expectSameAs(const NetworkTemplates& reference, const TypedSearch& search) {
     SearchOutcome expected = runThrough(reference, search);
     SearchOutcome actual = runThrough(programTemplates, search);
     expectSameOutcome(actual, expected, search);
     meetFromCandidates(1);
     setSearchThreadCount(3);
+    splitFromIndices(2);
     SearchOutcome met = runThrough(programTemplates, search);
     meetFromCandidates(0);
     setSearchThreadCount(0);
+    splitFromIndices(0);
     SCOPED_TRACE("met in the middle on three threads");
     expectSameOutcome(met, expected, search);
     return actual;
