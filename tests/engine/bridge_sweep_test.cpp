@@ -86,6 +86,29 @@ TEST(BridgeSweep, BridgesAimedAtExactlyAreRecordedAsByTheReferenceLoops) {
     EXPECT_GT(bridgesFound, compared / 6);
 }
 
+// Puts the low and then the high end of the window of each tolerance on
+// the value `v` and compares the search with the reference loops; returns
+// how many searches it compared, stopping at the first difference.
+template <size_t N>
+int compareWithWindowEndsOn(const TypedSearch& search, double v, const char* const (&tolerances)[N]) {
+    int compared = 0;
+    for (const char* tolerance : tolerances) {
+        for (bool high : {false, true}) {
+            double target;
+            if (!targetWithWindowEnd(search.partType, v, strtod(tolerance, nullptr) / 100, high, &target)) continue;
+            char text[64];
+            typeTarget(search.partType, target, text, sizeof text);
+            TypedSearch edge = search;
+            edge.target = text;
+            edge.tolerance = tolerance;
+            expectSameAsReference(edge);
+            if (::testing::Test::HasFailure()) return compared;
+            ++compared;
+        }
+    }
+    return compared;
+}
+
 // The window's low or high end exactly on a bridge's value: the plain test
 // compares the very value the sweep computes, so the bridge is recorded
 // exactly when the reference loops record it, although the sweep decides
@@ -94,25 +117,10 @@ TEST(BridgeSweep, BridgesOnTheWindowEndsAreRecordedAsByTheReferenceLoops) {
     BridgeSearches random(31337);
     static const char* const tolerances[] = {"1e-13", "1e-9", "0.01", "3"};
     int compared = 0;
-    for (int trial = 0; trial < 150; ++trial) {
+    for (int trial = 0; trial < 150 && !::testing::Test::HasFailure(); ++trial) {
         TypedSearch search = random.next();
         search.run();
-        double v = random.randomBridge();
-        for (const char* tolerance : tolerances) {
-            double t = strtod(tolerance, nullptr) / 100;
-            for (bool high : {false, true}) {
-                double target;
-                if (!targetWithWindowEnd(search.partType, v, t, high, &target)) continue;
-                char text[64];
-                typeTarget(search.partType, target, text, sizeof text);
-                TypedSearch edge = search;
-                edge.target = text;
-                edge.tolerance = tolerance;
-                expectSameAsReference(edge);
-                if (::testing::Test::HasFailure()) return;
-                ++compared;
-            }
-        }
+        compared += compareWithWindowEndsOn(search, random.randomBridge(), tolerances);
     }
     EXPECT_GT(compared, 600);
 }
@@ -123,28 +131,14 @@ TEST(BridgeSweep, BridgesOnTheWindowEndsAreRecordedAsByTheReferenceLoops) {
 // these two exactly as the reference loops do.
 TEST(BridgeSweep, WindowEndsOnTheLargestAndSmallestBridgeAreRecordedAsByTheReferenceLoops) {
     BridgeSearches random(2718);
+    static const char* const tolerances[] = {"1e-13", "1e-9", "0.5"};
     int compared = 0;
-    for (int trial = 0; trial < 60; ++trial) {
+    for (int trial = 0; trial < 60 && !::testing::Test::HasFailure(); ++trial) {
         TypedSearch search = random.next();
         search.run();
         const double top = stockParts[lastCandidate].seriesValue, bottom = stockParts[firstCandidate].seriesValue;
-        for (double v : {bridgeValue(top, top, top, top, top), bridgeValue(bottom, bottom, bottom, bottom, bottom)}) {
-            for (const char* tolerance : {"1e-13", "1e-9", "0.5"}) {
-                for (bool high : {false, true}) {
-                    double target;
-                    if (!targetWithWindowEnd(search.partType, v, strtod(tolerance, nullptr) / 100, high, &target))
-                        continue;
-                    char text[64];
-                    typeTarget(search.partType, target, text, sizeof text);
-                    TypedSearch edge = search;
-                    edge.target = text;
-                    edge.tolerance = tolerance;
-                    expectSameAsReference(edge);
-                    if (::testing::Test::HasFailure()) return;
-                    ++compared;
-                }
-            }
-        }
+        compared += compareWithWindowEndsOn(search, bridgeValue(top, top, top, top, top), tolerances);
+        compared += compareWithWindowEndsOn(search, bridgeValue(bottom, bottom, bottom, bottom, bottom), tolerances);
     }
     EXPECT_GT(compared, 300);
 }
