@@ -115,6 +115,13 @@ constexpr int MaxSearchThreads = 8;
 // save.
 constexpr int FewestIndicesForTasks = 56;
 
+// A search hands tasks to other threads only once it has run this long
+// (from its first job): a search that ends sooner (tens of milliseconds,
+// such as one that records its 10000 matches early) spends its time
+// recording on its own thread, and each hand-over would cost it more than
+// the threads save.
+constexpr int SoloMilliseconds = 20;
+
 // Tasks that may have finished or be running ahead of the recording
 // thread, each with its own store of matches: every thread has a task in
 // hand and the next few wait, finished, to be recorded.

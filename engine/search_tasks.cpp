@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <system_error>
@@ -51,6 +52,23 @@ Pool& pool() {
 std::atomic<int> chosenThreads{0};
 // The fewest indices a loop is split at; 0 for limits::FewestIndicesForTasks.
 std::atomic<int> fewestIndices{0};
+
+// The search whose jobs the recording thread runs, and when its first job
+// began.
+uint32_t soloSearch = 0;
+std::chrono::steady_clock::time_point soloSince;
+
+// Whether the search is still young enough to run its jobs alone
+// (limits::SoloMilliseconds); tests that split small loops skip that.
+bool runsAlone(uint32_t search) {
+    if (fewestIndices.load() > 0) return false;
+    auto now = std::chrono::steady_clock::now();
+    if (search != soloSearch) {
+        soloSearch = search;
+        soloSince = now;
+    }
+    return now - soloSince < std::chrono::milliseconds(limits::SoloMilliseconds);
+}
 
 int threadsTheProcessMayUse() {
 #if defined(__linux__)
@@ -148,7 +166,7 @@ void taskRange(int32_t first, int32_t last, int32_t task, int32_t count, bool do
 int32_t runTaskJob(const TaskJob& job) {
     Pool& p = pool();
     std::lock_guard<std::mutex> oneJob(p.jobs);
-    int threads = job.count > 1 ? searchThreadCount() : 1;
+    int threads = job.count > 1 && !runsAlone(currentSearchNumber()) ? searchThreadCount() : 1;
     if (threads > 1) threads = startThreads(p, threads);
     if (threads <= 1) {
         for (int32_t task = 0; task < job.count; ++task) {

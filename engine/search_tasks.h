@@ -99,8 +99,9 @@ int32_t runTasks(int32_t count, Run& run, Take& take) {
 // is one thread or the loop is short (limits::FewestIndicesForTasks).
 int32_t taskCountFor(int32_t indices);
 // Sets the fewest indices a loop is split at, for the searches that follow
-// (0: limits::FewestIndicesForTasks). For tests that split the loops of
-// small stocks; call it between searches.
+// (0: limits::FewestIndicesForTasks); set, it also hands tasks to the
+// threads from a search's first job on (limits::SoloMilliseconds). For
+// tests that split the loops of small stocks; call it between searches.
 void splitFromIndices(int indices);
 
 // The indices of task `task` of `count` over [first, last], in loop order:
