@@ -28,7 +28,7 @@ using platform_test::DrawnItem;
 using platform_test::PaintKind;
 
 const char Ohm[] = "\x83\xb6" /* Ω */;
-const char DefaultFirstLine[] = "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))";
+const char DefaultFirstLine[] = "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k)";
 const char DefaultBridgeLine[] = "5: 1.42489k,  0.34%, Bridge(10k, 1k, 100, 1k, 1k)";
 
 std::string textOf(HWND window) {
