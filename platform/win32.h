@@ -84,6 +84,10 @@
 //   [x] SetThreadUILanguage / GetThreadUILanguage: the language of the
 //       message boxes' buttons (Japanese: はい, いいえ, OK, キャンセル; any
 //       other: English), per thread, English until set
+//   [x] GetUserDefaultUILanguage: the language of the user's locale, from
+//       the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty:
+//       Japanese when it names the language "ja" ("ja", "ja_JP.UTF-8"),
+//       English (US) for any other or none
 //   [x] timers: SetTimer on a window of the main thread (period 10 ms at
 //       least; setting it again restarts it), KillTimer, WM_TIMER made by
 //       GetMessageA when nothing is posted and nothing needs painting, one
@@ -683,6 +687,7 @@ BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const REC
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 LANGID SetThreadUILanguage(LANGID language);
 LANGID GetThreadUILanguage();
+LANGID GetUserDefaultUILanguage();
 int GetSystemMetrics(int index);
 DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
 BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);

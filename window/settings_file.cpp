@@ -150,6 +150,10 @@ void formSettingsPath() {
     memcpy(settingsPath + n - 3, "ini", 3);
 }
 
+int firstStartLanguage() {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? 0 : 1;
+}
+
 void loadSettings() {
     if (settingsPath[0] == '\0') return;
     readSettingsFile(settingsPath);

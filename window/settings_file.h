@@ -19,6 +19,11 @@ extern char settingsPath[limits::SettingsPathSize];
 // Forms settingsPath from "Combinix.exe" in the current directory.
 void formSettingsPath();
 
+// The language of a first start, before any settings file is read: the
+// user's (GetUserDefaultUILanguage), Japanese (0) for a Japanese user and
+// English (1) for any other. A settings file's language then wins.
+int firstStartLanguage();
+
 // Reads the file at settingsPath into Settings and TextBuffers, as far as
 // it goes. A missing or short file leaves the values it does not reach.
 void loadSettings();

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/linux/view_hooks.h"
@@ -159,6 +160,23 @@ LANGID SetThreadUILanguage(LANGID language) {
 }
 
 LANGID GetThreadUILanguage() { return uiLanguage; }
+
+LANGID GetUserDefaultUILanguage() {
+    // The locale's messages category, as the C library would choose it.
+    const char* locale = nullptr;
+    static const char* const categories[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    for (const char* name : categories) {
+        const char* value = getenv(name);
+        if (value && value[0] != '\0') {
+            locale = value;
+            break;
+        }
+    }
+    // "ja", "ja_JP", "ja_JP.UTF-8", "ja_JP@variant".
+    bool japanese = locale && strncmp(locale, "ja", 2) == 0 &&
+                    (locale[2] == '\0' || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
+    return japanese ? MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN) : English;
+}
 
 int GetSystemMetrics(int index) {
     int width = records::headlessScreenWidth;

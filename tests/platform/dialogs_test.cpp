@@ -73,6 +73,55 @@ TEST_F(Dialogs, ButtonsAreCaptionedInTheThreadsUILanguage) {
     EXPECT_STREQ(platform_test::lastMessageBoxButton(0), "Yes");
 }
 
+// The user's language, as a first start reads it: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set and not empty decides.
+TEST_F(Dialogs, UserLanguageIsTheLocalesMessagesLanguage) {
+    struct Case {
+        const char* all;
+        const char* messages;
+        const char* lang;
+        bool japanese;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, nullptr, false},
+        {nullptr, nullptr, "ja_JP.UTF-8", true},
+        {nullptr, nullptr, "ja", true},
+        {nullptr, nullptr, "ja_JP@cjknarrow", true},
+        {nullptr, nullptr, "en_US.UTF-8", false},
+        {nullptr, nullptr, "C", false},
+        {nullptr, nullptr, "jam", false},          // not the language "ja"
+        {nullptr, "ja_JP.UTF-8", "en_GB", true},   // messages before LANG
+        {nullptr, "C.UTF-8", "ja_JP.UTF-8", false},
+        {"en_US.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8", false},  // LC_ALL before both
+        {"ja_JP.eucJP", nullptr, "C", true},
+        {"", "", "ja_JP.UTF-8", true},             // empty is unset
+    };
+    const char* saved[3];
+    std::string kept[3];
+    const char* names[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    for (int i = 0; i < 3; ++i) {
+        saved[i] = getenv(names[i]);
+        if (saved[i]) kept[i] = saved[i];
+    }
+    for (const Case& c : cases) {
+        const char* values[3] = {c.all, c.messages, c.lang};
+        for (int i = 0; i < 3; ++i) {
+            if (values[i]) setenv(names[i], values[i], 1);
+            else unsetenv(names[i]);
+        }
+        LANGID language = GetUserDefaultUILanguage();
+        EXPECT_EQ(PRIMARYLANGID(language) == LANG_JAPANESE, c.japanese)
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+        if (!c.japanese) {
+            EXPECT_EQ(PRIMARYLANGID(language), LANG_ENGLISH);
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i]) setenv(names[i], kept[i].c_str(), 1);
+        else unsetenv(names[i]);
+    }
+}
+
 TEST_F(Dialogs, ScreenSizeIsTheVirtualScreen) {
     platform_test::setScreenSize(1280, 1024);
     EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 1280);
