@@ -410,6 +410,7 @@ int32_t runWalkTasks() {
 template <class T>
 int32_t runTemplate() {
     if (searchStopped()) return -1;
+    progressTemplateBegins(T::shape);
     if constexpr (T::parts >= 4) {
         // Out of reach: nothing to walk or meet.
         if (NetworkWalk<T>::outerLoopEnds()) return 0;
