@@ -8,6 +8,7 @@
 #include "cli/record_formats.h"
 #include "cli/search_options.h"
 #include "engine/builtin_lists.h"
+#include "engine/recorder.h"
 #include "engine/result_ordering.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
@@ -100,6 +101,19 @@ int writeText(FILE* out, FILE* err, const DrawingOptions& drawing) {
     printText(out, statusText);
     size_t length = strlen(statusText);
     if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
+
+    // The Result box holds what fits its text, and without Show All a search
+    // stopped at a limit shows only its ever better matches: a script reading
+    // the text would take the lines for all there is.
+    int lines = 0;
+    for (const char* p = resultText; *p != '\0'; ++p) lines += *p == '\n';
+    const int omitted = resultStore.recordCount - lines;
+    if (omitted > 0) {
+        fprintf(err,
+                "combinix-search: the text omits %d of the %d records found; --format csv or "
+                "--format json gives them all\n",
+                omitted, static_cast<int>(resultStore.recordCount));
+    }
     return status;
 }
 

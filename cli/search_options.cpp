@@ -6,9 +6,11 @@
 
 #include <cstring>
 
+#include "cli/input_checks.h"
 #include "engine/limits.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
+#include "platform/code_page.h"
 
 #ifndef COMBINIX_VERSION
 #error "COMBINIX_VERSION comes from the project's version in CMakeLists.txt"
@@ -70,22 +72,42 @@ const char* setType(SearchCommand* c, const char* v) {
                                               : "resistor, capacitor, inductor, r, c or l";
 }
 
+// A value option's text as its box would hold it: CP932, as the search
+// reads it (the micro sign becomes the Greek mu, which means micro).
+const char* asTyped(const char* utf8) {
+    static char cp932[limits::TextSize + 8];
+    utf8ToCp932(utf8, cp932, sizeof cp932);
+    return cp932;
+}
+
+// What each value option accepts, for the message that refuses a text.
+constexpr char TargetAccepts[] =
+    "a number and at most one multiplier letter or R, as 4.7k, 4k7, 2R2 or 1e3; "
+    "nothing after it";
+constexpr char ToleranceAccepts[] = "a number of percent, as 1, 0.5 or 0.5%; nothing after it";
+constexpr char MaxPartsAccepts[] = "a whole number from 1 to 5";
+constexpr char RangeAccepts[] = "a number of 1 or more, as 200 or 1e2; nothing after it";
+
 const char* setTarget(SearchCommand* c, const char* v) {
+    if (!targetReadWhole(asTyped(v))) return TargetAccepts;
     c->inputs[BufTarget] = v;
     return nullptr;
 }
 
 const char* setTolerance(SearchCommand* c, const char* v) {
+    if (!toleranceReadWhole(asTyped(v))) return ToleranceAccepts;
     c->inputs[BufTolerance] = v;
     return nullptr;
 }
 
 const char* setMaxParts(SearchCommand* c, const char* v) {
+    if (!maxPartsInRange(asTyped(v))) return MaxPartsAccepts;
     c->inputs[BufMaxParts] = v;
     return nullptr;
 }
 
 const char* setRange(SearchCommand* c, const char* v) {
+    if (!rangeReadWhole(asTyped(v))) return RangeAccepts;
     c->inputs[BufRange] = v;
     return nullptr;
 }
@@ -159,15 +181,15 @@ const OptionRow optionTable[] = {
     {"help",          'h',   nullptr,   "print this help and exit",                                setHelp},
     {"version",       0,     nullptr,   "print the version and exit",                              setVersion},
     {"type",          0,     "TYPE",    "resistor, capacitor or inductor (r, c, l); resistor",     setType},
-    {"target",        0,     "VALUE",   "the target value; 1.42k",                                 setTarget},
-    {"tolerance",     0,     "PERCENT", "the tolerance in percent; 1",                             setTolerance},
-    {"max-parts",     0,     "N",       "the most parts in a network, 1 to 5; 5",                  setMaxParts},
-    {"range",         0,     "X",       "use parts from 1/X to X times the target; 200",           setRange},
+    {"target",        0,     "VALUE",   "the target, one value and nothing after it; 1.42k",       setTarget},
+    {"tolerance",     0,     "PERCENT", "the tolerance in percent, a number (% may follow); 1",    setTolerance},
+    {"max-parts",     0,     "N",       "the most parts in a network, a whole number 1 to 5; 5",   setMaxParts},
+    {"range",         0,     "X",       "use parts from 1/X to X times the target, X >= 1; 200",   setRange},
     {"list",          0,     "LIST",    "1, 2, 3, E24, E12, E6, E3, E48, E96 or E192; 1",          setList},
     {"stock",         0,     "FILE",    "the list's text from FILE (- for standard input)",        setStock},
     {"show-all",      0,     nullptr,   "show every match, not only ever better ones",             setShowAll},
     {"parallel-only", 0,     nullptr,   "try only single parts and parallel groups",               setParallelOnly},
-    {"sort",          0,     "ORDER",   "order the results by error or by value",                 setSort},
+    {"sort",          0,     "ORDER",   "order the results by error or by value",                  setSort},
     {"lang",          0,     "LANG",    "the language of the outcome line, en or ja; en",          setLanguage},
     {"format",        0,     "FORMAT",  "text, csv or json; text",                                 setFormat},
     {"draw",          0,     nullptr,   "follow each result line with its schematic",              setDraw},
@@ -338,6 +360,9 @@ void printHelp(FILE* out) {
           "1M5 = 1.5M; R alone after a number means no multiplier: 100R = 100.\n"
           "Resistors are in ohm and inductors in henry; a capacitor's bare number is\n"
           "in \xc2\xb5" "F (100 means 100 \xc2\xb5" "F, 100n means 100 nF).\n"
+          "Each of --target, --tolerance, --range and --max-parts takes one value\n"
+          "and nothing after it: a text whose end the window's box would pass over\n"
+          "(4k7k, 1.42k ohm, a tolerance of 1k, 2.5 parts) is a usage error.\n"
           "\n"
           "A stock list holds one value a line; the text after the value is the\n"
           "part's name, shown in the results (its first 15 characters). A line that\n"
@@ -354,7 +379,9 @@ void printHelp(FILE* out) {
           "D, C-D across, and C-B and D-B on to terminal B.\n"
           "\n"
           "Output formats:\n"
-          "  text  the Result box, then the outcome line, as the window shows them\n"
+          "  text  the Result box, then the outcome line, as the window shows them;\n"
+          "        when the box holds fewer lines than there are records, standard\n"
+          "        error says how many the text omits\n"
           "  csv   every record of the search (up to 10000) in the final order, with a\n"
           "        header row (RFC 4180): part count, value in ohm, farad or henry,\n"
           "        the value as printed, the signed error in percent, the formula,\n"
