@@ -147,6 +147,21 @@ constexpr int FewestCandidatesToMeet = 56;
 // soon).
 constexpr int MiddleCandidateCapacity = 4 * TaskMatchCapacity;
 
+// ---- The pair search ------------------------------------------------------
+
+// A pair keeps as many records as a search: more cannot be read either.
+constexpr int PairRecordCapacity = RecordCapacity;
+
+// The networks one side of a pair search may have, its sizes together: 16.7
+// million of 12 bytes each, 200 MB, so that two sides of different stocks
+// stay within memory a desktop has to spare. Three parts a side reach it
+// from about 230 stock values (E96 over two decades, 192 values, gives 9.6
+// million); a side with more is refused, never cut.
+constexpr int PairNetworkCapacity = 1 << 24;
+
+// The most parts on a side: the shapes of up to three parts.
+constexpr int PairMaxParts = 3;
+
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
 static_assert(FormatSize <= LineSize, "a format string is shorter than its line");
 static_assert(RecordCapacity * ShortestLineSize <= LineStoreSize,
