@@ -9,7 +9,10 @@
 //
 // Implemented, with Win32's behaviour where the program relies on it:
 //   [x] RegisterClassA (class name, procedure, background brush; styles,
-//       icon and cursor are accepted and kept), CreateWindowExA for the
+//       icon and cursor are accepted and kept; on a display a top-level
+//       window of a class with the program's icon shows it, and every
+//       top-level window carries the desktop's class name "combinix", by
+//       which the menu entry knows it), CreateWindowExA for the
 //       program's classes and for "button", "static" and "edit";
 //       DestroyWindow, IsWindow, GetDlgItem, GetDlgCtrlID, GetParent
 //   [x] owned windows: a top-level window created with a parent handle is
@@ -91,7 +94,10 @@
 //       timers
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
-//       LoadIconA and LoadCursorA (stock resources only)
+//       LoadIconA (the stock icons with a null instance; with the
+//       program's instance its icon, ProgramIconResource of
+//       platform/program_resources.h, built in from packaging/icons) and
+//       LoadCursorA (stock cursors only)
 //   [x] MoveFileExA (MOVEFILE_REPLACE_EXISTING; MOVEFILE_WRITE_THROUGH is
 //       accepted, the move being a rename within one folder)
 //   [x] every call on a null handle does nothing and returns 0 / FALSE

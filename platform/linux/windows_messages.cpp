@@ -87,7 +87,8 @@ int findClass(const char* name) {
     return -1;
 }
 
-int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH background, UINT style) {
+int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH background, UINT style,
+             HICON icon = nullptr) {
     if (!name || strlen(name) >= static_cast<size_t>(records::ClassNameSize)) return -1;
     for (int i = 0; i < records::MaxClasses; ++i) {
         records::WindowClass& c = records::classes[i];
@@ -98,6 +99,7 @@ int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH backgr
         c.builtin = builtin;
         c.background = background;
         c.style = style;
+        c.icon = icon;
         return i;
     }
     return -1;
@@ -376,7 +378,7 @@ ATOM RegisterClassA(const WNDCLASSA* windowClass) {
     if (!records::onMainThread()) return 0;
     if (findOrAddBuiltinClass(windowClass->lpszClassName) >= 0) return 0;
     int index = addClass(windowClass->lpszClassName, windowClass->lpfnWndProc, Builtin::Program,
-                         windowClass->hbrBackground, windowClass->style);
+                         windowClass->hbrBackground, windowClass->style, windowClass->hIcon);
     return index < 0 ? 0 : static_cast<ATOM>(0xC000 + index);
 }
 
