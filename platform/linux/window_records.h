@@ -198,6 +198,8 @@ void resetDrawingTools();
 
 void forgetDrawItems(HWND window);
 void shiftDrawItems(HWND window, int dx, int dy);
+// What lies outside a client area that shrank is gone, as its pixels are.
+void dropDrawItemsOutside(HWND window);
 void invalidate(HWND window, const RECT* rect, bool erase);
 HWND windowNeedingPaint();
 

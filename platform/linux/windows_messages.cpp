@@ -127,8 +127,10 @@ LPARAM clientSize(HWND window) {
 }
 
 // A class with CS_HREDRAW or CS_VREDRAW has its whole client area painted
-// anew when the window's width or height changes.
+// anew when the window's width or height changes; whatever the class, what
+// was drawn outside a smaller client area is gone.
 void redrawForClassStyle(HWND window, const RECT& old) {
+    records::dropDrawItemsOutside(window);
     UINT style = records::classes[window->classIndex].style;
     bool wider = (old.right - old.left) != (window->rect.right - window->rect.left);
     bool taller = (old.bottom - old.top) != (window->rect.bottom - window->rect.top);
@@ -317,6 +319,7 @@ void clientAreaChanged(HWND window, int oldWidth, int oldHeight) {
     if (width == oldWidth && height == oldHeight) return;
     SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
     if (!isLive(window)) return;
+    dropDrawItemsOutside(window);
     UINT style = classes[window->classIndex].style;
     if (((style & CS_HREDRAW) && width != oldWidth) || ((style & CS_VREDRAW) && height != oldHeight))
         invalidate(window, nullptr, true);
