@@ -1,8 +1,8 @@
 // The program's entry point: registers the main window's class, creates the
 // window, shows it with the focus in the target box and runs the message
 // loop until a quit request; the loop lets the window take its keys before
-// anything is dispatched, and shows the network of a Result line that is
-// double-clicked. The command line is not read.
+// anything is dispatched, and takes a double-click on a Result line, whose
+// network it shows. The command line is not read.
 #include <cstdio>
 #include <cstdlib>
 
@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0)) {
         if (translateWindowKey(window, &message)) continue;
-        showNetworkOnDoubleClick(window, instance, &message);
+        if (showNetworkOnDoubleClick(window, instance, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
