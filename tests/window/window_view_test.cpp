@@ -446,15 +446,16 @@ void expectPaintedOnScreen(HWND network, const std::string& path) {
     }
 }
 
-// The distance between the two terminals the Network window drew.
-int drawnTerminalDistance(HWND network) {
+// Where the Network window drew the terminals' rings: their middles' x,
+// the left one first (a ring outside the client area is not drawn).
+std::vector<int> drawnTerminals(HWND network) {
     std::vector<int> rings;
     for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
         platform_test::DrawnItem item = platform_test::drawnItem(network, i);
         if (item.kind == platform_test::PaintKind::Ellipse && item.fillColor == RGB(255, 255, 255))
             rings.push_back((item.rect.left + item.rect.right) / 2);
     }
-    return rings.size() == 2 ? rings[1] - rings[0] : 0;
+    return rings;
 }
 
 // The share of the pixels in region w x h + x + y of a screenshot painted
@@ -552,8 +553,9 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     HWND bridge = networkWindow();
     RECT own;
     viewWidgetRect(bridge, &own);
-    const int ownDistance = drawnTerminalDistance(bridge);
-    ASSERT_GT(ownDistance, 0);
+    const std::vector<int> ownTerminals = drawnTerminals(bridge);
+    ASSERT_EQ(ownTerminals.size(), 2u);
+    const int ownDistance = ownTerminals[1] - ownTerminals[0];
     struct Size {
         const char* shot;
         int width, height;
@@ -577,15 +579,19 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         EXPECT_EQ(viewScrollBarShown(bridge, SB_HORZ), small);
         EXPECT_EQ(viewScrollBarShown(bridge, SB_VERT), small);
         if (small) {
-            // Its own size, cut by the client area: the left terminal still
-            // where it was, and what lies right of the edge not drawn.
+            // Its own size, cut by the client area: the left terminal where
+            // it stood at that size, the right one beyond the edge, and the
+            // bars range over more than the client area shows.
+            EXPECT_EQ(drawnTerminals(bridge), std::vector<int>{ownTerminals[0]});
             SCROLLINFO info{};
             info.cbSize = sizeof info;
             info.fMask = SIF_ALL;
             GetScrollInfo(bridge, SB_HORZ, &info);
             EXPECT_GT(info.nMax - info.nMin + 1, static_cast<int>(info.nPage));
         } else {
-            EXPECT_GT(drawnTerminalDistance(bridge), ownDistance * 3 / 2);
+            std::vector<int> rings = drawnTerminals(bridge);
+            ASSERT_EQ(rings.size(), 2u);
+            EXPECT_GT(rings[1] - rings[0], ownDistance * 3 / 2);
         }
     }
     // The close box closes the Network window alone.
