@@ -1,9 +1,9 @@
 // The program's entry point: registers the main window's class, creates the
 // window (in the user's language at a first start), shows it with the focus
 // in the target box and runs the message loop until a quit request; the loop
-// lets the window take its keys before anything is dispatched, and shows the
-// network of a Result line that is double-clicked. The command line is not
-// read.
+// lets the window take its keys before anything is dispatched, and takes a
+// double-click on a Result line, whose network it shows. The command line is
+// not read.
 #include <cstdio>
 #include <cstdlib>
 
@@ -33,7 +33,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0)) {
         if (translateWindowKey(window, &message)) continue;
-        showNetworkOnDoubleClick(window, instance, &message);
+        if (showNetworkOnDoubleClick(window, instance, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

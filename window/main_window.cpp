@@ -11,6 +11,7 @@
 #include "window/main_window.h"
 
 #include "engine/builtin_lists.h"
+#include "platform/program_resources.h"
 #include "engine/result_display.h"
 #include "engine/shared_state.h"
 #include "window/commands.h"
@@ -59,7 +60,10 @@ ATOM registerWindowClass(const char* name, WNDPROC procedure, HINSTANCE instance
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    // The program's own icon, so that the desktop shows it for the window;
+    // a module without it (a test program) keeps the standard one.
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ProgramIconResource));
+    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     windowClass.lpszMenuName = nullptr;

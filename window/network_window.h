@@ -4,6 +4,9 @@
 // line in it while it is open; the user closes it by itself, and it goes
 // with the main window, which owns it.
 //
+// The drawing fills the window as the user sizes it, its aspect kept;
+// below its own size, at which the labels have their room, it scrolls.
+//
 // The line is laid out once, when it is double-clicked, into a copy that
 // painting draws from: the window shows the same network whatever the next
 // search does to the result store, in the language of the moment it was
@@ -18,15 +21,15 @@ extern const char NetworkWindowClass[];  // "CombinixNetwork"
 
 // What the message loop hands over before it dispatches a message: a
 // double-click of the left button in the Result box shows the line under
-// the pointer. The message goes on to the box all the same, which selects
-// the word as it does on any double-click. `instance` is the program's, for
-// the window's class.
-void showNetworkOnDoubleClick(HWND mainWindow, HINSTANCE instance, const MSG* message);
+// the pointer and highlights that line whole in the box. True when it did:
+// the message is then taken, so that the box does not select a word in
+// its place. `instance` is the program's, for the window's class.
+bool showNetworkOnDoubleClick(HWND mainWindow, HINSTANCE instance, const MSG* message);
 
 // Shows line `line` (from 0) of the Result box's text in the Network
-// window, opening it when none is open. An empty line (or one past the
-// text) shows nothing and leaves the window as it is.
-void showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line);
+// window, opening it when none is open; true when it did. An empty line
+// (or one past the text) shows nothing and leaves the window as it is.
+bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line);
 
 // The open Network window, or null.
 HWND networkWindow();

@@ -1,6 +1,6 @@
 // Dialogs and the system: message boxes and the language of their buttons,
-// system metrics, full path names, moving a file over another, and the
-// stock icon and cursor.
+// system metrics, full path names, moving a file over another, the stock
+// icon and cursor, and the program's icon.
 //
 // A message box is modal: the view shows it and keeps serving other threads'
 // requests while it is open. Headless, a box takes the next answer a test
@@ -16,6 +16,7 @@
 
 #include "platform/linux/view_hooks.h"
 #include "platform/linux/window_records.h"
+#include "platform/program_resources.h"
 
 namespace records {
 
@@ -229,6 +230,20 @@ BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags) {
     return rename(existingName, newName) == 0 ? TRUE : FALSE;
 }
 
-HICON LoadIconA(HINSTANCE instance, LPCSTR) { return instance ? nullptr : stockResource(); }
+namespace records {
+
+HICON programIcon() {
+    static char token;
+    return reinterpret_cast<PlatformIcon*>(&token);
+}
+
+}  // namespace records
+
+// The program is the only module: its instance holds the one icon resource
+// it carries; a null instance the stock icons, each of them the same here.
+HICON LoadIconA(HINSTANCE instance, LPCSTR name) {
+    if (!instance) return stockResource();
+    return name == MAKEINTRESOURCEA(ProgramIconResource) ? records::programIcon() : nullptr;
+}
 
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR) { return instance ? nullptr : stockResource(); }

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform/linux/test_interface.h"
+#include "platform/program_resources.h"
 #include "platform/win32.h"
 
 namespace {
@@ -120,6 +121,23 @@ TEST_F(Dialogs, UserLanguageIsTheLocalesMessagesLanguage) {
         if (saved[i]) setenv(names[i], kept[i].c_str(), 1);
         else unsetenv(names[i]);
     }
+}
+
+// The program's instance holds its icon, the one resource it carries; the
+// stock icons come with a null instance. The view shows the program's icon
+// for a window whose class has it.
+TEST_F(Dialogs, TheProgramsInstanceHoldsItsIconAndNoOtherResource) {
+    static char module;
+    HINSTANCE program = reinterpret_cast<HINSTANCE>(&module);
+    HICON own = LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource));
+    HICON stock = LoadIconA(nullptr, IDI_APPLICATION);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(stock, nullptr);
+    EXPECT_NE(own, stock);
+    EXPECT_EQ(LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource)), own);
+    EXPECT_EQ(LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource + 1)), nullptr);
+    EXPECT_EQ(LoadIconA(program, IDI_APPLICATION), nullptr);
+    EXPECT_EQ(LoadIconA(program, "combinix"), nullptr);
 }
 
 TEST_F(Dialogs, ScreenSizeIsTheVirtualScreen) {

@@ -511,16 +511,74 @@ TEST_P(RealWindow, TabEnterAndEscapeReachTheProgramsLoop) {
     for (WPARAM w : commands) EXPECT_NE(LOWORD(w), RowExecute);
 }
 
+// Every line, dot and ring the Network window painted where its client
+// area shows it, and every text, is seen in the screenshot at `path` where
+// it was painted.
+void expectPaintedOnScreen(HWND network, const std::string& path) {
+    RECT client;
+    GetClientRect(network, &client);
+    auto inside = [&](int x, int y) { return x >= 0 && y >= 0 && x < client.right && y < client.bottom; };
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Lines) {
+            // Dark pixels around the middle of the first stroke.
+            int x = (item.points[0].x + item.points[1].x) / 2;
+            int y = (item.points[0].y + item.points[1].y) / 2;
+            if (!inside(x, y)) continue;
+            EXPECT_GT(inkIn(path, x - 1, y - 1, 3, 3), 0.0) << "line " << i << " at " << x << "," << y;
+        } else if (item.kind == platform_test::PaintKind::Ellipse) {
+            int x = (item.rect.left + item.rect.right - 1) / 2;
+            int y = (item.rect.top + item.rect.bottom - 1) / 2;
+            if (!inside(item.rect.left, y) || !inside(x, y)) continue;
+            // A dot is dark at its middle; a terminal is a dark ring
+            // around a light middle.
+            double middle = inkIn(path, x, y, 1, 1);
+            EXPECT_EQ(middle, item.fillColor == RGB(0, 0, 0) ? 1.0 : 0.0) << "dot " << i;
+            EXPECT_GT(inkIn(path, item.rect.left, y, 2, 1), 0.0) << "ring " << i;
+        } else if (inside(item.rect.left, item.rect.top)) {
+            // The header's texts and the labels are written in ink.
+            int right = item.rect.right < client.right ? item.rect.right : client.right;
+            int bottom = item.rect.bottom < client.bottom ? item.rect.bottom : client.bottom;
+            EXPECT_GT(inkIn(path, item.rect.left, item.rect.top, right - item.rect.left, bottom - item.rect.top), 0.0)
+                << "text " << i;
+        }
+    }
+}
+
+// Where the Network window drew the terminals' rings: their middles' x,
+// the left one first (a ring outside the client area is not drawn).
+std::vector<int> drawnTerminals(HWND network) {
+    std::vector<int> rings;
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Ellipse && item.fillColor == RGB(255, 255, 255))
+            rings.push_back((item.rect.left + item.rect.right) / 2);
+    }
+    return rings;
+}
+
+// The share of the pixels in region w x h + x + y of a screenshot painted
+// in the selection's colour: blue, not grey.
+double highlightIn(const std::string& path, int x, int y, int w, int h) {
+    std::string geometry =
+        std::to_string(w) + "x" + std::to_string(h) + "+" + std::to_string(x) + "+" + std::to_string(y);
+    std::string share = output("/usr/bin/convert " + path + " -crop " + geometry +
+                               " -fx '(b - r > 0.25) ? 1 : 0' -format '%[fx:mean]' info:");
+    return atof(share.c_str());
+}
+
 // The default search, then double-clicks (xdotool) on its first line and on
 // its first bridge: the Network window opens beside the main window and
 // draws each, a screenshot of each is kept, and every line, dot and ring
-// the window painted shows on the screen where it was painted. The close
-// box closes it alone.
+// the window painted shows on the screen where it was painted. The line
+// double-clicked is highlighted whole in the Result box, and stays so when
+// the pointer moves on before the button is let go (screenshots). The
+// bridge is drawn larger in a larger window and scrolls in a smaller one
+// (screenshots). The close box closes it alone.
 TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     HWND mainWindow = main_;
     platform_test::setMessageFilter([mainWindow](const MSG* m) {
-        showNetworkOnDoubleClick(mainWindow, nullptr, m);
-        return false;
+        return showNetworkOnDoubleClick(mainWindow, nullptr, m);
     });
     SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowExecute, BN_CLICKED),
                  reinterpret_cast<LPARAM>(controlWindows[RowExecute]));
@@ -550,8 +608,10 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         ASSERT_TRUE(viewEditLinePoint(box, c.line, &at));
         RECT window;
         viewWidgetRect(main_, &window);
+        // The second press moves on before it is let go, as a hand does.
         std::string command = "xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
-                              std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1";
+                              std::to_string(window.top + at.y) +
+                              " click 1 sleep 0.08 mousedown 1 mousemove_relative 60 0 sleep 0.2 mouseup 1";
         auto shown = [&] {
             HWND network = networkWindow();
             return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
@@ -568,28 +628,69 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         EXPECT_GE(networkRect.left, mainRect.right);
         std::string path = screenshot("network-" + std::string(c.shot) + "-" + language + ".png", network);
         ASSERT_TRUE(std::filesystem::exists(path));
-        for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
-            platform_test::DrawnItem item = platform_test::drawnItem(network, i);
-            if (item.kind == platform_test::PaintKind::Lines) {
-                // Dark pixels around the middle of the first stroke.
-                int x = (item.points[0].x + item.points[1].x) / 2;
-                int y = (item.points[0].y + item.points[1].y) / 2;
-                EXPECT_GT(inkIn(path, x - 1, y - 1, 3, 3), 0.0) << "line " << i << " at " << x << "," << y;
-            } else if (item.kind == platform_test::PaintKind::Ellipse) {
-                int x = (item.rect.left + item.rect.right - 1) / 2;
-                int y = (item.rect.top + item.rect.bottom - 1) / 2;
-                // A dot is dark at its middle; a terminal is a dark ring
-                // around a light middle.
-                double middle = inkIn(path, x, y, 1, 1);
-                EXPECT_EQ(middle, item.fillColor == RGB(0, 0, 0) ? 1.0 : 0.0) << "dot " << i;
-                EXPECT_GT(inkIn(path, item.rect.left, y, 2, 1), 0.0) << "ring " << i;
-            } else {
-                // The header's texts and the labels are written in ink.
-                EXPECT_GT(inkIn(path, item.rect.left, item.rect.top, item.rect.right - item.rect.left,
-                                item.rect.bottom - item.rect.top),
-                          0.0)
-                    << "text " << i;
-            }
+        expectPaintedOnScreen(network, path);
+
+        // The line is selected whole in the box, its caret at its start, and
+        // highlighted along its text: the first 150 pixels of it, more than
+        // any one word of it.
+        size_t end = text.find("\r\n", start);
+        int caret = -1;
+        int anchor = -1;
+        int first = -1;
+        ASSERT_TRUE(viewEditShows(box, &caret, &anchor, &first));
+        EXPECT_EQ(caret, static_cast<int>(start));
+        EXPECT_EQ(anchor, static_cast<int>(end));
+        std::string selected = screenshot("result-line-" + std::string(c.shot) + "-" + language + ".png");
+        EXPECT_GT(highlightIn(selected, at.x, at.y - 3, 150, 6), 0.6) << selected;
+        // The line below is not.
+        EXPECT_LT(highlightIn(selected, at.x, at.y + 13, 150, 6), 0.05) << selected;
+    }
+
+    // The bridge's window, grown and shrunk as a user drags its edge: the
+    // drawing grows with it, and in a window smaller than its own size keeps
+    // that size and scrolls. Screenshots of both.
+    HWND bridge = networkWindow();
+    RECT own;
+    viewWidgetRect(bridge, &own);
+    const std::vector<int> ownTerminals = drawnTerminals(bridge);
+    ASSERT_EQ(ownTerminals.size(), 2u);
+    const int ownDistance = ownTerminals[1] - ownTerminals[0];
+    struct Size {
+        const char* shot;
+        int width, height;
+    };
+    const Size sizes[] = {{"large", (own.right - own.left) * 2, (own.bottom - own.top) * 2},
+                          {"small", (own.right - own.left) * 2 / 3, (own.bottom - own.top) * 2 / 3}};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(size.shot);
+        std::string command = "xdotool windowsize " + std::to_string(viewNativeWindow(bridge)) + " " +
+                              std::to_string(size.width) + " " + std::to_string(size.height);
+        auto sized = [&] {
+            RECT r;
+            GetWindowRect(bridge, &r);
+            return r.right - r.left == size.width && r.bottom - r.top == size.height;
+        };
+        ASSERT_TRUE(runWhilePumping(command, sized, 5.0));
+        settle(0.8);
+        std::string path = screenshot("network-bridge-" + std::string(size.shot) + "-" + language + ".png", bridge);
+        expectPaintedOnScreen(bridge, path);
+        bool small = size.width < own.right - own.left;
+        EXPECT_EQ(viewScrollBarShown(bridge, SB_HORZ), small);
+        EXPECT_EQ(viewScrollBarShown(bridge, SB_VERT), small);
+        if (small) {
+            // Its own size, cut by the client area: the left terminal where
+            // it stood at that size, the right one beyond the edge, and the
+            // bars range over more than the client area shows.
+            EXPECT_EQ(drawnTerminals(bridge), std::vector<int>{ownTerminals[0]});
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_ALL;
+            GetScrollInfo(bridge, SB_HORZ, &info);
+            EXPECT_GT(info.nMax - info.nMin + 1, static_cast<int>(info.nPage));
+        } else {
+            std::vector<int> rings = drawnTerminals(bridge);
+            ASSERT_EQ(rings.size(), 2u);
+            EXPECT_GT(rings[1] - rings[0], ownDistance * 3 / 2);
         }
     }
     // The close box closes the Network window alone.

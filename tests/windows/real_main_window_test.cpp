@@ -4,7 +4,8 @@
 // into it, at start-up too; the window's own scroll bars are hidden while
 // the client area holds the whole layout and shown when it does not; the
 // message boxes' buttons are asked for in the program's language; the
-// wheel scrolls the box under the pointer and nothing where no box shows.
+// wheel scrolls the box under the pointer and nothing where no box shows;
+// the windows' classes show the program's icon from its resources.
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -16,10 +17,12 @@
 
 #include "engine/message_table.h"
 #include "engine/shared_state.h"
+#include "platform/program_resources.h"
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
 #include "window/main_window.h"
+#include "window/network_window.h"
 
 namespace {
 
@@ -165,6 +168,23 @@ TEST_F(RealMainWindow, OneLineBoxesShowTheStartOfATextSetAndAtStartUp) {
     selection(target, &first, &last);
     EXPECT_EQ(first, 0u);
     EXPECT_EQ(last, static_cast<DWORD>(sizeof longTarget - 1));
+}
+
+// This test program carries Combinix.exe's resources (window/combinix.rc):
+// the main window's class and the Network window's show the program's own
+// icon, which the taskbar and the title bar take from the class, not the
+// system's standard one.
+TEST_F(RealMainWindow, ItsWindowClassesShowTheProgramsIcon) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HICON own = LoadIconA(instance, MAKEINTRESOURCEA(ProgramIconResource));
+    ASSERT_NE(own, nullptr) << "no icon resource " << ProgramIconResource;
+    EXPECT_NE(own, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(main_, GCLP_HICON)), own);
+    // The Network window's class, as its first window registers it.
+    registerWindowClass(NetworkWindowClass, networkWindowProcedure, instance, COLOR_WINDOW);
+    WNDCLASSW network{};
+    ASSERT_TRUE(GetClassInfoW(instance, L"CombinixNetwork", &network));
+    EXPECT_EQ(network.hIcon, own);
 }
 
 TEST_F(RealMainWindow, ScrollBarsShowOnlyWhileTheLayoutDoesNotFit) {
