@@ -8,6 +8,7 @@
 namespace {
 
 std::atomic<ResultDisplay> installedDisplay{nullptr};
+std::atomic<ProgressDisplay> installedProgress{nullptr};
 
 }  // namespace
 
@@ -16,4 +17,11 @@ void installResultDisplay(ResultDisplay display) { installedDisplay = display; }
 void showResultText() {
     ResultDisplay display = installedDisplay.load();
     if (display != nullptr) display(resultText);
+}
+
+void installProgressDisplay(ProgressDisplay display) { installedProgress = display; }
+
+void showProgress() {
+    ProgressDisplay display = installedProgress.load();
+    if (display != nullptr) display();
 }
