@@ -4,6 +4,8 @@
 #include "cli/record_formats.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -72,8 +74,19 @@ RecordFields fieldsOf(const MatchRecord& r) {
 // The shortest text that reads back as the same double.
 std::string numberText(double v) {
     char text[40];
+#if defined(__EMSCRIPTEN__)
+    // Emscripten's C++ library has no to_chars for a double: the fewest
+    // digits that read back as the same double, as %g writes them. (The
+    // page prints the text format only.)
+    for (int digits = 1; digits <= 17; ++digits) {
+        snprintf(text, sizeof text, "%.*g", digits, v);
+        if (strtod(text, nullptr) == v) break;
+    }
+    return text;
+#else
     std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
     return std::string(text, r.ptr);
+#endif
 }
 
 std::string csvField(const std::string& text) {
