@@ -1,0 +1,473 @@
+// The page: the window's inputs, the URL that holds them, the lists kept in
+// localStorage, and the worker that searches. A search is combinix-search
+// run in the worker with the inputs as its options (the URL's names are the
+// options' long names), so the page shows the very lines, outcome and
+// messages the command line prints for the same inputs.
+//
+// For tests and scripts: each result line is an element of class "result"
+// whose text is the line, the outcome line is #outcome, the command's
+// messages are #messages, and document.body.dataset.state is "running"
+// while a search runs and "done" once it has ended (also by Abort);
+// dataset.searchMs is the last search's time in the worker.
+'use strict';
+
+(function () {
+  const TYPES = ['resistor', 'capacitor', 'inductor'];
+  const TYPE_LETTERS = { r: 'resistor', c: 'capacitor', l: 'inductor' };
+  const EDITABLE_LISTS = ['1', '2', '3'];
+  const STORE_KEY = 'combinix.lists';
+
+  const $ = (id) => document.getElementById(id);
+
+  let texts = null;    // caption name -> [Japanese, English]
+  let initial = null;  // the program's initial inputs and lists
+  let version = '';
+  let worker = null;
+  let running = false;
+  // The worker's stores hold the records of the lines shown, searched with
+  // these inputs (the URL's query without sort and run).
+  let resultsInWorker = false;
+  let searchedInputs = null;
+  let lastFound = 0;
+  let chosenLine = -1;
+
+  // The inputs. Texts are kept as typed; a part type or list the page has
+  // no button for (from a link) is kept too and handed to the command,
+  // which names what is wrong with it.
+  const state = {
+    type: 'resistor', target: '', tolerance: '', maxParts: '', range: '', list: '1',
+    showAll: false, parallelOnly: false, sort: '', lang: 'en',
+    lists: null,       // part type -> [List 1, List 2, List 3], as stored
+    linkStock: null,   // {type, index, text}: a list from a link, shown but not stored
+  };
+
+  const language = () => (state.lang === 'ja' ? 0 : 1);
+  const text = (name) => (texts && texts[name] ? texts[name][language()] : '');
+
+  // ---- The lists in localStorage -------------------------------------------
+
+  function loadLists() {
+    const lists = {};
+    let stored = null;
+    try {
+      stored = JSON.parse(localStorage.getItem(STORE_KEY) || 'null');
+    } catch (e) {
+      stored = null;
+    }
+    for (const type of TYPES) {
+      const kept = stored && Array.isArray(stored[type]) ? stored[type] : [];
+      lists[type] = [0, 1, 2].map((i) => (typeof kept[i] === 'string' ? kept[i] : initial.lists[type][i]));
+    }
+    return lists;
+  }
+
+  function storeLists() {
+    try {
+      localStorage.setItem(STORE_KEY, JSON.stringify(state.lists));
+    } catch (e) {
+      // A browser that keeps nothing (private mode, storage full) still searches.
+    }
+  }
+
+  function listText(type, index) {
+    const link = state.linkStock;
+    if (link && link.type === type && link.index === index) return link.text;
+    return state.lists[type] ? state.lists[type][index] : '';
+  }
+
+  // ---- The URL ---------------------------------------------------------------
+
+  function readUrl() {
+    const query = new URLSearchParams(location.search);
+    const flag = (name) => query.has(name) && !['0', 'false', 'no'].includes(query.get(name));
+    if (query.has('type')) state.type = TYPE_LETTERS[query.get('type')] || query.get('type');
+    if (query.has('target')) state.target = query.get('target');
+    if (query.has('tolerance')) state.tolerance = query.get('tolerance');
+    if (query.has('max-parts')) state.maxParts = query.get('max-parts');
+    if (query.has('range')) state.range = query.get('range');
+    if (query.has('list')) state.list = query.get('list');
+    state.showAll = flag('show-all');
+    state.parallelOnly = flag('parallel-only');
+    if (query.has('sort')) state.sort = query.get('sort');
+    if (query.get('lang') === 'ja' || query.get('lang') === 'en') state.lang = query.get('lang');
+    const index = EDITABLE_LISTS.indexOf(state.list);
+    if (query.has('stock') && index >= 0 && TYPES.includes(state.type)) {
+      state.linkStock = { type: state.type, index, text: query.get('stock') };
+    }
+    return flag('run');
+  }
+
+  // The inputs as the URL's query: the options' long names, the value
+  // inputs only where they differ from the initial texts.
+  function inputsQuery() {
+    const query = new URLSearchParams();
+    query.set('type', state.type);
+    if (state.target !== initial.target) query.set('target', state.target);
+    if (state.tolerance !== initial.tolerance) query.set('tolerance', state.tolerance);
+    if (state.maxParts !== initial.maxParts) query.set('max-parts', state.maxParts);
+    if (state.range !== initial.range) query.set('range', state.range);
+    query.set('list', state.list);
+    const index = EDITABLE_LISTS.indexOf(state.list);
+    if (index >= 0) query.set('stock', listText(state.type, index));
+    if (state.showAll) query.set('show-all', '1');
+    if (state.parallelOnly) query.set('parallel-only', '1');
+    query.set('lang', state.lang);
+    return query;
+  }
+
+  function writeUrl() {
+    const query = inputsQuery();
+    if (state.sort) query.set('sort', state.sort);
+    // A link to shown results runs the search when it is opened.
+    if (resultsInWorker && searchedInputs === inputsQuery().toString()) query.set('run', '1');
+    history.replaceState(null, '', '?' + query.toString());
+  }
+
+  // ---- Showing the inputs ----------------------------------------------------
+
+  function applyCaptions() {
+    document.documentElement.lang = state.lang;
+    for (const element of document.querySelectorAll('[data-text]')) {
+      element.textContent = text(element.dataset.text);
+    }
+    $('version').textContent = text('version').replace('%s', version);
+  }
+
+  function showInputs() {
+    for (const radio of document.querySelectorAll('input[name="type"]')) radio.checked = radio.value === state.type;
+    for (const radio of document.querySelectorAll('input[name="list"]')) radio.checked = radio.value === state.list;
+    $('target').value = state.target;
+    $('tolerance').value = state.tolerance;
+    $('max-parts').value = state.maxParts;
+    $('range').value = state.range;
+    $('show-all').checked = state.showAll;
+    $('parallel-only').checked = state.parallelOnly;
+    showLists();
+  }
+
+  function showLists() {
+    EDITABLE_LISTS.forEach((name, index) => {
+      $('list-' + name).value = listText(state.type, index);
+    });
+  }
+
+  // While a search runs, what it read at its start cannot change, as in the
+  // window; Show All, Parallel only, the list choice and the language stay.
+  function lockForRun(locked) {
+    const controls = ['target', 'tolerance', 'max-parts', 'range', 'execute', 'sort-error', 'sort-value',
+                      'list-1', 'list-2', 'list-3'];
+    for (const id of controls) $(id).disabled = locked;
+    for (const radio of document.querySelectorAll('input[name="type"]')) radio.disabled = locked;
+    $('abort').disabled = !locked;
+  }
+
+  function setState(name) {
+    document.body.dataset.state = name;
+  }
+
+  // ---- Results ---------------------------------------------------------------
+
+  // The command's text output: the result lines, then the outcome line.
+  function showOutput(out) {
+    const lines = out.split('\n');
+    if (lines.length > 0 && lines[lines.length - 1] === '') lines.pop();
+    const outcome = lines.length > 0 ? lines.pop() : '';
+    showLines(lines);
+    $('outcome').textContent = outcome;
+  }
+
+  function showLines(lines) {
+    const list = $('lines');
+    const items = lines.map((line, k) => {
+      const item = document.createElement('li');
+      item.className = 'result';
+      item.textContent = line;
+      item.tabIndex = k === 0 ? 0 : -1;
+      item.setAttribute('role', 'option');
+      item.setAttribute('aria-selected', 'false');
+      item.dataset.line = String(k);
+      return item;
+    });
+    list.replaceChildren(...items);
+    chosenLine = -1;
+    $('drawing').replaceChildren(hint());
+  }
+
+  function hint() {
+    const p = document.createElement('p');
+    p.className = 'note';
+    p.dataset.text = 'chooseLine';
+    p.textContent = text('chooseLine');
+    return p;
+  }
+
+  function showMessages(err) {
+    const messages = $('messages');
+    messages.textContent = err.replace(/\n$/, '');
+    messages.hidden = err === '';
+  }
+
+  function chooseLine(item) {
+    if (!item || running || !resultsInWorker) return;
+    const k = Number(item.dataset.line);
+    for (const other of $('lines').children) {
+      const chosen = other === item;
+      other.setAttribute('aria-selected', chosen ? 'true' : 'false');
+      other.tabIndex = chosen ? 0 : -1;
+    }
+    chosenLine = k;
+    worker.postMessage({ kind: 'svg', line: k });
+  }
+
+  function showSchematic(line, svg) {
+    if (line !== chosenLine) return;
+    const drawing = $('drawing');
+    if (svg === '') {
+      drawing.replaceChildren(hint());
+      return;
+    }
+    // The library's own SVG, whose texts it has escaped for XML.
+    const parsed = new DOMParser().parseFromString(svg, 'image/svg+xml').documentElement;
+    if (parsed.nodeName !== 'svg') return;
+    parsed.setAttribute('role', 'img');
+    drawing.replaceChildren(document.importNode(parsed, true));
+  }
+
+  // ---- The worker --------------------------------------------------------------
+
+  function startWorker(onReady) {
+    worker = new Worker('worker.js');
+    worker.onmessage = (event) => {
+      const message = event.data;
+      switch (message.kind) {
+        case 'ready':
+          if (onReady) onReady(message);
+          break;
+        case 'progress':
+          if (!running) break;
+          lastFound = message.found;
+          $('outcome').textContent = message.line;
+          break;
+        case 'live':
+          if (running) showLines(message.text.split('\n').filter((line) => line !== ''));
+          break;
+        case 'done':
+          finishSearch(message);
+          break;
+        case 'sorted':
+          finishSort(message);
+          break;
+        case 'svg':
+          showSchematic(message.line, message.svg);
+          break;
+      }
+    };
+  }
+
+  function commandArguments() {
+    const args = ['--type=' + state.type, '--target=' + state.target, '--tolerance=' + state.tolerance,
+                  '--max-parts=' + state.maxParts, '--range=' + state.range, '--list=' + state.list];
+    // The list the page shows, as the file the command's --stock reads: a
+    // message about it names it as the page does.
+    let stockName = null;
+    let stock = null;
+    const index = EDITABLE_LISTS.indexOf(state.list);
+    if (index >= 0) {
+      stockName = 'List ' + state.list;
+      args.push('--stock=' + stockName);
+      stock = listText(state.type, index);
+    }
+    if (state.showAll) args.push('--show-all');
+    if (state.parallelOnly) args.push('--parallel-only');
+    if (state.sort) args.push('--sort=' + state.sort);
+    args.push('--lang=' + state.lang);
+    return { args, stockName, stock };
+  }
+
+  function execute() {
+    if (running || !worker) return;
+    const { args, stockName, stock } = commandArguments();
+    running = true;
+    resultsInWorker = false;
+    searchedInputs = inputsQuery().toString();
+    lastFound = 0;
+    lockForRun(true);
+    showMessages('');
+    setState('running');
+    worker.postMessage({ kind: 'search', args, stockName, stock });
+  }
+
+  function finishSearch(message) {
+    if (!running) return;
+    running = false;
+    resultsInWorker = true;
+    showOutput(message.out);
+    showMessages(message.err);
+    document.body.dataset.searchMs = message.ms.toFixed(1);
+    lockForRun(false);
+    writeUrl();
+    setState('done');
+    // On a phone the results lie below the inputs and lists.
+    if (window.matchMedia('(max-width: 760px)').matches) $('results').scrollIntoView({ block: 'start' });
+  }
+
+  function finishSort(message) {
+    if (!running) return;
+    running = false;
+    showOutput(message.out);
+    showMessages(message.err);
+    lockForRun(false);
+    writeUrl();
+    setState('done');
+  }
+
+  // Abort ends the worker at once, and with it the search; a fresh worker
+  // takes the next one. The lines shown so far stay, as in the window.
+  function abort() {
+    if (!running) return;
+    worker.terminate();
+    running = false;
+    resultsInWorker = false;
+    $('outcome').textContent = text('aborted').replace('%d', String(lastFound));
+    lockForRun(false);
+    $('execute').disabled = true;
+    startWorker(() => {
+      $('execute').disabled = running;
+    });
+    writeUrl();
+    setState('done');
+  }
+
+  // The window's sort buttons order the records of the search shown; once
+  // the inputs have changed (or Abort ended the worker) the search runs
+  // again in that order.
+  function sortBy(order) {
+    if (running) return;
+    state.sort = order;
+    if (resultsInWorker && searchedInputs === inputsQuery().toString()) {
+      // As in the window, the controls are locked while the records are
+      // ordered; for a test it is work that runs and ends like a search.
+      running = true;
+      lockForRun(true);
+      setState('running');
+      worker.postMessage({ kind: 'sort', byValue: order === 'value' });
+    } else {
+      writeUrl();
+      execute();
+    }
+  }
+
+  // ---- Wiring ------------------------------------------------------------------
+
+  function inputChanged() {
+    writeUrl();
+  }
+
+  function wire() {
+    $('inputs').addEventListener('submit', (event) => {
+      event.preventDefault();
+      execute();
+    });
+    $('abort').addEventListener('click', abort);
+    document.addEventListener('keydown', (event) => {
+      if (event.key === 'Escape' && running) abort();
+    });
+    $('language').addEventListener('click', () => {
+      state.lang = state.lang === 'ja' ? 'en' : 'ja';
+      applyCaptions();
+      writeUrl();
+    });
+    for (const radio of document.querySelectorAll('input[name="type"]')) {
+      radio.addEventListener('change', () => {
+        state.type = radio.value;
+        showLists();
+        inputChanged();
+      });
+    }
+    for (const radio of document.querySelectorAll('input[name="list"]')) {
+      radio.addEventListener('change', () => {
+        state.list = radio.value;
+        inputChanged();
+      });
+    }
+    const values = { target: 'target', tolerance: 'tolerance', 'max-parts': 'maxParts', range: 'range' };
+    for (const [id, field] of Object.entries(values)) {
+      $(id).addEventListener('input', () => {
+        state[field] = $(id).value;
+        inputChanged();
+      });
+    }
+    $('show-all').addEventListener('change', () => {
+      state.showAll = $('show-all').checked;
+      inputChanged();
+    });
+    $('parallel-only').addEventListener('change', () => {
+      state.parallelOnly = $('parallel-only').checked;
+      inputChanged();
+    });
+    EDITABLE_LISTS.forEach((name, index) => {
+      $('list-' + name).addEventListener('input', () => {
+        // A list typed into is the user's own from now on: it is stored.
+        if (!TYPES.includes(state.type)) return;
+        const link = state.linkStock;
+        if (link && link.type === state.type && link.index === index) state.linkStock = null;
+        state.lists[state.type][index] = $('list-' + name).value;
+        storeLists();
+        inputChanged();
+      });
+    });
+    $('sort-error').addEventListener('click', () => sortBy('error'));
+    $('sort-value').addEventListener('click', () => sortBy('value'));
+
+    // The result lines: a click or Enter shows a line's schematic; the arrow
+    // keys move between the lines.
+    const lines = $('lines');
+    lines.addEventListener('click', (event) => chooseLine(event.target.closest('.result')));
+    lines.addEventListener('keydown', (event) => {
+      const item = event.target.closest('.result');
+      if (!item) return;
+      let next = null;
+      switch (event.key) {
+        case 'Enter':
+        case ' ':
+          chooseLine(item);
+          event.preventDefault();
+          return;
+        case 'ArrowDown': next = item.nextElementSibling; break;
+        case 'ArrowUp': next = item.previousElementSibling; break;
+        case 'Home': next = lines.firstElementChild; break;
+        case 'End': next = lines.lastElementChild; break;
+        default: return;
+      }
+      event.preventDefault();
+      if (next) {
+        item.tabIndex = -1;
+        next.tabIndex = 0;
+        next.focus();
+      }
+    });
+  }
+
+  function start(ready) {
+    texts = ready.texts;
+    initial = ready.initial;
+    version = ready.version;
+    state.target = initial.target;
+    state.tolerance = initial.tolerance;
+    state.maxParts = initial.maxParts;
+    state.range = initial.range;
+    const browserLanguage = (navigator.languages && navigator.languages[0]) || navigator.language || '';
+    state.lang = browserLanguage.toLowerCase().startsWith('ja') ? 'ja' : 'en';
+    state.lists = loadLists();
+    const run = readUrl();
+    applyCaptions();
+    showInputs();
+    wire();
+    lockForRun(false);
+    setState('idle');
+    writeUrl();
+    if (run) execute();
+  }
+
+  startWorker(start);
+})();

@@ -1,0 +1,107 @@
+// The page's worker: it loads the search (combinix.js, combinix.wasm) and
+// runs it on request, on its own thread, so that the page stays responsive.
+// The page ends a running search by ending the worker (Abort) and starts a
+// fresh one for the next search. The search's stores stay in the worker
+// between requests: the sort buttons and the schematics read the records
+// of the last search.
+//
+// From the page:  {kind: 'search', args: [...], stockName, stock}  (null: no list)
+//                 {kind: 'sort', byValue: bool}
+//                 {kind: 'svg', line: n}
+// To the page:    {kind: 'ready', texts, initial, version}
+//                 {kind: 'progress', line, found}   while a search runs
+//                 {kind: 'live', text}              the Result text so far
+//                 {kind: 'done', status, out, err, ms}
+//                 {kind: 'sorted', out, err}
+//                 {kind: 'svg', line, svg}
+'use strict';
+
+const waiting = [];
+let started = false;
+
+var Module = {
+  locateFile: (path) => path,
+  print: () => {},
+  printErr: () => {},
+  onProgress: (line, found) => postMessage({ kind: 'progress', line, found }),
+  onResults: (text) => postMessage({ kind: 'live', text }),
+  postRun: [() => {
+    started = true;
+    postMessage(readyMessage());
+    waiting.splice(0).forEach(handle);
+  }],
+};
+
+importScripts('combinix.js');
+
+// The captions in both languages and the program's initial texts.
+function readyMessage() {
+  const texts = {};
+  const count = Module._webPageTextCount();
+  for (let i = 0; i < count; ++i) {
+    const name = Module.UTF8ToString(Module._webPageTextName(i));
+    texts[name] = [Module.UTF8ToString(Module._webPageText(i, 0)),
+                   Module.UTF8ToString(Module._webPageText(i, 1))];
+  }
+  const text = (buffer) => Module.UTF8ToString(Module._webInitialText(buffer));
+  // Text buffers 1 to 4 are the inputs; List n of part type t is stored in
+  // buffer 10 + 3 (n - 1) + t.
+  const lists = {};
+  ['resistor', 'capacitor', 'inductor'].forEach((type, t) => {
+    lists[type] = [0, 1, 2].map((n) => text(10 + 3 * n + t));
+  });
+  return {
+    kind: 'ready',
+    texts,
+    initial: { target: text(1), tolerance: text(2), maxParts: text(3), range: text(4), lists },
+    version: Module.UTF8ToString(Module._webVersion()),
+  };
+}
+
+function cString(text) {
+  const size = Module.lengthBytesUTF8(text) + 1;
+  const pointer = Module._malloc(size);
+  Module.stringToUTF8(text, pointer, size);
+  return pointer;
+}
+
+function search(args, stockName, stock) {
+  const argv = ['combinix-search'].concat(args).map(cString);
+  const array = Module._malloc(4 * argv.length);
+  argv.forEach((pointer, i) => Module.setValue(array + 4 * i, pointer, 'i32'));
+  const namePointer = stockName === null ? 0 : cString(stockName);
+  const stockPointer = stockName === null ? 0 : cString(stock);
+  const start = performance.now();
+  const status = Module._webRunSearch(argv.length, array, namePointer, stockPointer);
+  const ms = performance.now() - start;
+  argv.forEach((pointer) => Module._free(pointer));
+  Module._free(array);
+  if (namePointer) Module._free(namePointer);
+  if (stockPointer) Module._free(stockPointer);
+  return {
+    kind: 'done', status, ms,
+    out: Module.UTF8ToString(Module._webOutput()),
+    err: Module.UTF8ToString(Module._webErrors()),
+  };
+}
+
+function handle(request) {
+  switch (request.kind) {
+    case 'search':
+      postMessage(search(request.args, request.stockName, request.stock));
+      break;
+    case 'sort':
+      Module._webSortResults(request.byValue ? 1 : 0);
+      postMessage({ kind: 'sorted', out: Module.UTF8ToString(Module._webOutput()),
+                    err: Module.UTF8ToString(Module._webErrors()) });
+      break;
+    case 'svg':
+      postMessage({ kind: 'svg', line: request.line, svg: Module.UTF8ToString(Module._webLineSvg(request.line)) });
+      break;
+  }
+}
+
+onmessage = (event) => {
+  if (started) handle(event.data);
+  else waiting.push(event.data);
+};
