@@ -237,6 +237,12 @@
 
   function startWorker(onReady) {
     worker = new Worker('worker.js');
+    // A worker that cannot load its code (a page opened from the file
+    // system, a host that lacks combinix.wasm) says so where messages go.
+    worker.onerror = (event) => {
+      showMessages(event.message || 'The search could not be loaded.');
+      event.preventDefault();
+    };
     worker.onmessage = (event) => {
       const message = event.data;
       switch (message.kind) {
