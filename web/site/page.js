@@ -230,6 +230,9 @@
     const parsed = new DOMParser().parseFromString(svg, 'image/svg+xml').documentElement;
     if (parsed.nodeName !== 'svg') return;
     parsed.setAttribute('role', 'img');
+    // Half as large again as drawn, narrowed to the screen where need be.
+    const width = Number(parsed.getAttribute('width'));
+    if (width > 0) parsed.style.width = (1.5 * width) + 'px';
     drawing.replaceChildren(document.importNode(parsed, true));
   }
 
