@@ -35,8 +35,8 @@
 
 namespace {
 
-// Standard output holds at most the Result text and the outcome line, in
-// UTF-8: up to three bytes for each CP932 byte.
+// Standard output holds at most the Result text and the outcome text, each
+// a text buffer of CP932, in UTF-8: up to three bytes for each CP932 byte.
 constexpr int OutputSize = 3 * 2 * limits::TextSize + 1024;
 // Standard error holds a few lines of messages.
 constexpr int ErrorSize = 16 * 1024;
