@@ -163,6 +163,9 @@
 
   function setState(name) {
     document.body.dataset.state = name;
+    // The progress line changes a few times a second: a screen reader
+    // announces the outcome once the search has ended.
+    $('results').setAttribute('aria-busy', name === 'running' ? 'true' : 'false');
   }
 
   // ---- Results ---------------------------------------------------------------
