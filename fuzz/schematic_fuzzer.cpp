@@ -63,7 +63,11 @@ void checkLayout(const Schematic& s, int parts) {
         checkLabel(s, p.name);
         checkLabel(s, p.valueText);
     }
-    for (SchematicPoint t : s.terminals) FUZZ_CHECK(inside(s, t));
+    FUZZ_CHECK(s.terminalCount >= 2 && s.terminalCount <= limits::SchematicTerminalCapacity);
+    for (int i = 0; i < s.terminalCount; ++i) {
+        FUZZ_CHECK(inside(s, s.terminals[i].point));
+        checkLabel(s, s.terminals[i].label);
+    }
 }
 
 // Rows of the terminal drawing: no control character but the line ends,

@@ -378,7 +378,13 @@ void drawSchematic(HDC dc, const Placement& at) {
     }
     for (int i = 0; i < s.junctionCount; ++i) drawDot(dc, at, s.junctions[i], JunctionRadius);
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    for (SchematicPoint terminal : s.terminals) drawDot(dc, at, terminal, TerminalRadius);
+    for (int i = 0; i < s.terminalCount; ++i) drawDot(dc, at, s.terminals[i].point, TerminalRadius);
+    // A pair's terminal names beside their rings and its networks' names
+    // above them; a network's drawing has neither.
+    for (int i = 0; i < s.terminalCount; ++i) {
+        drawLabel(dc, at, s.terminals[i].label, false, GetSysColor(COLOR_WINDOWTEXT));
+    }
+    for (int i = 0; i < s.labelCount; ++i) drawLabel(dc, at, s.labels[i], false, GetSysColor(COLOR_WINDOWTEXT));
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);

@@ -79,7 +79,7 @@ inline Circuit readCircuit(const Schematic& s) {
         points.push_back(key(s.parts[i].a));
         points.push_back(key(s.parts[i].b));
     }
-    for (SchematicPoint t : s.terminals) points.push_back(key(t));
+    for (int i = 0; i < s.terminalCount; ++i) points.push_back(key(s.terminals[i].point));
     for (const Point& p : points) nodes.find(p);
     // Renumber densely from the roots.
     std::map<int, int> dense;
@@ -96,8 +96,8 @@ inline Circuit readCircuit(const Schematic& s) {
         c.elements.push_back(
             {nodeOf(key(s.parts[i].a)), nodeOf(key(s.parts[i].b)), s.parts[i].value, s.parts[i].name.text});
     }
-    c.terminalA = nodeOf(key(s.terminals[0]));
-    c.terminalB = nodeOf(key(s.terminals[1]));
+    c.terminalA = nodeOf(key(s.terminals[0].point));
+    c.terminalB = nodeOf(key(s.terminals[1].point));
     c.nodeCount = static_cast<int>(dense.size());
     return c;
 }
@@ -257,7 +257,8 @@ inline std::vector<std::string> geometryProblems(const Schematic& s) {
         ++connections[key(p.b)];
         bodies.push_back({key(p.a), key(p.b)});
     }
-    std::set<Point> terminals = {key(s.terminals[0]), key(s.terminals[1])};
+    std::set<Point> terminals;
+    for (int i = 0; i < s.terminalCount; ++i) terminals.insert(key(s.terminals[i].point));
     for (const auto& [point, count] : connections) {
         if (count < 2 && terminals.count(point) == 0) {
             problem("a loose end at " + std::to_string(point.first) + "," + std::to_string(point.second));

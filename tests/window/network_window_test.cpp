@@ -143,8 +143,8 @@ void expectDrawnAsLaidOut(const std::vector<DrawnItem>& items, const Schematic& 
     }
     ASSERT_EQ(dots.size(), static_cast<size_t>(s.junctionCount + 2));
     const DrawnItem& left = *dots[dots.size() - 2];
-    int x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].x * charWidth / SchematicCellWidth;
-    int y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].y * lineHeight / SchematicCellHeight;
+    int x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].point.x * charWidth / SchematicCellWidth;
+    int y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].point.y * lineHeight / SchematicCellHeight;
     auto at = [&](SchematicPoint p) {
         return POINT{x0 + p.x * charWidth / SchematicCellWidth, y0 + p.y * lineHeight / SchematicCellHeight};
     };
@@ -175,7 +175,7 @@ void expectDrawnAsLaidOut(const std::vector<DrawnItem>& items, const Schematic& 
     const DrawnItem& right = *dots.back();
     EXPECT_EQ(right.fillColor, RGB(255, 255, 255));
     EXPECT_GT(right.penWidth, 0);
-    EXPECT_EQ((right.rect.left + right.rect.right - 1) / 2, at(s.terminals[1]).x);
+    EXPECT_EQ((right.rect.left + right.rect.right - 1) / 2, at(s.terminals[1].point).x);
 }
 
 // The drawing's scale, read off its two terminals (the last two dots).
@@ -186,7 +186,7 @@ double drawnScale(const std::vector<DrawnItem>& items, const Schematic& s) {
     if (dots.size() < 2) return 0;
     double left = (dots[dots.size() - 2]->rect.left + dots[dots.size() - 2]->rect.right - 1) / 2.0;
     double right = (dots.back()->rect.left + dots.back()->rect.right - 1) / 2.0;
-    return (right - left) / ((s.terminals[1].x - s.terminals[0].x) * charWidth / double(SchematicCellWidth));
+    return (right - left) / ((s.terminals[1].point.x - s.terminals[0].point.x) * charWidth / double(SchematicCellWidth));
 }
 
 // Every wire and stroke drawn where the layout puts it at `scale` in both
@@ -203,8 +203,8 @@ void expectDrawnAtScale(const std::vector<DrawnItem>& items, const Schematic& s,
     double kx = scale * charWidth / SchematicCellWidth;
     double ky = scale * lineHeight / SchematicCellHeight;
     const DrawnItem& left = *dots[dots.size() - 2];
-    double x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].x * kx;
-    double y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].y * ky;
+    double x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].point.x * kx;
+    double y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].point.y * ky;
     std::vector<SchematicPoint> expected;
     for (int i = 0; i < s.wireCount; ++i) {
         expected.push_back(s.wires[i].from);
