@@ -303,8 +303,11 @@ int formatPairError(double e, char* out, int size) {
     if (e == 0) return put(out, size, "0");
     if (!std::isfinite(a) || a >= 0.01) return put(out, size, "%+.2f", e);
     if (a < 1e-6) return put(out, size, "%+.1e", e);
-    // Two figures: 0.0042, 0.00012.
+    // Two figures: 0.0042, 0.00012; one that rounds up to 0.01 is shown as
+    // 0.01 is.
     const int decimals = 1 - static_cast<int>(std::floor(std::log10(a)));
+    const double scale = std::pow(10.0, decimals);
+    if (std::round(a * scale) / scale >= 0.01) return put(out, size, "%+.2f", e);
     return put(out, size, "%+.*f", decimals, e);
 }
 
