@@ -5,7 +5,7 @@
 //
 // The result line reads, left to right:
 //
-//   3:  3.30000 V,    +0.02%, R1 = 1.6k + 560, R2 = 1k
+//   2:  3.29545 V,    -0.14%, R1 = 1.8k, R2 = 1.1k
 //
 // the total part count; the quantity, right-aligned, with its SI prefix and
 // unit (a ratio plain, Vout in V, a time constant in s, a frequency in Hz);
