@@ -4,6 +4,7 @@
 
 #include <getopt.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -202,15 +203,62 @@ const char* setPair(SearchCommand* c, const char* v) {
     return nullptr;
 }
 
-const char* setVin(SearchCommand* c, const char* v) { c->pair.vin = v; return nullptr; }
-const char* setVout(SearchCommand* c, const char* v) { c->pair.vout = v; return nullptr; }
-const char* setVref(SearchCommand* c, const char* v) { c->pair.vref = v; return nullptr; }
-const char* setFrequency(SearchCommand* c, const char* v) { c->pair.frequency = v; return nullptr; }
-const char* setStockB(SearchCommand* c, const char* v) { c->pair.stockB = v; return nullptr; }
-const char* setRangeA(SearchCommand* c, const char* v) { c->pair.rangeA = v; return nullptr; }
-const char* setRangeB(SearchCommand* c, const char* v) { c->pair.rangeB = v; return nullptr; }
-const char* setRangeTotal(SearchCommand* c, const char* v) { c->pair.rangeTotal = v; return nullptr; }
-const char* setLimit(SearchCommand* c, const char* v) { c->pair.limit = v; return nullptr; }
+// A voltage or a frequency: a value above 0, whatever the mode.
+bool positiveValue(const char* v) {
+    double value = 0;
+    return readValueWhole(asTyped(v), Resistor, &value) && value > 0 && value < HUGE_VAL;
+}
+
+constexpr char VoltageAccepts[] =
+    "a voltage above 0: a number and at most one multiplier letter, as 5, 3.3 or 500m";
+constexpr char FrequencyAccepts[] = "a frequency above 0 in hertz, as 1k or 455k";
+constexpr char PairRangeAccepts[] =
+    "MIN..MAX in the value notation, MIN 0 or more and not above MAX; either end may be left "
+    "out, as 1k..100k, ..100k or 1k..";
+
+const char* setVoltage(const char** text, const char* v) {
+    if (!positiveValue(v)) return VoltageAccepts;
+    *text = v;
+    return nullptr;
+}
+
+const char* setVin(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vin, v); }
+const char* setVout(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vout, v); }
+const char* setVref(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vref, v); }
+
+const char* setFrequency(SearchCommand* c, const char* v) {
+    if (!positiveValue(v)) return FrequencyAccepts;
+    c->pair.frequency = v;
+    return nullptr;
+}
+
+const char* setStockB(SearchCommand* c, const char* v) {
+    c->pair.stockB = v;
+    return nullptr;
+}
+
+// A range's ends are read in its side's notation once the mode and the type
+// are known (a capacitor's bare number is in microfarad); here, that each
+// end is a value at all.
+const char* storeRange(const char** text, const char* v) {
+    double low = 0, high = 0;
+    if (!readRangeWhole(asTyped(v), Resistor, &low, &high) && !readRangeWhole(asTyped(v), Capacitor, &low, &high)) {
+        return PairRangeAccepts;
+    }
+    *text = v;
+    return nullptr;
+}
+
+const char* setRangeA(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeA, v); }
+const char* setRangeB(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeB, v); }
+const char* setRangeTotal(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeTotal, v); }
+
+const char* setLimit(SearchCommand* c, const char* v) {
+    long limit = 0;
+    if (!readWholeNumber(asTyped(v), 0, 1000000000, &limit)) return "a whole number of 0 or more";
+    c->pair.limit = v;
+    return nullptr;
+}
 
 const char* setListB(SearchCommand* c, const char* v) {
     int list = 0;
@@ -525,7 +573,8 @@ void printHelp(FILE* out) {
           "series and parallel shape; a stock value may be used more than once.\n"
           "--tolerance (percent; 1) applies to the quantity (for rc to tau, whose\n"
           "cutoff then lies as far off). ratio, divider and feedback take --type\n"
-          "(resistor); B takes A's stock unless --list-b or --stock-b names its own.\n"
+          "(resistor); B takes A's stock unless --list-b or --stock-b names its own\n"
+          "(with --range-b, A's series over B's decades).\n"
           "rc and lc fix the types: --list and --stock give R's or L's stock,\n"
           "--list-b and --stock-b C's. A side takes E24 unless a list is named.\n"
           "Lists 1, 2 and 3 are the window's built-in lists of the type. A series is\n"

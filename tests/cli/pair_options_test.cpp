@@ -140,6 +140,11 @@ TEST(PairOptions, EachSideTakesItsStock) {
     d = json(with(Divider, {"--list", "E12", "--range-b", "1k..10k"}));
     EXPECT_EQ(d["sides"]["a"]["stock_values"], 60);  // five default decades
     EXPECT_EQ(d["sides"]["b"]["stock_values"], 12);  // one
+    // Without a range of its own B takes A's very values.
+    d = json(with(Divider, {"--list", "E12", "--range-a", "1k..10k"}));
+    EXPECT_EQ(d["sides"]["a"]["stock_values"], 12);
+    EXPECT_EQ(d["sides"]["b"]["stock_values"], 12);
+    EXPECT_EQ(d["sides"]["b"]["range"], nullptr);
     EXPECT_EQ(d["sides"]["b"]["list"], "E12");
     // E24 where no list is named; List 2 of the window's resistors (56
     // values, "4,7" read as 4 ohm as the window reads it).
