@@ -349,11 +349,11 @@ std::string textOf(const Schematic& s, TextStyle style) {
 
 TEST(PairSchematicText, TheTerminalsNamedAndTheNetworksAboveThem) {
     EXPECT_EQ(textOf(dividerPair().drawing, TextStyle::Ascii),
-              "            R1              R2\n"
-              "       5.6k      1k        12k\n"
-              "in o--/\\/\\/\\---/\\/\\/\\--+--/\\/\\/\\--o GND\n"
-              "                       |\n"
-              "                       o out\n");
+              "             R1              R2\n"
+              "       5.6k      1k          12k\n"
+              "in o--/\\/\\/\\---/\\/\\/\\---+---/\\/\\/\\--o GND\n"
+              "                        |\n"
+              "                        o out\n");
     // The shorter network's leads are drawn out to the longer one's ends.
     EXPECT_EQ(textOf(rcPair().drawing, TextStyle::BoxDrawing),
               "               R\n"
