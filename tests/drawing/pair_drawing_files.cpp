@@ -28,7 +28,7 @@ const char* const typeNames[3] = {"resistor", "capacitor", "inductor"};
 const char* const units[3] = {"k", "n", "u"};
 const double scales[3] = {1e3, 1e-9, 1e-6};
 const double steps[] = {1, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
-const char* const suffixes[] = {"", " metal", " \xe9\x87\x91\xe5\xb1\x9e" /* 金属 (UTF-8) */, " <&\"'>", " a/b+c"};
+const char* const suffixes[] = {"", " metal", "\x8b\xe0\x91\xae" /* 金属 */, " <&\"'>", " a/b+c"};
 constexpr int FilesPerCase = 16;
 
 bool writeFile(const std::string& path, const char* text, size_t length) {
@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
                 typeB = Capacitor;
             }
             for (int trial = 0; trial < 2; ++trial) {
-                // Stocks: names as the user's lines, in CP932.
+                // Stocks: names as the user's lines (CP932), at most 11 bytes.
                 static StockItem stocks[2][6];
                 PairRequest request;
                 request.mode = static_cast<PairMode>(mode);
@@ -218,9 +218,8 @@ int main(int argc, char** argv) {
                     const double decade = std::pow(10.0, pick(2));
                     for (int i = 0; i < count; ++i) {
                         const double v = steps[pick(12)] * decade;
-                        char utf8[64];
-                        snprintf(utf8, sizeof utf8, "%g%s%s", v, units[types[k]], suffixes[pick(5)]);
-                        utf8ToCp932(utf8, stocks[k][i].name, sizeof stocks[k][i].name);
+                        snprintf(stocks[k][i].name, sizeof stocks[k][i].name, "%g%s%s", v, units[types[k]],
+                                 suffixes[pick(5)]);
                         stocks[k][i].value = v * scales[types[k]];
                     }
                     sides[k]->partType = types[k];

@@ -201,7 +201,7 @@ TEST(PairSchematic, RecordsOfPairSearchesReadBackAsRecorded) {
     static const char* const units[3] = {"k", "n", "u"};
     static const double scale[3] = {1e3, 1e-9, 1e-6};
     static const double series[] = {1, 1.2, 1.5, 2.2, 3.3, 4.7, 6.8};
-    static const char* const suffixes[] = {"", " metal", " <&\"'>", " \x8b\xe0\x91\xae" /* 金属 */};
+    static const char* const suffixes[] = {"", " metal", " <&\"'>", "\x8b\xe0\x91\xae" /* 金属 */};
     int drawn[PairModeCount] = {};
     for (int search = 0; search < 30; ++search) {
         const PairMode mode = static_cast<PairMode>(search % PairModeCount);

@@ -706,8 +706,8 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     EXPECT_TRUE(IsWindow(main_));
 }
 
-// A stock of an E series' values over decades, names as "4.7k", the
-// first few with text after the value as a user's lines have.
+// A stock of an E series' values over decades, names as "4.7k", every
+// third from the second with `note` after the value as a user's lines have.
 std::vector<StockItem> seriesStock(const std::vector<double>& steps, double first, int decades, const char* unit,
                                    const char* note = nullptr) {
     static const char* const prefixes[] = {"p", "n", "u", "m", "", "k", "M"};
@@ -717,8 +717,9 @@ std::vector<StockItem> seriesStock(const std::vector<double>& steps, double firs
             const double value = step * first * std::pow(10.0, d);
             const int exponent = static_cast<int>(std::floor(std::log10(value * 1.0000001) / 3));
             StockItem item{};
-            snprintf(item.name, sizeof item.name, "%g%s%s%s", value / std::pow(1000.0, exponent),
-                     prefixes[exponent + 4], unit, note != nullptr && items.size() % 3 == 1 ? note : "");
+            const bool noted = note != nullptr && items.size() % 3 == 1;
+            snprintf(item.name, sizeof item.name, "%g%s%s%s%s", value / std::pow(1000.0, exponent),
+                     prefixes[exponent + 4], unit, noted ? " " : "", noted ? note : "");
             item.value = value;
             items.push_back(item);
         }
@@ -766,7 +767,7 @@ TEST_P(RealWindow, PairsAreDrawnInTheNetworkWindow) {
     };
     const Case cases[] = {
         {"divider", PairMode::Divider, 3.3 / 5, seriesStock(e24, 1e3, 2, ""), {}, Resistor, Resistor, 2, 4, ""},
-        {"feedback", PairMode::Feedback, 3.3, seriesStock(e6, 1e3, 2, "", " \x8b\xe0\x91\xae" /* 金属 */), {},
+        {"feedback", PairMode::Feedback, 3.3, seriesStock(e6, 1e3, 2, "", "\x8b\xe0\x91\xae" /* 金属 */), {},
          Resistor, Resistor, 3, 6, " V"},
         {"rc", PairMode::Rc, 1 / (2 * 3.14159265358979 * 1000), seriesStock(e12, 1e3, 1, ""),
          seriesStock(e6, 10e-9, 2, "F"), Resistor, Capacitor, 2, 4, " s"},
