@@ -170,6 +170,11 @@ constexpr int PairNetworkCapacity = 1 << 24;
 // The most parts on a side: the shapes of up to three parts.
 constexpr int PairMaxParts = 3;
 
+// A text of the pair search (pair_texts.h): a result line of two
+// three-part formulas with 15-character names takes some 150 bytes, the
+// longest fault message, in Japanese with its values, some 250.
+constexpr int PairTextSize = 400;
+
 static_assert(SchematicPartCapacity >= MaxNetworkParts && SchematicPartCapacity >= 2 * PairMaxParts,
               "a schematic holds a network's parts and a pair's");
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
