@@ -19,7 +19,8 @@
 // stock texts are cut to a few lines, and a search whose sides may be
 // series gets narrow ranges and two parts a side appended (the last value
 // of an option wins), so that every run stays small. Checked: the exit
-// status is 0, 1 or 2; 2 names its reason on standard error; text output
+// status is 0, 1 or 2; 2 names its reason on standard error; the output is
+// well-formed UTF-8; text output
 // ends with the outcome line, CSV reads back with a row per record under
 // its header, JSON parses with as many records as the outcome holds.
 //
@@ -73,8 +74,9 @@ double stockValueOf(FuzzInput& input) {
 }
 
 bool validCp932(const char* text) {
-    iconv_t cd = iconv_open("UTF-8", "CP932");
+    static iconv_t cd = iconv_open("UTF-8", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1)) return true;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
     std::string in = text;
     char out[limits::PairTextSize * 4];
     char* inPtr = in.data();
@@ -82,7 +84,6 @@ bool validCp932(const char* text) {
     char* outPtr = out;
     size_t outLeft = sizeof out;
     const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
     return result != static_cast<size_t>(-1) && inLeft == 0;
 }
 
@@ -246,6 +247,9 @@ void fuzzRequest(FuzzInput& input) {
             }
         }
         previous = &record;
+        // The lines of the first records: their texts differ in nothing
+        // but their numbers and names, and each check formats six times.
+        if (&record - search.records().data() >= 64) continue;
         for (PairShownAs as : {PairShownAs::Quantity, PairShownAs::Cutoff}) {
             checkText([&](char* out, int size) { return formatPairLine(r, record, as, 1, out, size); });
         }
@@ -389,12 +393,21 @@ void fuzzCommand(FuzzInput& input) {
     const std::string complained = err.close();
 
     FUZZ_CHECK(status >= 0 && status <= 2);
-    FUZZ_CHECK(isValidUtf8(printed.c_str()) && isValidUtf8(complained.c_str()));
+    // Standard error may quote an argument as it was given; the output is
+    // the program's own.
+    FUZZ_CHECK(isValidUtf8(printed.c_str()));
     if (status == 2) {
         FUZZ_CHECK(complained.compare(0, 17, "combinix-search: ") == 0);
         return;
     }
     FUZZ_CHECK(!printed.empty() && printed.back() == '\n');
+    // --help and --version end the reading wherever they stand ("--v" is
+    // --version, as it always was).
+    if (printed.compare(0, 22, "Usage: combinix-search") == 0 ||
+        printed.compare(0, 27, "combinix-search (Combinix) ") == 0) {
+        FUZZ_CHECK(status == 0);
+        return;
+    }
     if (printed.compare(0, 6, "parts,") == 0) {
         int rows = 0;
         for (size_t at = 0; (at = printed.find("\r\n", at)) != std::string::npos; at += 2) ++rows;
