@@ -27,16 +27,16 @@ constexpr int32_t AllModes = RDF | BitRc | BitLc;
 const PairControlEntry pairControlTable[] = {
 //  row     kind          index                 group style      left  top right bottom modes            Japanese caption, English caption
     {/* 0*/ StaticCaption, -1,                     -1, 0x50000000,  10,   6, 590,  16, AllModes,                  "\x93\xf1\x82\xc2\x82\xcc\x89\xf1\x98\x48\x96\xd4\x82\xc5\x88\xea\x82\xc2\x82\xcc\x97\xca\x82\xc9\x82\xc8\x82\xe9\x91\x67\x8d\x87\x82\xb9\x82\xf0\x92\x54\x82\xb5\x82\xdc\x82\xb7\x81\x42" /* 二つの回路網で一つの量になる組合せを探します。 */, "Searching your parts stock for two networks giving one quantity."},  // headline
-    {/* 1*/ GroupBox,     -1,                     -1, 0x50000007,  10,  20, 355,  50, AllModes,                  "\x83\x82\x81\x5b\x83\x68" /* モード */, "Mode"},  // mode group
-    {/* 2*/ RadioButton,  PairFieldMode,           2, 0x50000004,  20,  35,  80,  47, AllModes,                  "\x94\xe4" /* 比 */, "Ratio"},  // mode 0: ratio a / b
-    {/* 3*/ RadioButton,  PairFieldMode,           2, 0x50000004,  85,  35, 160,  47, AllModes,                  "\x95\xaa\x88\xb3" /* 分圧 */, "Divider"},  // mode 1: divider b / (a + b)
-    {/* 4*/ RadioButton,  PairFieldMode,           2, 0x50000004, 165,  35, 250,  47, AllModes,                  "\x8b\x41\x8a\xd2" /* 帰還 */, "Feedback"},  // mode 2: feedback Vref (1 + a / b)
-    {/* 5*/ RadioButton,  PairFieldMode,           2, 0x50000004, 255,  35, 300,  47, AllModes,                  "RC", "RC"},  // mode 3: rc: tau = R C
-    {/* 6*/ RadioButton,  PairFieldMode,           2, 0x50000004, 305,  35, 350,  47, AllModes,                  "LC", "LC"},  // mode 4: lc: f = 1 / (2 pi sqrt(L C))
-    {/* 7*/ GroupBox,     -1,                     -1, 0x50000007, 360,  20, 590,  50, RDF,                       "\x95\x94\x95\x69\x91\x49\x91\xf0" /* 部品選択 */, "Parts select"},  // part type group
-    {/* 8*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 368,  35, 440,  47, RDF,                       "\x92\xef\x8d\x52" /* 抵抗 */, "Resistor"},  // partType 0
-    {/* 9*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 443,  35, 522,  47, RDF,                       "\x83\x52\x83\x93\x83\x66\x83\x93\x83\x54" /* コンデンサ */, "Capacitor"},  // partType 1
-    {/*10*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 525,  35, 585,  47, RDF,                       "\x83\x52\x83\x43\x83\x8b" /* コイル */, "Inductor"},  // partType 2
+    {/* 1*/ GroupBox,     -1,                     -1, 0x50000007,  10,  20, 330,  50, AllModes,                  "\x83\x82\x81\x5b\x83\x68" /* モード */, "Mode"},  // mode group
+    {/* 2*/ RadioButton,  PairFieldMode,           2, 0x50000004,  20,  35,  75,  47, AllModes,                  "\x94\xe4" /* 比 */, "Ratio"},  // mode 0: ratio a / b
+    {/* 3*/ RadioButton,  PairFieldMode,           2, 0x50000004,  80,  35, 150,  47, AllModes,                  "\x95\xaa\x88\xb3" /* 分圧 */, "Divider"},  // mode 1: divider b / (a + b)
+    {/* 4*/ RadioButton,  PairFieldMode,           2, 0x50000004, 155,  35, 235,  47, AllModes,                  "\x8b\x41\x8a\xd2" /* 帰還 */, "Feedback"},  // mode 2: feedback Vref (1 + a / b)
+    {/* 5*/ RadioButton,  PairFieldMode,           2, 0x50000004, 240,  35, 280,  47, AllModes,                  "RC", "RC"},  // mode 3: rc: tau = R C
+    {/* 6*/ RadioButton,  PairFieldMode,           2, 0x50000004, 285,  35, 325,  47, AllModes,                  "LC", "LC"},  // mode 4: lc: f = 1 / (2 pi sqrt(L C))
+    {/* 7*/ GroupBox,     -1,                     -1, 0x50000007, 335,  20, 590,  50, RDF,                       "\x95\x94\x95\x69\x91\x49\x91\xf0" /* 部品選択 */, "Parts select"},  // part type group
+    {/* 8*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 343,  35, 418,  47, RDF,                       "\x92\xef\x8d\x52" /* 抵抗 */, "Resistor"},  // partType 0
+    {/* 9*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 421,  35, 506,  47, RDF,                       "\x83\x52\x83\x93\x83\x66\x83\x93\x83\x54" /* コンデンサ */, "Capacitor"},  // partType 1
+    {/*10*/ RadioButton,  PairFieldPartType,       8, 0x50000004, 509,  35, 585,  47, RDF,                       "\x83\x52\x83\x43\x83\x8b" /* コイル */, "Inductor"},  // partType 2
     {/*11*/ GroupBox,     -1,                     -1, 0x50000007,  10,  55, 590, 102, AllModes,                  "\x96\xda\x95\x57\x92\x6c" /* 目標値 */, "Target value"},  // target group
     {/*12*/ StaticCaption, -1,                     -1, 0x50000002,  20,  70,  95,  82, BitRatio,                  "\x94\xe4\x20\x41\x2f\x42" /* 比 A/B */, "Ratio A/B"},  // caption of Ratio A/B
     {/*13*/ EditBox,      PairTextRatio,          -1, 0x50800080, 100,  70, 160,  82, BitRatio,                  nullptr, nullptr},  // Ratio A/B
