@@ -387,6 +387,10 @@ void onCreate(HWND window, const CREATESTRUCTA* create) {
     createPairControls(window, create ? create->hInstance : nullptr);
     applyPairCaptions(window);
     enablePairRows(false);
+    // Opened again, it shows the last search's records, which are still
+    // there to be drawn, and its outcome.
+    if (state.outcome == Outcome::Records) showRecords();
+    writeOutcome();
 }
 
 void onDestroy(HWND window) {

@@ -432,11 +432,22 @@ TEST_F(PairWindow, ClosingTheWindowDuringASearchStopsIt) {
     // The boxes were read as they stood.
     EXPECT_STREQ(pairInputs.texts[PairTextTolerance], "1e-9");
     EXPECT_EQ(pairInputs.fields[PairFieldMode], static_cast<int32_t>(PairMode::Ratio));
-    // Opened again, it runs a search of its own.
+    // Opened again, it shows no outcome of the stopped search, and runs a
+    // search of its own; closed and opened once more, it shows that one's
+    // records and outcome, and draws them.
     open();
     EXPECT_EQ(textOf(pairControlWindows[PairRowToleranceBox]), "1e-9");
+    EXPECT_STREQ(pairOutcomeText(), "");
     runDivider();
-    EXPECT_GT(lastPairSearch().records().size(), 0u);
+    ASSERT_GT(lastPairSearch().records().size(), 0u);
+    const std::string lines = textOf(pairControlWindows[PairRowResultBox]);
+    const std::string outcome = pairOutcomeText();
+    PostMessageA(pair_, WM_CLOSE, 0, 0);
+    platform_test::runUntilIdle();
+    open();
+    EXPECT_EQ(textOf(pairControlWindows[PairRowResultBox]), lines);
+    EXPECT_EQ(pairOutcomeText(), outcome);
+    EXPECT_TRUE(showPairLine(0));
 }
 
 TEST_F(PairWindow, ClosingTheProgramDuringASearchStopsItAndSavesTheInputs) {
