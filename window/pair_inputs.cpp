@@ -185,9 +185,13 @@ bool pairTextApplies(const PairInputs& inputs, int n) {
     }
 }
 
-bool readPairRequest(const PairInputs& in, const PairListTexts& lists, PairStocks* stocks, PairRequest* request,
+bool readPairRequest(const PairInputs& inputs, const PairListTexts& lists, PairStocks* stocks, PairRequest* request,
                      PairInputProblem* problem) {
     *problem = PairInputProblem{};
+    // A choice out of its range reads as its default, never as an index
+    // past the lists.
+    PairInputs in = inputs;
+    checkPairInputs(&in);
     PairRequest r;
     r.mode = modeOf(in);
     double first = 0, second = 0;

@@ -134,7 +134,8 @@ struct PairInputProblem {
 // The request of the inputs: the mode, the target and reference of the
 // mode's boxes, the tolerance, each side's part type, parts, range and
 // stock (read into `stocks`, which the request's sides point at) and the
-// total range. False with the problem when a box or a list cannot be read;
+// total range; a choice out of its range reads as its default. False with
+// the problem when a box or a list cannot be read;
 // a request that reads may still be one the search refuses
 // (checkPairRequest). `threads` as PairRequest::threads.
 bool readPairRequest(const PairInputs& inputs, const PairListTexts& lists, PairStocks* stocks,

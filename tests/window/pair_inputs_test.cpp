@@ -329,13 +329,25 @@ TEST(PairInputs, ChoicesOutOfRangeGoBackToTheirDefaults) {
     EXPECT_EQ(defaults.fields[PairFieldStockB], PairStockAsA);
     EXPECT_STREQ(defaults.texts[PairTextVin], "5");
     EXPECT_STREQ(defaults.texts[PairTextVout], "3.3");
-    const int32_t odd[PairFieldCount] = {5, -1, 2, 10, 11, -40, -30, 700, 800};
+    const int32_t oddFields[PairFieldCount] = {5, -1, 2, 10, 11, -40, -30, 700, 800};
     PairInputs in = defaults;
-    for (int i = 0; i < PairFieldCount; ++i) in.fields[i] = odd[i];
+    for (int i = 0; i < PairFieldCount; ++i) in.fields[i] = oddFields[i];
     checkPairInputs(&in);
     for (int i = 0; i <= PairFieldStockB; ++i) EXPECT_EQ(in.fields[i], defaults.fields[i]) << i;
     // The rectangle may be anywhere; the window pulls it onto the screen.
-    for (int i = PairFieldWindowLeft; i < PairFieldCount; ++i) EXPECT_EQ(in.fields[i], odd[i]) << i;
+    for (int i = PairFieldWindowLeft; i < PairFieldCount; ++i) EXPECT_EQ(in.fields[i], oddFields[i]) << i;
+    // The request of choices out of range is that of their defaults.
+    Lists lists;
+    static PairStocks stocks;
+    PairRequest oddRequest, plain;
+    PairInputProblem problem;
+    for (int i = 0; i < PairFieldCount; ++i) in.fields[i] = oddFields[i];
+    ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &oddRequest, &problem));
+    ASSERT_TRUE(readPairRequest(defaults, lists.texts, &stocks, &plain, &problem));
+    EXPECT_EQ(oddRequest.mode, plain.mode);
+    EXPECT_EQ(oddRequest.a.partType, plain.a.partType);
+    EXPECT_EQ(oddRequest.a.count, plain.a.count);
+    EXPECT_EQ(oddRequest.b.count, plain.b.count);
     const int32_t last[PairFieldCount] = {4, 2, 1, 9, 10, 0, 0, 0, 0};
     for (int i = 0; i < PairFieldCount; ++i) in.fields[i] = last[i];
     checkPairInputs(&in);
