@@ -67,9 +67,6 @@ bool positiveValue(const char* utf8, double* value) {
     return true;
 }
 
-constexpr char VoltageAccepted[] =
-    "a voltage above 0: a number and at most one multiplier letter, as 5, 3.3 or 500m";
-constexpr char FrequencyAccepted[] = "a frequency above 0 in hertz, as 1k or 455k";
 constexpr char RatioAccepted[] = "a ratio above 0, as 2 or 0.66";
 constexpr char TimeAccepted[] = "a time constant above 0 in seconds, as 1m for 1 ms";
 constexpr char ToleranceAccepted[] = "a number of percent above 0, as 1, 0.5 or 0.5%";
@@ -172,15 +169,8 @@ bool quantitiesConsistent(const SearchCommand& c, FILE* err) {
     if (target != nullptr && !positiveValue(target, &v)) {
         return refuse(err, "target", target, mode == PairMode::Rc ? TimeAccepted : RatioAccepted);
     }
-    const char* const voltages[][2] = {{"vin", p.vin}, {"vout", p.vout}, {"vref", p.vref}};
-    for (const auto& voltage : voltages) {
-        if (voltage[1] != nullptr && !positiveValue(voltage[1], &v)) {
-            return refuse(err, voltage[0], voltage[1], VoltageAccepted);
-        }
-    }
-    if (p.frequency != nullptr && !positiveValue(p.frequency, &v)) {
-        return refuse(err, "frequency", p.frequency, FrequencyAccepted);
-    }
+    // The voltages and the frequency were read whole as they were given
+    // (search_options.cpp): they do not depend on the mode.
     return true;
 }
 
@@ -254,13 +244,14 @@ bool buildSide(const SearchCommand& c, int side, FILE* in, PairJob* job, FILE* e
     PairStockSource& source = job->sources[side];
     source = PairStockSource{list, file, false};
     if (side == 1 && file == nullptr && list == nullptr && !twoTypes(job->request.mode)) {
-        // B takes A's stock: its very items where they do not depend on the
-        // side's range, A's series over B's own decades where they do.
+        // B takes A's stock: its very items, unless B has a range of its
+        // own and A's stock is a series, which is then written over B's
+        // decades.
         source = job->sources[0];
         source.fromSideA = true;
         const bool series = source.list != nullptr && seriesOfList(source.list) != 0;
         const bool sameRange = s.range.low == a.range.low && s.range.high == a.range.high;
-        if (!series || sameRange) {
+        if (!series || c.pair.rangeB == nullptr || sameRange) {
             s.parts = a.parts;
             s.count = a.count;
             return true;

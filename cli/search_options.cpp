@@ -4,6 +4,7 @@
 
 #include <getopt.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -202,15 +203,62 @@ const char* setPair(SearchCommand* c, const char* v) {
     return nullptr;
 }
 
-const char* setVin(SearchCommand* c, const char* v) { c->pair.vin = v; return nullptr; }
-const char* setVout(SearchCommand* c, const char* v) { c->pair.vout = v; return nullptr; }
-const char* setVref(SearchCommand* c, const char* v) { c->pair.vref = v; return nullptr; }
-const char* setFrequency(SearchCommand* c, const char* v) { c->pair.frequency = v; return nullptr; }
-const char* setStockB(SearchCommand* c, const char* v) { c->pair.stockB = v; return nullptr; }
-const char* setRangeA(SearchCommand* c, const char* v) { c->pair.rangeA = v; return nullptr; }
-const char* setRangeB(SearchCommand* c, const char* v) { c->pair.rangeB = v; return nullptr; }
-const char* setRangeTotal(SearchCommand* c, const char* v) { c->pair.rangeTotal = v; return nullptr; }
-const char* setLimit(SearchCommand* c, const char* v) { c->pair.limit = v; return nullptr; }
+// A voltage or a frequency: a value above 0, whatever the mode.
+bool positiveValue(const char* v) {
+    double value = 0;
+    return readValueWhole(asTyped(v), Resistor, &value) && value > 0 && value < HUGE_VAL;
+}
+
+constexpr char VoltageAccepts[] =
+    "a voltage above 0: a number and at most one multiplier letter, as 5, 3.3 or 500m";
+constexpr char FrequencyAccepts[] = "a frequency above 0 in hertz, as 1k or 455k";
+constexpr char PairRangeAccepts[] =
+    "MIN..MAX in the value notation, MIN 0 or more and not above MAX; either end may be left "
+    "out, as 1k..100k, ..100k or 1k..";
+
+const char* setVoltage(const char** text, const char* v) {
+    if (!positiveValue(v)) return VoltageAccepts;
+    *text = v;
+    return nullptr;
+}
+
+const char* setVin(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vin, v); }
+const char* setVout(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vout, v); }
+const char* setVref(SearchCommand* c, const char* v) { return setVoltage(&c->pair.vref, v); }
+
+const char* setFrequency(SearchCommand* c, const char* v) {
+    if (!positiveValue(v)) return FrequencyAccepts;
+    c->pair.frequency = v;
+    return nullptr;
+}
+
+const char* setStockB(SearchCommand* c, const char* v) {
+    c->pair.stockB = v;
+    return nullptr;
+}
+
+// A range's ends are read in its side's notation once the mode and the type
+// are known (a capacitor's bare number is in microfarad); here, that each
+// end is a value at all.
+const char* storeRange(const char** text, const char* v) {
+    double low = 0, high = 0;
+    if (!readRangeWhole(asTyped(v), Resistor, &low, &high) && !readRangeWhole(asTyped(v), Capacitor, &low, &high)) {
+        return PairRangeAccepts;
+    }
+    *text = v;
+    return nullptr;
+}
+
+const char* setRangeA(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeA, v); }
+const char* setRangeB(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeB, v); }
+const char* setRangeTotal(SearchCommand* c, const char* v) { return storeRange(&c->pair.rangeTotal, v); }
+
+const char* setLimit(SearchCommand* c, const char* v) {
+    long limit = 0;
+    if (!readWholeNumber(asTyped(v), 0, 1000000000, &limit)) return "a whole number of 0 or more";
+    c->pair.limit = v;
+    return nullptr;
+}
 
 const char* setListB(SearchCommand* c, const char* v) {
     int list = 0;
@@ -221,37 +269,37 @@ const char* setListB(SearchCommand* c, const char* v) {
 
 // clang-format off
 const OptionRow optionTable[] = {
-//   name             short  argument   help                                                       apply  pair only
-    {"help",          'h',   nullptr,   "print this help and exit",                                setHelp, false},
-    {"version",       0,     nullptr,   "print the version and exit",                              setVersion, false},
-    {"type",          0,     "TYPE",    "resistor, capacitor or inductor (r, c, l); resistor",     setType, false},
-    {"target",        0,     "VALUE",   "the target, one value and nothing after it; 1.42k",       setTarget, false},
-    {"tolerance",     0,     "PERCENT", "the tolerance in percent, a number (% may follow); 1",    setTolerance, false},
-    {"max-parts",     0,     "N",       "the most parts in a network, a whole number 1 to 5; 5",   setMaxParts, false},
-    {"range",         0,     "X",       "use parts from 1/X to X times the target, X >= 1; 200",   setRange, false},
-    {"list",          0,     "LIST",    "1, 2, 3, E24, E12, E6, E3, E48, E96 or E192; 1",          setList, false},
-    {"stock",         0,     "FILE",    "the list's text from FILE (- for standard input)",        setStock, false},
-    {"show-all",      0,     nullptr,   "show every match, not only ever better ones",             setShowAll, false},
-    {"parallel-only", 0,     nullptr,   "try only single parts and parallel groups",               setParallelOnly, false},
-    {"sort",          0,     "ORDER",   "order the results by error or by value",                  setSort, false},
-    {"lang",          0,     "LANG",    "the language of the outcome line, en or ja; en",          setLanguage, false},
-    {"format",        0,     "FORMAT",  "text, csv or json; text",                                 setFormat, false},
-    {"draw",          0,     nullptr,   "follow each result line with its schematic",              setDraw, false},
-    {"ascii",         0,     nullptr,   "draw in ASCII, not in box-drawing characters",            setAscii, false},
-    {"svg",           0,     "DIR",     "the printed lines' schematics as DIR/0001.svg, ...",      setSvg, false},
-    {"spice",         0,     "DIR",     "the printed networks as SPICE files DIR/0001.cir, ...",   setSpice, false},
+//   name              short argument     help                                                      apply             pair only
+    {"help",           'h',  nullptr,     "print this help and exit",                               setHelp,         false},
+    {"version",        0,    nullptr,     "print the version and exit",                             setVersion,      false},
+    {"type",           0,    "TYPE",      "resistor, capacitor or inductor (r, c, l); resistor",    setType,         false},
+    {"target",         0,    "VALUE",     "the target, one value and nothing after it; 1.42k",      setTarget,       false},
+    {"tolerance",      0,    "PERCENT",   "the tolerance in percent, a number (% may follow); 1",   setTolerance,    false},
+    {"max-parts",      0,    "N",         "the most parts in a network, a whole number 1 to 5; 5",  setMaxParts,     false},
+    {"range",          0,    "X",         "use parts from 1/X to X times the target, X >= 1; 200",  setRange,        false},
+    {"list",           0,    "LIST",      "1, 2, 3, E24, E12, E6, E3, E48, E96 or E192; 1",         setList,         false},
+    {"stock",          0,    "FILE",      "the list's text from FILE (- for standard input)",       setStock,        false},
+    {"show-all",       0,    nullptr,     "show every match, not only ever better ones",            setShowAll,      false},
+    {"parallel-only",  0,    nullptr,     "try only single parts and parallel groups",              setParallelOnly, false},
+    {"sort",           0,    "ORDER",     "order the results by error or by value",                 setSort,         false},
+    {"lang",           0,    "LANG",      "the language of the outcome line, en or ja; en",         setLanguage,     false},
+    {"format",         0,    "FORMAT",    "text, csv or json; text",                                setFormat,       false},
+    {"draw",           0,    nullptr,     "follow each result line with its schematic",             setDraw,         false},
+    {"ascii",          0,    nullptr,     "draw in ASCII, not in box-drawing characters",           setAscii,        false},
+    {"svg",            0,    "DIR",       "the printed lines' schematics as DIR/0001.svg, ...",     setSvg,          false},
+    {"spice",          0,    "DIR",       "the printed networks as SPICE files DIR/0001.cir, ...",  setSpice,        false},
     // The pair search (--pair): the options above that it takes, and these.
-    {"pair",          0,     "MODE",    "search pairs: ratio, divider, feedback, rc or lc",       setPair, true},
-    {"vin",           0,     "V",       "divider: the input voltage, with --vout",                setVin, true},
-    {"vout",          0,     "V",       "divider, feedback: the output voltage",                  setVout, true},
-    {"vref",          0,     "V",       "feedback: the reference voltage, with --vout",           setVref, true},
-    {"frequency",     0,     "F",       "rc: the cutoff, lc: the resonance, in hertz",            setFrequency, true},
-    {"list-b",        0,     "LIST",    "side B's list, as --list; A's, or E24 (rc, lc)",         setListB, true},
-    {"stock-b",       0,     "FILE",    "side B's stock from FILE (- for standard input)",        setStockB, true},
-    {"range-a",       0,     "MIN..MAX", "side A's networks from MIN to MAX",                     setRangeA, true},
-    {"range-b",       0,     "MIN..MAX", "side B's networks from MIN to MAX",                     setRangeB, true},
-    {"range-total",   0,     "MIN..MAX", "A and B in series from MIN to MAX",                     setRangeTotal, true},
-    {"limit",         0,     "N",       "text: show the best N pairs; 20",                        setLimit, true},
+    {"pair",           0,    "MODE",      "search pairs: ratio, divider, feedback, rc or lc",       setPair,         true},
+    {"vin",            0,    "V",         "divider: the input voltage, with --vout",                setVin,          true},
+    {"vout",           0,    "V",         "divider, feedback: the output voltage",                  setVout,         true},
+    {"vref",           0,    "V",         "feedback: the reference voltage, with --vout",           setVref,         true},
+    {"frequency",      0,    "F",         "rc: the cutoff, lc: the resonance, in hertz",            setFrequency,    true},
+    {"list-b",         0,    "LIST",      "side B's list, as --list; A's, or E24 (rc, lc)",         setListB,        true},
+    {"stock-b",        0,    "FILE",      "side B's stock from FILE (- for standard input)",        setStockB,       true},
+    {"range-a",        0,    "MIN..MAX",  "side A's networks from MIN to MAX",                      setRangeA,       true},
+    {"range-b",        0,    "MIN..MAX",  "side B's networks from MIN to MAX",                      setRangeB,       true},
+    {"range-total",    0,    "MIN..MAX",  "A and B in series from MIN to MAX",                      setRangeTotal,   true},
+    {"limit",          0,    "N",         "text: show the best N pairs; 20",                        setLimit,        true},
 };
 // clang-format on
 constexpr int OptionCount = sizeof optionTable / sizeof optionTable[0];
@@ -522,16 +570,18 @@ void printHelp(FILE* out) {
           "  lc        the resonance 1 / (2 pi sqrt(L C)), A inductors, B capacitors\n"
           "                                                          --frequency\n"
           "Each side is any network of 1 to --max-parts parts (1 to 3; 2) in every\n"
-          "series and parallel shape, a stock value used as often as it fits.\n"
+          "series and parallel shape; a stock value may be used more than once.\n"
           "--tolerance (percent; 1) applies to the quantity (for rc to tau, whose\n"
           "cutoff then lies as far off). ratio, divider and feedback take --type\n"
-          "(resistor); B takes A's stock unless --list-b or --stock-b names its own.\n"
+          "(resistor); B takes A's stock unless --list-b or --stock-b names its own\n"
+          "(with --range-b, A's series over B's decades).\n"
           "rc and lc fix the types: --list and --stock give R's or L's stock,\n"
           "--list-b and --stock-b C's. A side takes E24 unless a list is named.\n"
           "Lists 1, 2 and 3 are the window's built-in lists of the type. A series is\n"
           "written over every decade its side's range reaches, or by default over\n"
-          "10 ohm to 1 Mohm (10 ... 910k in E24), 100 pF to 10 uF (100p ... 9.1u)\n"
-          "and 1 uH to 100 mH (1u ... 82m): E96 fits, E192 needs a narrower range.\n"
+          "10 ohm to 1 Mohm (E24: 10 ... 910k), 100 pF to 10 uF (100p ... 9.1, in\n"
+          "uF) and 1 uH to 100 mH (1.0u ... 91m): E96 fits, E192 needs a narrower\n"
+          "range.\n"
           "A side of more than 500 values, or of more networks than it may hold,\n"
           "is refused, never cut. --range-a and --range-b keep a side's networks\n"
           "from MIN to MAX, --range-total the two in series (a divider's or a\n"
@@ -542,7 +592,7 @@ void printHelp(FILE* out) {
           "in V, tau in s, a frequency in Hz, with an SI prefix), the signed error\n"
           "in percent, then each side named as its circuit names it (R1, R2; C1,\n"
           "C2; L1, L2; R, C for rc; L, C for lc) with its formula:\n"
-          "  3:  3.30000 V,    +0.02%, R1 = 1.6k + 560, R2 = 1k\n"
+          "  2:  3.29545 V,    -0.14%, R1 = 1.8k, R2 = 1.1k\n"
           "Pairs are ordered by part count, then |error|, then A's value; past 10000\n"
           "matches the best 10000 are kept. text shows the best --limit and the\n"
           "outcome line (how many matched, how many are shown); csv and json hold\n"
@@ -551,13 +601,27 @@ void printHelp(FILE* out) {
           "--draw, --svg and --spice draw each shown pair: a divider from in to out\n"
           "to GND, a feedback pair from out to FB to GND, the others side by side.\n"
           "\n"
+          "Examples of the pair search:\n"
+          "  5 V to 3.3 V from E24, 10k to 100k in all:\n"
+          "    combinix-search --pair divider --vin 5 --vout 3.3 --list E24 \\\n"
+          "                    --range-total 10k..100k\n"
+          "  a 1.25 V regulator set to 3.3 V, its feedback pair 1k to 100k in all:\n"
+          "    combinix-search --pair feedback --vref 1.25 --vout 3.3 \\\n"
+          "                    --range-total 1k..100k\n"
+          "  a 1 kHz RC low-pass from E12 resistors and E6 capacitors:\n"
+          "    combinix-search --pair rc --frequency 1k --list E12 --list-b E6\n"
+          "  a 455 kHz LC tank of one E12 inductor and one E12 capacitor:\n"
+          "    combinix-search --pair lc --frequency 455k --list E12 --list-b E12 \\\n"
+          "                    --max-parts 1\n"
+          "\n"
           "Exit status:\n"
           "  0  at least one match (with --pair, one pair) was found\n"
           "  1  the search ran and found nothing\n"
           "  2  a usage error, a stock file that cannot be read or is too long, or an\n"
           "     input or stock list error (the outcome line is still printed, and\n"
-          "     standard error says which input is wrong and why), or a drawing that\n"
-          "     could not be written\n",
+          "     standard error says which input is wrong and why), a pair search\n"
+          "     whose request cannot run (standard error says why, and names the\n"
+          "     options), or a drawing that could not be written\n",
           out);
 }
 

@@ -13,6 +13,8 @@ namespace {
 constexpr int NameGap = 1;     // between a terminal and its name
 constexpr int NetworksGap = 1;  // empty rows between two networks drawn apart
 constexpr int MiddleDrop = 2;  // the least distance from A's and B's node down to a divider's middle terminal
+constexpr int MiddleLead = 1;  // how far A's and B's leads are drawn out to that node, so that its dot
+                               // stands apart from the dots of a rail beside it
 
 // How each mode draws its networks, and its terminals' names in their order.
 struct ModeDrawing {
@@ -101,8 +103,8 @@ class PairLayout {
         const int baseA = cellRow(a.terminals[0].point), baseB = cellRow(b.terminals[0].point);
         const int base = 1 + maxOf(baseA, baseB);  // row 0 for the networks' names
         const int topA = base - baseA, topB = base - baseB;
-        const int middle = left + columnsOf(a) - 1;
-        const int right = middle + columnsOf(b) - 1;
+        const int middle = left + columnsOf(a) - 1 + MiddleLead;
+        const int right = middle + MiddleLead + columnsOf(b) - 1;
         int bottom = maxOf(topA + rowsOf(a), topB + rowsOf(b));
         bottom = maxOf(bottom, base + MiddleDrop);
 
@@ -110,7 +112,7 @@ class PairLayout {
         setTerminal(1, middle, bottom, true);
         setTerminal(2, right, base, true);
         place(0, left, topA, pointAt(left, base), pointAt(middle, base), 0, 1);
-        place(1, middle, topB, pointAt(middle, base), pointAt(right, base), 1, 2);
+        place(1, middle + MiddleLead, topB, pointAt(middle, base), pointAt(right, base), 1, 2);
         addWire(pointAt(middle, base), pointAt(middle, bottom));
         columns_ = right + 1 + NameGap + textCells(drawing_.terminals[2]);
         rows_ = bottom + 1;

@@ -1,7 +1,9 @@
 // The schematic of a network: where its parts, wires, junctions and two
 // terminals lie. It is data before it is pixels: the Network window, the
 // terminal drawing and the SVG file all render this one layout, and a test
-// reads the circuit back from it as a reader of the SVG would.
+// reads the circuit back from it as a reader of the SVG would. A pair's two
+// networks are drawn into one Schematic too (pair_schematic.h), with the
+// names of its terminals and of its networks as labels.
 //
 // The layout is made of boxes inside boxes. A part is a box with its name
 // above and its value below; a series group sets its members side by side

@@ -294,7 +294,12 @@ const char* pairSideLabel(PairMode mode, int partTypeA, int side) {
 int formatPairQuantity(double value, const char* unit, char* out, int size) {
     const bool plain = unit == nullptr || unit[0] == '\0';
     const Prefixed p = plain ? Prefixed{"", value} : prefixed(value);
-    if (plain) return put(out, size, "%8.*f", decimalsFor(p.scaled), p.scaled);
+    if (plain) {
+        // A ratio far from 1 keeps its figures in the exponent form.
+        const double a = std::fabs(value);
+        if (a > 0 && std::isfinite(a) && (a < 0.001 || a >= 1e6)) return put(out, size, "%.5e", value);
+        return put(out, size, "%8.*f", decimalsFor(p.scaled), p.scaled);
+    }
     return put(out, size, "%8.*f %s%s", decimalsFor(p.scaled), p.scaled, p.prefix, unit);
 }
 

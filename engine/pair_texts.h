@@ -5,7 +5,7 @@
 //
 // The result line reads, left to right:
 //
-//   3:  3.30000 V,    +0.02%, R1 = 1.6k + 560, R2 = 1k
+//   2:  3.29545 V,    -0.14%, R1 = 1.8k, R2 = 1.1k
 //
 // the total part count; the quantity, right-aligned, with its SI prefix and
 // unit (a ratio plain, Vout in V, a time constant in s, a frequency in Hz);
@@ -65,7 +65,8 @@ const char* pairSideLabel(PairMode mode, int partTypeA, int side);
 
 // A value with its SI prefix and unit, the number right-aligned in eight
 // characters with about six figures: " 3.30000 V", "455.012 kHz",
-// "0.660000" (a unit of "" gives a plain number, no prefix).
+// "0.660000" (a unit of "" gives a plain number, no prefix; the exponent
+// form, "2.00000e-09", below 0.001 and from 1e6 on).
 int formatPairQuantity(double value, const char* unit, char* out, int size);
 
 // A signed error in percent without the "%": "+1.01", "-0.0042", "0",

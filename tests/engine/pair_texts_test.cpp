@@ -180,6 +180,8 @@ TEST(PairTexts, QuantityAndErrorFields) {
         {0.66, "", "0.660000"},            {0.001, "", "0.00100000"},
         {2, "", " 2.00000"},               {12345, "", "12345.000"},
         {0, "", " 0.00000"},
+        // Far from 1, the exponent form keeps six figures.
+        {2e-9, "", "2.00000e-09"},         {1.5e7, "", "1.50000e+07"},
     };
     for (const Quantity& q : quantities) {
         char text[64];

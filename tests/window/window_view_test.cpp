@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,8 +23,12 @@
 #include <thread>
 #include <vector>
 
+#include "drawing/pair_schematic.h"
 #include "engine/message_table.h"
+#include "engine/network_shapes.h"
+#include "engine/pair_search.h"
 #include "engine/pair_texts.h"
+#include "engine/search_inputs.h"
 #include "engine/search_tasks.h"
 #include "engine/shared_state.h"
 #include "platform/linux/code_page.h"
@@ -817,6 +822,124 @@ TEST_P(RealWindow, PairWindowRunsADividerAndDrawsADoubleClickedPair) {
     std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(pair));
     EXPECT_TRUE(runWhilePumping(close, [] { return pairWindow() == nullptr && networkWindow() == nullptr; }, 5.0));
     EXPECT_TRUE(IsWindow(main_));
+}
+
+// A stock of an E series' values over decades, names as "4.7k", every
+// third from the second with `note` after the value as a user's lines have.
+std::vector<StockItem> seriesStock(const std::vector<double>& steps, double first, int decades, const char* unit,
+                                   const char* note = nullptr) {
+    static const char* const prefixes[] = {"p", "n", "u", "m", "", "k", "M"};
+    std::vector<StockItem> items;
+    for (int d = 0; d < decades; ++d) {
+        for (double step : steps) {
+            const double value = step * first * std::pow(10.0, d);
+            const int exponent = static_cast<int>(std::floor(std::log10(value * 1.0000001) / 3));
+            StockItem item{};
+            const bool noted = note != nullptr && items.size() % 3 == 1;
+            snprintf(item.name, sizeof item.name, "%g%s%s%s%s", value / std::pow(1000.0, exponent),
+                     prefixes[exponent + 4], unit, noted ? " " : "", noted ? note : "");
+            item.value = value;
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+// The pair's line as a list would show it: the parts, the quantity, the
+// error, and each network's formula with its name.
+std::string pairLine(const PairRecord& r, const PairRequest& q, const char* quantity) {
+    std::string line = std::to_string(r.parts) + ": " + quantity;
+    char error[32];
+    snprintf(error, sizeof error, ", %+.2f%%", r.errorPercent);
+    line += error;
+    const PairNetwork* networks[2] = {&r.a, &r.b};
+    const PairSide* sides[2] = {&q.a, &q.b};
+    for (int k = 0; k < 2; ++k) {
+        const char* names[3] = {"", "", ""};
+        for (int i = 0; i < networks[k]->partCount; ++i) names[i] = sides[k]->parts[networks[k]->picks[i]].name;
+        char formula[limits::LineSize];
+        formatFormula(*networkShape(networks[k]->shape), names, formula, sizeof formula);
+        line += std::string(k == 0 ? ", " : "; ") + pairNetworkName(q.mode, q.a.partType, k) + " = " + formula;
+    }
+    return line;
+}
+
+// The Pair window's double-click, as pair-window calls it: a divider from
+// E24 for 5 V to 3.3 V, a regulator's feedback pair of three parts a side
+// for 3.3 V from 1.25 V (some names in Japanese), a 1 kHz rc low-pass from
+// E12 and E6 and a 455 kHz lc tank, each drawn in the Network window beside
+// the window that asks; a screenshot of each, and every line, dot, ring and
+// text the window painted seen on the screen where it was painted.
+TEST_P(RealWindow, PairsAreDrawnInTheNetworkWindow) {
+    const std::vector<double> e24 = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
+                                     3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
+    const std::vector<double> e12 = {1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
+    const std::vector<double> e6 = {1.0, 1.5, 2.2, 3.3, 4.7, 6.8};
+    struct Case {
+        const char* shot;
+        PairMode mode;
+        double target;
+        std::vector<StockItem> a, b;
+        int typeA, typeB, maxParts, partsWanted;
+        const char* unit;  // of the quantity in the line
+    };
+    const Case cases[] = {
+        {"divider", PairMode::Divider, 3.3 / 5, seriesStock(e24, 1e3, 2, ""), {}, Resistor, Resistor, 2, 4, ""},
+        {"feedback", PairMode::Feedback, 3.3, seriesStock(e6, 1e3, 2, "", "\x8b\xe0\x91\xae" /* 金属 */), {},
+         Resistor, Resistor, 3, 6, " V"},
+        {"rc", PairMode::Rc, 1 / (2 * 3.14159265358979 * 1000), seriesStock(e12, 1e3, 1, ""),
+         seriesStock(e6, 10e-9, 2, "F"), Resistor, Capacitor, 2, 4, " s"},
+        {"lc", PairMode::Lc, 455e3, seriesStock(e6, 1e-6, 3, "H"), seriesStock(e6, 10e-12, 3, "F"), Inductor,
+         Capacitor, 2, 3, " Hz"},
+    };
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shot);
+        PairRequest request;
+        request.mode = c.mode;
+        request.target = c.target;
+        request.reference = 1.25;
+        request.tolerancePercent = c.mode == PairMode::Feedback ? 0.2 : 1;
+        request.a = PairSide{c.typeA, c.a.data(), static_cast<int32_t>(c.a.size()), c.maxParts, {}};
+        request.b = c.b.empty() ? request.a
+                                : PairSide{c.typeB, c.b.data(), static_cast<int32_t>(c.b.size()), c.maxParts, {}};
+        PairSearch search;
+        ASSERT_EQ(search.run(request), PairFault::None);
+        ASSERT_FALSE(search.records().empty());
+        // The best record of the part count wanted, to show networks of
+        // more than one part.
+        const PairRecord* record = &search.records()[0];
+        for (const PairRecord& r : search.records()) {
+            if (r.parts == c.partsWanted && r.a.partCount > 1 && r.b.partCount > 1) {
+                record = &r;
+                break;
+            }
+        }
+        char quantity[32];
+        snprintf(quantity, sizeof quantity, "%.6g%s", record->quantity, c.unit);
+        const std::string line = pairLine(*record, request, quantity);
+        ASSERT_TRUE(showPairInNetworkWindow(main_, nullptr, *record, request, line.c_str()));
+        auto shown = [&] {
+            HWND network = networkWindow();
+            return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
+                   std::string(platform_test::drawnItem(network, 0).text) == line;
+        };
+        ASSERT_TRUE(platform_test::pumpUntil(shown, 5.0));
+        settle(0.8);
+        HWND network = networkWindow();
+        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
+        RECT mainRect;
+        RECT networkRect;
+        viewWidgetRect(network, &networkRect);
+        GetWindowRect(main_, &mainRect);
+        EXPECT_GE(networkRect.left, mainRect.right);
+        std::string path = screenshot("network-pair-" + std::string(c.shot) + "-" + language + ".png", network);
+        ASSERT_TRUE(std::filesystem::exists(path));
+        expectPaintedOnScreen(network, path);
+        // The terminals' rings: three for networks in a row, four apart.
+        EXPECT_EQ(drawnTerminals(network).size(),
+                  c.mode == PairMode::Divider || c.mode == PairMode::Feedback ? 3u : 4u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),
