@@ -35,8 +35,9 @@ constexpr int BuiltinListSize = 2048;
 
 // ---- The main window ------------------------------------------------------
 
-// One handle per row of the main window's control table.
-constexpr int ControlCount = 50;
+// One handle per row of the main window's control table: the classic 50
+// rows and the button that opens the Pair window after them.
+constexpr int ControlCount = 51;
 
 // ---- The stock list -------------------------------------------------------
 

@@ -27,6 +27,7 @@
 #include "engine/message_table.h"
 #include "engine/network_shapes.h"
 #include "engine/pair_search.h"
+#include "engine/pair_texts.h"
 #include "engine/search_inputs.h"
 #include "engine/search_tasks.h"
 #include "engine/shared_state.h"
@@ -42,6 +43,8 @@
 #include "window/keyboard.h"
 #include "window/main_window.h"
 #include "window/network_window.h"
+#include "window/pair_table.h"
+#include "window/pair_window.h"
 #include "window/scrolling.h"
 
 extern char** environ;
@@ -124,6 +127,7 @@ protected:
 
     void TearDown() override {
         platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 60.0);
+        resetPairWindow();
         platform_test::reset();
         resetNetworkWindow();
         settle(0.1);
@@ -151,11 +155,12 @@ protected:
         return ok && done();
     }
 
-    // The centre of a control on the screen.
-    POINT centreOf(HWND control) {
+    // The centre of a control on the screen (of the main window, unless
+    // `top` names another).
+    POINT centreOf(HWND control, HWND top = nullptr) {
         RECT window;
         RECT widget;
-        viewWidgetRect(main_, &window);
+        viewWidgetRect(top ? top : main_, &window);
         viewWidgetRect(control, &widget);
         return POINT{window.left + (widget.left + widget.right) / 2, window.top + (widget.top + widget.bottom) / 2};
     }
@@ -205,7 +210,7 @@ TEST_P(RealWindow, EveryControlIsWhereTheTablePutsIt) {
         EXPECT_EQ(actual.bottom, expected.bottom);
         ++checked;
     }
-    EXPECT_EQ(checked, 38);
+    EXPECT_EQ(checked, 38 + 1);  // the classic 38 and the Pair window's button
 }
 
 TEST_P(RealWindow, CaptionsAreThoseOfTheLanguageAndRenderAsGlyphs) {
@@ -703,6 +708,119 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(network));
     EXPECT_TRUE(runWhilePumping(close, [] { return networkWindow() == nullptr; }, 5.0));
     EXPECT_FALSE(IsWindow(network));
+    EXPECT_TRUE(IsWindow(main_));
+}
+
+// The Pair window as a user meets it: opened by a click on the main
+// window's "Pair..." button, every control where its table puts it with its
+// caption in glyphs, a size the user cannot drag away; its default divider
+// (5 V to 3.3 V from E24) run by a click on Execute, and a double-click on
+// the first result line drawing that pair in the Network window. The
+// screenshots pair-open, pair-divider and pair-network (with the language)
+// are kept.
+TEST_P(RealWindow, PairWindowRunsADividerAndDrawsADoubleClickedPair) {
+    HWND mainWindow = main_;
+    platform_test::setMessageFilter([mainWindow](const MSG* m) {
+        return translateWindowKey(mainWindow, m) || showNetworkOnDoubleClick(mainWindow, nullptr, m) ||
+               translatePairWindowMessage(m);
+    });
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    auto click = [](POINT p) {
+        return "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1";
+    };
+    ASSERT_TRUE(runWhilePumping(click(centreOf(controlWindows[RowPair])),
+                                [] { return pairWindow() && viewNativeWindow(pairWindow()) != 0; }, 5.0));
+    settle(0.8);
+    HWND pair = pairWindow();
+    EXPECT_EQ(widgetText(pair), GetParam() == 1 ? "Pair" : "ペア探索");
+    int placed = 0;
+    for (int row = 0; row < PairTableRows; ++row) {
+        HWND control = pairControlWindows[row];
+        if (!control) continue;
+        SCOPED_TRACE(row);
+        const PairControlEntry& e = pairControlTable[row];
+        RECT expected = pairRectToPixels(e);
+        RECT actual;
+        ASSERT_TRUE(viewWidgetRect(control, &actual));
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
+        if (isCaptionedKind(e.kind)) {
+            std::string caption = utf8Of(GetParam() == 1 ? e.captionEnglish : e.captionJapanese);
+            EXPECT_EQ(widgetText(control), caption);
+            EXPECT_TRUE(viewFontCovers(caption.c_str()));
+        }
+        ++placed;
+    }
+    EXPECT_EQ(placed, PairTableRows - 1);  // all but the painted outcome line
+    std::string open = screenshot("pair-open-" + language + ".png", pair);
+    // The inputs the divider does not read are greyed: no dark ink in the
+    // ratio box's caption, dark ink in Vin's.
+    RECT ratioCaption = pairRectToPixels(pairControlTable[PairRowRatioCaption]);
+    RECT vinCaption = pairRectToPixels(pairControlTable[PairRowVinCaption]);
+    EXPECT_EQ(inkIn(open, ratioCaption.left, ratioCaption.top, ratioCaption.right - ratioCaption.left, 14), 0.0);
+    EXPECT_GT(inkIn(open, vinCaption.left, vinCaption.top, vinCaption.right - vinCaption.left, 14), 0.0);
+
+    // Its size is the table's: the window manager is told to offer no
+    // other (its least and largest sizes are that size), while the main
+    // window may be sized freely.
+    RECT outer;
+    viewWidgetRect(pair, &outer);
+    const std::string size = std::to_string(outer.right - outer.left) + " by " + std::to_string(outer.bottom - outer.top);
+    std::string hints = output("xprop -id " + std::to_string(viewNativeWindow(pair)) + " WM_NORMAL_HINTS");
+    EXPECT_NE(hints.find("minimum size: " + size), std::string::npos) << hints;
+    EXPECT_NE(hints.find("maximum size: " + size), std::string::npos) << hints;
+    std::string mainHints = output("xprop -id " + std::to_string(viewNativeWindow(main_)) + " WM_NORMAL_HINTS");
+    EXPECT_EQ(mainHints.find("maximum size"), std::string::npos) << mainHints;
+
+    // Execute, clicked: the divider runs on its worker and lists its pairs.
+    ASSERT_TRUE(runWhilePumping(click(centreOf(pairControlWindows[PairRowExecute], pair)), [] {
+        return !pairSearchRunning() && pairOutcomeText()[0] != '\0';
+    }, 30.0));
+    settle(0.8);
+    HWND box = pairControlWindows[PairRowResultBox];
+    const PairSearch& search = lastPairSearch();
+    ASSERT_GT(search.records().size(), 1u);
+    char line[limits::PairTextSize];
+    formatPairLine(lastPairRequest(), search.records()[0], PairShownAs::Quantity, GetParam(), line, sizeof line);
+    std::string shownText = widgetText(box);
+    EXPECT_EQ(shownText.substr(0, shownText.find('\n')), line);
+    std::string divider = screenshot("pair-divider-" + language + ".png", pair);
+    RECT outcome = pairRectToPixels(pairControlTable[PairRowOutcome]);
+    EXPECT_GT(inkIn(divider, outcome.left, outcome.top + 2, 200, 12), 0.05);
+    RECT lines = pairRectToPixels(pairControlTable[PairRowResultBox]);
+    EXPECT_GT(inkIn(divider, lines.left + 4, lines.top + 4, 200, 40), 0.02);
+
+    // A double-click on the first line draws its pair in the Network window.
+    POINT at;
+    ASSERT_TRUE(viewEditLinePoint(box, 0, &at));
+    RECT window;
+    viewWidgetRect(pair, &window);
+    std::string doubleClick = "xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
+                              std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1";
+    auto drawn = [&] {
+        HWND network = networkWindow();
+        return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
+               std::string(platform_test::drawnItem(network, 0).text) == line;
+    };
+    ASSERT_TRUE(runWhilePumping(doubleClick, drawn, 5.0));
+    settle(0.8);
+    HWND network = networkWindow();
+    std::vector<std::string> texts;
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Text) texts.push_back(item.text);
+    }
+    for (const char* name : {"in", "out", "GND", "R1", "R2"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), name), texts.end()) << name;
+    }
+    std::string path = screenshot("pair-network-" + language + ".png", network);
+    expectPaintedOnScreen(network, path);
+
+    // The close box closes the Pair window and the drawing it owns.
+    std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(pair));
+    EXPECT_TRUE(runWhilePumping(close, [] { return pairWindow() == nullptr && networkWindow() == nullptr; }, 5.0));
     EXPECT_TRUE(IsWindow(main_));
 }
 
