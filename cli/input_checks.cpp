@@ -2,7 +2,9 @@
 // reads the whole of each typed text.
 #include "cli/input_checks.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/value_notation.h"
 
@@ -83,4 +85,61 @@ bool maxPartsInRange(const char* text) {
         if (value <= 5) value = value * 10 + (*p - '0');  // past 5 the size no longer matters
     }
     return p != digits && value >= 1 && value <= 5 && onlySpaceFrom(p);
+}
+
+// ---- The pair search's values ---------------------------------------------
+
+bool readValueWhole(const char* text, int partType, double* value) {
+    if (!targetReadWhole(text)) return false;
+    const WrittenNumber w = readWrittenNumber(text);
+    double v = 0;
+    if (w.rkmLetter != '\0') {
+        if (!applyMultiplier(w.rkmLetter, w.number, &v)) v = valueWithoutLetter(w.number, partType);
+    } else {
+        if (w.end == text) return false;
+        const char* p = w.end;
+        while (*p == ' ') ++p;
+        char letter = '\0';
+        if (multiplierAt(p, &letter) != 0) {
+            applyMultiplier(letter, w.number, &v);
+        } else if (*p == 'R' || onlySpaceFrom(p)) {
+            v = valueWithoutLetter(w.number, partType);
+        } else {
+            return false;  // a letter that is no multiplier: no value
+        }
+    }
+    *value = v;
+    return true;
+}
+
+bool readRangeWhole(const char* text, int partType, double* low, double* high) {
+    const char* dots = strstr(text, "..");
+    if (dots == nullptr) return false;
+    char lowText[64];
+    const size_t lowLength = static_cast<size_t>(dots - text);
+    if (lowLength >= sizeof lowText) return false;
+    memcpy(lowText, text, lowLength);
+    lowText[lowLength] = '\0';
+    const char* highText = dots + 2;
+    double l = 0, h = HUGE_VAL;
+    if (!onlySpaceFrom(lowText) && !readValueWhole(lowText, partType, &l)) return false;
+    if (!onlySpaceFrom(highText) && !readValueWhole(highText, partType, &h)) return false;
+    if (!(l >= 0) || !(h >= l) || std::isnan(h)) return false;
+    *low = l;
+    *high = h;
+    return true;
+}
+
+bool readWholeNumber(const char* text, long low, long high, long* value) {
+    const char* p = text;
+    while (isSpace(*p)) ++p;
+    if (*p == '+') ++p;
+    const char* digits = p;
+    long v = 0;
+    for (; isDigit(*p); ++p) {
+        if (v <= high) v = v * 10 + (*p - '0');  // past high the size no longer matters
+    }
+    if (p == digits || v < low || v > high || !onlySpaceFrom(p)) return false;
+    *value = v;
+    return true;
 }

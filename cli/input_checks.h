@@ -25,3 +25,22 @@ bool rangeReadWhole(const char* text);
 
 // The largest number of parts: a whole number from 1 to 5 and nothing else.
 bool maxPartsInRange(const char* text);
+
+// ---- The pair search's values ---------------------------------------------
+// Each reads a whole text (CP932) and gives its value; false when the text
+// holds no number, or anything the reading would pass over.
+
+// A value as the target is read ("4.7k", "4k7", "500m", "1e3"): ohm,
+// farad or henry of `partType` (a capacitor's number without a letter is
+// in microfarad), or for a quantity (volts, seconds, hertz, a ratio) the
+// number as the letter scales it, read with partType Resistor.
+bool readValueWhole(const char* text, int partType, double* value);
+
+// A range "MIN..MAX" of values of `partType`, either end of which may be
+// left out ("..100k", "1k.."): a missing low end reads as 0, a missing high
+// end as infinity. False unless each end given is a value, the low end is 0
+// or more and the high end no lower.
+bool readRangeWhole(const char* text, int partType, double* low, double* high);
+
+// A whole number from `low` to `high`, and nothing else.
+bool readWholeNumber(const char* text, long low, long high, long* value);

@@ -35,8 +35,9 @@ constexpr int BuiltinListSize = 2048;
 
 // ---- The main window ------------------------------------------------------
 
-// One handle per row of the main window's control table.
-constexpr int ControlCount = 50;
+// One handle per row of the main window's control table: the classic 50
+// rows and the button that opens the Pair window after them.
+constexpr int ControlCount = 51;
 
 // ---- The stock list -------------------------------------------------------
 
@@ -100,6 +101,14 @@ constexpr int SchematicJunctionCapacity = 16;
 // rows.
 constexpr int SchematicMaxColumns = 128;
 constexpr int SchematicMaxRows = 32;
+// A schematic's parts: a network's five, or the two networks of a pair of
+// up to three parts each.
+constexpr int SchematicPartCapacity = 6;
+// Its terminals: a network's two, a divider's three (in, out, ground), two
+// networks drawn apart four.
+constexpr int SchematicTerminalCapacity = 4;
+// Its free labels: the names of a pair's two networks ("R1", "R2").
+constexpr int SchematicLabelCapacity = 2;
 
 // ---- Threads of the search ------------------------------------------------
 
@@ -162,6 +171,13 @@ constexpr int PairNetworkCapacity = 1 << 24;
 // The most parts on a side: the shapes of up to three parts.
 constexpr int PairMaxParts = 3;
 
+// A text of the pair search (pair_texts.h): a result line of two
+// three-part formulas with 15-character names takes some 150 bytes, the
+// longest fault message, in Japanese with its values, some 250.
+constexpr int PairTextSize = 400;
+
+static_assert(SchematicPartCapacity >= MaxNetworkParts && SchematicPartCapacity >= 2 * PairMaxParts,
+              "a schematic holds a network's parts and a pair's");
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
 static_assert(FormatSize <= LineSize, "a format string is shorter than its line");
 static_assert(RecordCapacity * ShortestLineSize <= LineStoreSize,

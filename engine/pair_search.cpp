@@ -26,6 +26,16 @@ constexpr double Guard = 1e-10;
 // leave networks out, and every b is tried.
 constexpr double LargestWidening = 0.25;
 
+// The guard holds only while no product, quotient or sum of the quantity
+// leaves the range of doubles: a network worth 0 or infinity (parts that
+// underflow in parallel or overflow in series), a series sum past 1e308,
+// a quantity whose window's end is past it. Pairs are counted as certain
+// only where a and b lie in this range, and the window's end is finite;
+// every other pair in the stretch is tried. Real stocks lie far inside it:
+// 1 fF is 1e15 in the series domain.
+constexpr double SafeLow = 1e-100;
+constexpr double SafeHigh = 1e100;
+
 // A side's network: its series-domain value and which it is, packed as
 // shape << 27 | pick0 << 18 | pick1 << 9 | pick2, so that comparing two refs
 // compares shapes and then stock lines.
@@ -124,9 +134,11 @@ Interval intervalFor(const PairRequest& r, double tolerancePercent) {
     }
     const double g = Guard * std::max(reaction(r, low), reaction(r, high));
     if (!(g < LargestWidening)) return Interval{0, HUGE_VAL, 0, HUGE_VAL, false};
+    // A window's end past the doubles: nothing is certain, everything tried.
+    const bool certain = std::isfinite(high);
     in.kLowWide = kLow * (1 - g);
-    in.kLowSure = kLow * (1 + g);
-    in.kHighSure = kHigh * (1 - g);
+    in.kLowSure = certain ? kLow * (1 + g) : HUGE_VAL;
+    in.kHighSure = certain ? kHigh * (1 - g) : 0;
     in.kHighWide = kHigh * (1 + g);
     return in;
 }
@@ -288,7 +300,8 @@ class Pointers {
   public:
     Pointers(const PairRequest& r, const Interval& in, const std::vector<Entry>& b, double totalLow,
              double totalHigh)
-        : in_(in), b_(b), totalLow_(totalLow), totalHigh_(totalHigh), total_(totalApplies(r)) {}
+        : in_(in), b_(b), totalLow_(totalLow), totalHigh_(totalHigh), total_(totalApplies(r)),
+          safeLo_(firstAtLeast(SafeLow)), safeHi_(firstAbove(SafeHigh)) {}
 
     void start(double a) {
         p_[0] = firstAtLeast(a * in_.kLowWide);
@@ -320,6 +333,13 @@ class Pointers {
             sureHi = std::min(sureHi, t_[1]);
         }
         if (hi < lo) hi = lo;
+        // Certain only between the values the guard holds for.
+        if (a >= SafeLow && a <= SafeHigh) {
+            sureLo = std::max(sureLo, safeLo_);
+            sureHi = std::min(sureHi, safeHi_);
+        } else {
+            sureLo = sureHi = hi;
+        }
         sureLo = std::min(std::max(sureLo, lo), hi);
         sureHi = std::min(std::max(sureHi, sureLo), hi);
         return Stretch{lo, sureLo, sureHi, hi};
@@ -346,6 +366,7 @@ class Pointers {
     const std::vector<Entry>& b_;
     double totalLow_, totalHigh_;
     bool total_;
+    size_t safeLo_, safeHi_;  // the b from SafeLow, and past SafeHigh
     size_t p_[4] = {0, 0, 0, 0};
     size_t t_[2] = {0, 0};
 };

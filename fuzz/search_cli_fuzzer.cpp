@@ -1,5 +1,6 @@
 // Fuzz target: combinix-search's arguments and standard input. The fuzzer's
-// bytes become argv and stdin of runSearchCommand, in-process. No run reads
+// bytes become argv and stdin of runSearchCommand, in-process; a word naming
+// --pair becomes --show-all (the pair search is fuzz_pair's). No run reads
 // a real file of its choosing: every value of --stock (as the next word, or
 // after "=", under any abbreviation) is replaced by "-" (standard input), a
 // temporary file holding the same text, a path that does not exist or a
@@ -348,7 +349,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::string before = i > 0 && args[i - 1].find('=') == std::string::npos
                                  ? optionName(args[i - 1])
                                  : "";
-        if (abbreviates(name, "stock") && attached) {
+        if (abbreviates(name, "pair") && name.size() >= 3) {
+            // The pair search has a target of its own (fuzz_pair): here
+            // its --pair is a flag that refuses a value, and the
+            // search stays the single one.
+            words.push_back(std::string("--show-all") + (attached ? args[i].substr(args[i].find('=')) : ""));
+        } else if (abbreviates(name, "stock") && attached) {
             words.push_back("--" + name + "=" + safeStockValue(args[i].substr(args[i].find('=') + 1), stockFile));
         } else if (namesDirectory(name) && attached) {
             words.push_back("--" + name + "=" + drawings.path);

@@ -19,6 +19,8 @@
 //       owned by that window's top-level window and destroyed, before the
 //       owner hears WM_DESTROY, when its owner is destroyed; on a display it
 //       stays above the other windows (transient for them)
+//   [x] a top-level window without WS_THICKFRAME keeps the size the program
+//       gives it: on a display the user cannot resize it
 //   [x] WM_CREATE (with CREATESTRUCTA), WM_SIZE, WM_MOVE, WM_DESTROY,
 //       WM_CLOSE (the default destroys), WM_SETTEXT, WM_GETTEXT,
 //       WM_GETTEXTLENGTH, WM_ENABLE, WM_PAINT, WM_COMMAND, WM_HSCROLL,

@@ -14,6 +14,7 @@
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"
 #include "window/control_table.h"
+#include "window/pair_window.h"
 #include "window/progress_line.h"
 
 std::atomic<HWND> workerHandle{nullptr};
@@ -213,6 +214,7 @@ LRESULT onCommand(HWND mainWindow, WPARAM wParam) {
         case RowLanguage:
             settings.language = settings.language + 1 >= 2 ? 0 : settings.language + 1;
             applyCaptions();
+            applyPairWindowCaptions();
             break;
         case RowDefaultSize: restoreDefaultSize(mainWindow); break;
         case RowResistor:
@@ -225,6 +227,7 @@ LRESULT onCommand(HWND mainWindow, WPARAM wParam) {
         case RowParallelOnly: toggle(settings.parallelOnly, RowParallelOnly); break;
         case RowSortByError: sortResults(sortByError); break;
         case RowSortByValue: sortResults(sortByValue); break;
+        case RowPair: openPairWindow(mainWindow); break;
         default:
             if (id >= RowList1Choice && id <= RowList1Choice + 6) chooseList(id);
             break;

@@ -2,8 +2,8 @@
 // window (in the user's language at a first start), shows it with the focus
 // in the target box and runs the message loop until a quit request; the loop
 // lets the window take its keys before anything is dispatched, and takes a
-// double-click on a Result line, whose network it shows. The command line is
-// not read.
+// double-click on a Result line, whose network it shows, and the Pair
+// window's keys and double-clicks. The command line is not read.
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,6 +13,7 @@
 #include "window/keyboard.h"
 #include "window/main_window.h"
 #include "window/network_window.h"
+#include "window/pair_window.h"
 #include "window/settings_file.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
@@ -34,6 +35,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     while (GetMessageA(&message, nullptr, 0, 0)) {
         if (translateWindowKey(window, &message)) continue;
         if (showNetworkOnDoubleClick(window, instance, &message)) continue;
+        if (translatePairWindowMessage(&message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

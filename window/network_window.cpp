@@ -16,6 +16,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "drawing/pair_schematic.h"
 #include "drawing/schematic.h"
 #include "engine/recorder.h"
 #include "engine/result_lines.h"
@@ -44,6 +45,22 @@ const Caption NoRecordMessage = {
     "\x82\xb1\x82\xcc\x8d\x73\x82\xcc\x89\xf1\x98\x48\x82\xcd\x8b\x4c\x98\x5e\x82\xb3\x82\xea\x82\xc4\x82\xa2\x82\xdc\x82\xb9\x82\xf1\x81\x42" /* この行の回路は記録されていません。 */
     "\x82\xe0\x82\xa4\x88\xea\x93\x78\x92\x54\x8d\xf5\x82\xf0\x8e\xc0\x8d\x73\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* もう一度探索を実行してください。 */,
     "No network is kept for this line: run the search again to draw it."};
+
+// A pair's quantity, by mode, and its unit (none for a ratio, which is
+// shown plainly).
+struct QuantityCaption {
+    Caption caption;
+    const char* unit;
+};
+const QuantityCaption PairQuantityCaptions[PairModeCount] = {
+    /* Ratio    */ {{"\x94\xe4" /* 比 */, "Ratio"}, nullptr},
+    /* Divider  */ {{"\x95\xaa\x88\xb3\x94\xe4" /* 分圧比 */, "Vout/Vin"}, nullptr},
+    /* Feedback */ {{"\x8f\x6f\x97\xcd\x93\x64\x88\xb3" /* 出力電圧 */, "Vout"}, "V"},
+    /* Rc       */ {{"\x8e\x9e\x92\xe8\x90\x94" /* 時定数 */, "Time constant"}, "s"},
+    /* Lc       */ {{"\x8b\xa4\x90\x55\x8e\xfc\x94\x67\x90\x94" /* 共振周波数 */, "Resonance"}, "Hz"},
+};
+// An rc pair's cutoff, 1 / (2 pi tau), beside its time constant.
+const Caption CutoffCaption = {"\x8e\xd5\x92\x66\x8e\xfc\x94\x67\x90\x94" /* 遮断周波数 */, "Cutoff"};
 
 const char* inLanguage(const Caption& caption, int language) {
     return language == 1 ? caption.english : caption.japanese;
@@ -80,7 +97,9 @@ struct ShownLine {
     char line[limits::LineSize];  // as the box shows it, without its line break
     int language;
     bool drawn;  // a record stood behind the line: the schematic is its layout
-    double value;
+    bool pair;   // the line is a pair search's: the schematic is the pair's drawing
+    PairMode mode;  // a pair's
+    double value;   // the network's value, or a pair's quantity
     double error;  // percent, with its sign
     Schematic schematic;
 };
@@ -132,18 +151,52 @@ bool layOutLine(int line) {
     return true;
 }
 
-// "1.428571 kΩ": seven digits, the prefix of the result lines and the unit.
-void formatValue(double value, int partType, char* out, size_t size) {
+// "1.428571 kΩ": seven digits, the prefix of the result lines and `unit`.
+void formatWithPrefix(double value, const char* unit, char* out, size_t size) {
     int i = 0;
     while (i + 1 < PrefixCount && value < Prefixes[i].scale) ++i;
-    const char* unit = UnitNames[partType >= 0 && partType <= 2 ? partType : 0];
     snprintf(out, size, "%.7g %s%s", value / Prefixes[i].scale, Prefixes[i].letter, unit);
+}
+
+void formatValue(double value, int partType, char* out, size_t size) {
+    formatWithPrefix(value, UnitNames[partType >= 0 && partType <= 2 ? partType : 0], out, size);
+}
+
+// A pair's quantity: "Vout 3.3 V", "Ratio 0.66", "Time constant 1 ms,
+// Cutoff 159.1549 Hz".
+void formatQuantity(char* out, size_t size) {
+    const QuantityCaption& q = PairQuantityCaptions[static_cast<int>(shown.mode)];
+    char value[64];
+    if (q.unit == nullptr) {
+        snprintf(value, sizeof value, "%.7g", shown.value);
+    } else {
+        formatWithPrefix(shown.value, q.unit, value, sizeof value);
+    }
+    if (shown.mode == PairMode::Rc && shown.value > 0) {
+        char cutoff[64];
+        formatWithPrefix(1 / (2 * 3.14159265358979323846 * shown.value), "Hz", cutoff, sizeof cutoff);
+        const int n = snprintf(out, size, "%s  %s, %s  %s", inLanguage(q.caption, shown.language), value,
+                               inLanguage(CutoffCaption, shown.language), cutoff);
+        (void)n;
+        return;
+    }
+    const int n = snprintf(out, size, "%s  %s", inLanguage(q.caption, shown.language), value);
+    (void)n;
 }
 
 // The second line of the header: value and error, or why nothing is drawn.
 void formatSummary(char* out, size_t size) {
     if (!shown.drawn) {
         snprintf(out, size, "%s", inLanguage(NoRecordMessage, shown.language));
+        return;
+    }
+    if (shown.pair) {
+        formatQuantity(out, size);
+        const size_t used = strlen(out);
+        // Cut where the header's room ends, as a line too long for it.
+        const int n = snprintf(out + used, size - used, "      %s  %+.4f %%",
+                               inLanguage(ErrorCaption, shown.language), shown.error);
+        (void)n;
         return;
     }
     char value[64];
@@ -378,7 +431,13 @@ void drawSchematic(HDC dc, const Placement& at) {
     }
     for (int i = 0; i < s.junctionCount; ++i) drawDot(dc, at, s.junctions[i], JunctionRadius);
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    for (SchematicPoint terminal : s.terminals) drawDot(dc, at, terminal, TerminalRadius);
+    for (int i = 0; i < s.terminalCount; ++i) drawDot(dc, at, s.terminals[i].point, TerminalRadius);
+    // A pair's terminal names beside their rings and its networks' names
+    // above them; a network's drawing has neither.
+    for (int i = 0; i < s.terminalCount; ++i) {
+        drawLabel(dc, at, s.terminals[i].label, false, GetSysColor(COLOR_WINDOWTEXT));
+    }
+    for (int i = 0; i < s.labelCount; ++i) drawLabel(dc, at, s.labels[i], false, GetSysColor(COLOR_WINDOWTEXT));
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
     DeleteObject(pen);
@@ -428,20 +487,15 @@ bool showNetworkOnDoubleClick(HWND mainWindow, HINSTANCE instance, const MSG* me
     return true;
 }
 
-bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
-    HWND box = controlWindows[RowResultBox];
-    if (box == nullptr) return false;
-    GetWindowTextA(box, boxText, sizeof boxText);
-    char text[limits::LineSize];
-    if (copyLine(boxText, line, text, sizeof text) == 0) return false;
-    memcpy(shown.line, text, sizeof text);
-    shown.language = settings.language;
-    shown.drawn = layOutLine(line);
+namespace {
 
+// Opens the window beside `owner` for what `shown` holds, or draws it in
+// the open window, grown where it needs more room.
+bool present(HWND owner, HINSTANCE instance) {
     HWND window = openWindow;
     bool opening = window == nullptr;
     placing = true;
-    if (opening) window = openWindow = createWindow(mainWindow, instance);
+    if (opening) window = openWindow = createWindow(owner, instance);
     if (window == nullptr) {
         placing = false;
         return false;
@@ -462,7 +516,7 @@ bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
             if (client.bottom > needed.cy) needed.cy = client.bottom;
         }
         SIZE size = outerSize(window, needed);
-        POINT place = besideMainWindow(mainWindow, size);
+        POINT place = besideMainWindow(owner, size);
         SetWindowPos(window, nullptr, place.x, place.y, size.cx, size.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE | (opening ? 0 : SWP_NOMOVE));
     }
@@ -473,6 +527,38 @@ bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
     // next line is double-clicked; a minimised window comes back.
     ShowWindow(window, SW_SHOWNOACTIVATE);
     return true;
+}
+
+}  // namespace
+
+bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
+    HWND box = controlWindows[RowResultBox];
+    if (box == nullptr) return false;
+    GetWindowTextA(box, boxText, sizeof boxText);
+    char text[limits::LineSize];
+    if (copyLine(boxText, line, text, sizeof text) == 0) return false;
+    memcpy(shown.line, text, sizeof text);
+    shown.language = settings.language;
+    shown.pair = false;
+    shown.drawn = layOutLine(line);
+    return present(mainWindow, instance);
+}
+
+bool showPairInNetworkWindow(HWND owner, HINSTANCE instance, const PairRecord& record,
+                             const PairRequest& request, const char* line) {
+    // Laid out into a copy of its own first: a record that cannot be drawn
+    // leaves the window as it is.
+    PairSchematic pair;
+    if (!layoutPairRecord(record, request, &pair)) return false;
+    copyLine(line != nullptr ? line : "", 0, shown.line, sizeof shown.line);
+    shown.language = settings.language;
+    shown.drawn = true;
+    shown.pair = true;
+    shown.mode = pair.mode;
+    shown.value = pair.quantity;
+    shown.error = pair.errorPercent;
+    shown.schematic = pair.drawing;
+    return present(owner, instance);
 }
 
 HWND networkWindow() { return openWindow; }

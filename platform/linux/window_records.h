@@ -12,8 +12,9 @@
 
 namespace records {
 
-// Room for the main window, its 39 controls and a few windows more.
-constexpr int MaxWindows = 64;
+// Room for the main window and its 41 controls, the Pair window and its 68,
+// the Network window and a few windows more.
+constexpr int MaxWindows = 160;
 // A window text: 31999 bytes and a zero, as much as a text buffer holds.
 constexpr int WindowTextSize = 32000;
 // Registered classes, the three built-in ones included.

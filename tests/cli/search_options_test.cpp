@@ -97,7 +97,7 @@ TEST(SearchOptions, UsageErrorsWhereverTheyStand) {
         {{"--target", "1k", "-z"}, "unknown option -z\n"},
         {{"--target", "1k", "--tolerance"}, "--tolerance needs a value (PERCENT)\n"},
         {{"--show-all=yes"}, "--show-all takes no value\n"},
-        {{"--s", "1"}, "ambiguous option --s: --stock --show-all --sort --svg --spice\n"},
+        {{"--s", "1"}, "ambiguous option --s: --stock --show-all --sort --svg --spice --stock-b\n"},
         {{"--type", "transistor"}, "--type does not take \"transistor\""},
         {{"--list", "E50"}, "--list does not take \"E50\""},
         {{"--format", "xml"}, "--format does not take \"xml\" (text, csv or json)\n"},

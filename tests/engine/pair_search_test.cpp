@@ -258,6 +258,56 @@ TEST(PairSearch, PairsOnTheWindowsEndsFallAsTheExactTestSays) {
     EXPECT_GT(compared, 800);
 }
 
+// Values at the ends of the doubles, as fuzz_pair found them: networks
+// that overflow in series or underflow in parallel to infinity or 0,
+// quantities past 1e308, a window whose end overflows. The pairs counted as
+// certain must be matches all the same; the count once took in every pair
+// whose quantity overflowed (a ratio of 1e310 within a tolerance of
+// 3e258 %).
+TEST(PairSearch, ExtremeValuesCountAsTheExactTestSays) {
+    struct Case {
+        PairMode mode;
+        int type;
+        double target, reference, tolerance;
+        std::vector<double> a, b;
+        int parts;
+    } cases[] = {
+        {PairMode::Ratio, Inductor, 1.117689494564357e+277, 0, 3.3633675460236315e+258,
+         {17, 0.001, 11000, 0.001}, {0.02, 2.828662965518849e-306, 0.0001, 0.0006}, 3},
+        {PairMode::Ratio, Resistor, 1, 0, 1e300, {1e308, 1, 1e-300}, {1e308, 2, 1e-308}, 3},
+        {PairMode::Divider, Resistor, 0.5, 0, 150, {1e308, 1, 1e-300}, {1e308, 3, 1e-300}, 3},
+        {PairMode::Feedback, Resistor, 1e300, 1e299, 50, {1e10, 1, 1e-290}, {1, 1e-10, 1e290}, 2},
+        {PairMode::Lc, Inductor, 1e200, 0, 1e10, {1e-300, 1e-10}, {1e-300, 1e300}, 2},
+        {PairMode::Rc, Resistor, 1e-300, 0, 1e30, {1e-300, 1e300, 1}, {1e-300, 1e300, 1e-9}, 3},
+    };
+    PairSearch search;
+    for (const Case& c : cases) {
+        std::vector<StockItem> a, b;
+        for (double v : c.a) a.push_back(StockItem{"a", v});
+        for (double v : c.b) b.push_back(StockItem{"b", v});
+        PairRequest r;
+        r.mode = c.mode;
+        r.target = c.target;
+        r.reference = c.reference;
+        r.tolerancePercent = c.tolerance;
+        r.a.partType = c.type;
+        r.b.partType = c.mode == PairMode::Rc || c.mode == PairMode::Lc ? Capacitor : c.type;
+        r.a.parts = a.data();
+        r.a.count = static_cast<int>(a.size());
+        r.b.parts = b.data();
+        r.b.count = static_cast<int>(b.size());
+        r.a.maxParts = r.b.maxParts = c.parts;
+        SCOPED_TRACE(describe(r));
+        ASSERT_EQ(search.run(r), PairFault::None);
+        const BruteForce want = bruteForce(r);
+        EXPECT_EQ(search.matches(), want.matches);
+        ASSERT_EQ(search.records().size(), want.kept.size());
+        for (size_t i = 0; i < want.kept.size(); ++i) {
+            EXPECT_EQ(search.records()[i].errorPercent, want.kept[i].error) << i;
+        }
+    }
+}
+
 TEST(PairSearch, RequestsThatCannotRunSayWhy) {
     StockItem parts[2] = {{"1k", 1000}, {"2k", 2000}};
     StockItem zero[1] = {{"0", 0}};

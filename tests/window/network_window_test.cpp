@@ -7,13 +7,17 @@
 // smaller than its own size; it closes by itself and with the main window.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "drawing/pair_schematic.h"
 #include "drawing/schematic.h"
 #include "engine/recorder.h"
 #include "engine/result_lines.h"
+#include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "platform/win32.h"
@@ -131,9 +135,9 @@ Schematic layoutOfLine(const std::string& text, int line) {
 
 // At its own size the window draws the layout scaled to the layout units:
 // x by charWidth / 8, y by lineHeight / 16, from one origin. The origin is
-// read off the left terminal, drawn last but one; every wire and every
-// stroke of every part must then be drawn where the layout puts it, in this
-// order.
+// read off the first terminal, drawn after the junctions (for a network
+// the left one, last but one); every wire and every stroke of every part
+// must then be drawn where the layout puts it, in this order.
 void expectDrawnAsLaidOut(const std::vector<DrawnItem>& items, const Schematic& s) {
     std::vector<const DrawnItem*> lines;
     std::vector<const DrawnItem*> dots;
@@ -141,10 +145,10 @@ void expectDrawnAsLaidOut(const std::vector<DrawnItem>& items, const Schematic& 
         if (item.kind == PaintKind::Lines) lines.push_back(&item);
         if (item.kind == PaintKind::Ellipse) dots.push_back(&item);
     }
-    ASSERT_EQ(dots.size(), static_cast<size_t>(s.junctionCount + 2));
-    const DrawnItem& left = *dots[dots.size() - 2];
-    int x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].x * charWidth / SchematicCellWidth;
-    int y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].y * lineHeight / SchematicCellHeight;
+    ASSERT_EQ(dots.size(), static_cast<size_t>(s.junctionCount + s.terminalCount));
+    const DrawnItem& left = *dots[static_cast<size_t>(s.junctionCount)];
+    int x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].point.x * charWidth / SchematicCellWidth;
+    int y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].point.y * lineHeight / SchematicCellHeight;
     auto at = [&](SchematicPoint p) {
         return POINT{x0 + p.x * charWidth / SchematicCellWidth, y0 + p.y * lineHeight / SchematicCellHeight};
     };
@@ -172,21 +176,27 @@ void expectDrawnAsLaidOut(const std::vector<DrawnItem>& items, const Schematic& 
         EXPECT_EQ((dots[i]->rect.left + dots[i]->rect.right - 1) / 2, at(s.junctions[i]).x);
         EXPECT_EQ((dots[i]->rect.top + dots[i]->rect.bottom - 1) / 2, at(s.junctions[i]).y);
     }
-    const DrawnItem& right = *dots.back();
-    EXPECT_EQ(right.fillColor, RGB(255, 255, 255));
-    EXPECT_GT(right.penWidth, 0);
-    EXPECT_EQ((right.rect.left + right.rect.right - 1) / 2, at(s.terminals[1]).x);
+    // The terminals white rings, in their order.
+    for (int i = 0; i < s.terminalCount; ++i) {
+        const DrawnItem& ring = *dots[static_cast<size_t>(s.junctionCount + i)];
+        EXPECT_EQ(ring.fillColor, RGB(255, 255, 255));
+        EXPECT_GT(ring.penWidth, 0);
+        EXPECT_EQ((ring.rect.left + ring.rect.right - 1) / 2, at(s.terminals[i].point).x) << "terminal " << i;
+        EXPECT_EQ((ring.rect.top + ring.rect.bottom - 1) / 2, at(s.terminals[i].point).y) << "terminal " << i;
+    }
 }
 
-// The drawing's scale, read off its two terminals (the last two dots).
+// The drawing's scale, read off its first two terminals (the dots after
+// the junctions; a network's two are the last two dots).
 double drawnScale(const std::vector<DrawnItem>& items, const Schematic& s) {
     std::vector<const DrawnItem*> dots;
     for (const DrawnItem& item : items)
         if (item.kind == PaintKind::Ellipse) dots.push_back(&item);
-    if (dots.size() < 2) return 0;
-    double left = (dots[dots.size() - 2]->rect.left + dots[dots.size() - 2]->rect.right - 1) / 2.0;
-    double right = (dots.back()->rect.left + dots.back()->rect.right - 1) / 2.0;
-    return (right - left) / ((s.terminals[1].x - s.terminals[0].x) * charWidth / double(SchematicCellWidth));
+    const size_t first = static_cast<size_t>(s.junctionCount);
+    if (dots.size() < first + 2) return 0;
+    double left = (dots[first]->rect.left + dots[first]->rect.right - 1) / 2.0;
+    double right = (dots[first + 1]->rect.left + dots[first + 1]->rect.right - 1) / 2.0;
+    return (right - left) / ((s.terminals[1].point.x - s.terminals[0].point.x) * charWidth / double(SchematicCellWidth));
 }
 
 // Every wire and stroke drawn where the layout puts it at `scale` in both
@@ -199,12 +209,12 @@ void expectDrawnAtScale(const std::vector<DrawnItem>& items, const Schematic& s,
         if (item.kind == PaintKind::Lines) lines.push_back(&item);
         if (item.kind == PaintKind::Ellipse) dots.push_back(&item);
     }
-    ASSERT_EQ(dots.size(), static_cast<size_t>(s.junctionCount + 2));
+    ASSERT_EQ(dots.size(), static_cast<size_t>(s.junctionCount + s.terminalCount));
     double kx = scale * charWidth / SchematicCellWidth;
     double ky = scale * lineHeight / SchematicCellHeight;
-    const DrawnItem& left = *dots[dots.size() - 2];
-    double x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].x * kx;
-    double y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].y * ky;
+    const DrawnItem& left = *dots[static_cast<size_t>(s.junctionCount)];
+    double x0 = (left.rect.left + left.rect.right - 1) / 2 - s.terminals[0].point.x * kx;
+    double y0 = (left.rect.top + left.rect.bottom - 1) / 2 - s.terminals[0].point.y * ky;
     std::vector<SchematicPoint> expected;
     for (int i = 0; i < s.wireCount; ++i) {
         expected.push_back(s.wires[i].from);
@@ -557,6 +567,158 @@ TEST_P(NetworkWindow, ClosesByItselfAndWithTheMainWindow) {
     EXPECT_EQ(networkWindow(), nullptr);
     EXPECT_FALSE(IsWindow(main_));
     EXPECT_TRUE(platform_test::quitRequested(nullptr));
+}
+
+// A pair search of a divider for 5 V to 3.3 V from a few E24 values, two
+// parts a side, for the pair tests: its request and records.
+struct DividerSearch {
+    StockItem stock[6] = {{"1k", 1e3}, {"1.5k", 1.5e3}, {"2.2k", 2.2e3}, {"3.3k", 3.3e3}, {"4.7k", 4.7e3}, {"6.8k", 6.8e3}};
+    PairRequest request;
+    PairSearch search;
+
+    explicit DividerSearch(PairMode mode = PairMode::Divider, double target = 3.3 / 5) {
+        request.mode = mode;
+        request.target = target;
+        request.reference = 1.25;
+        request.tolerancePercent = 1;
+        request.a = PairSide{Resistor, stock, 6, 2, {}};
+        request.b = request.a;
+        request.threads = 1;
+        EXPECT_EQ(search.run(request), PairFault::None);
+        EXPECT_FALSE(search.records().empty());
+    }
+};
+
+// Where the window drew `label` of `s`: a text with its label's text whose
+// rectangle's middle is the label's middle, scaled from the first
+// terminal's ring.
+bool labelDrawnAt(const std::vector<DrawnItem>& items, const Schematic& s, const SchematicLabel& label) {
+    const DrawnItem* ring = nullptr;
+    int dots = 0;
+    for (const DrawnItem& item : items) {
+        if (item.kind == PaintKind::Ellipse && dots++ == s.junctionCount) ring = &item;
+    }
+    if (ring == nullptr) return false;
+    int x0 = (ring->rect.left + ring->rect.right - 1) / 2 - s.terminals[0].point.x * charWidth / SchematicCellWidth;
+    int y0 = (ring->rect.top + ring->rect.bottom - 1) / 2 - s.terminals[0].point.y * lineHeight / SchematicCellHeight;
+    int x = x0 + label.middle.x * charWidth / SchematicCellWidth;
+    int y = y0 + label.middle.y * lineHeight / SchematicCellHeight;
+    for (const DrawnItem& item : items) {
+        if (item.kind == PaintKind::Text && std::string(item.text) == label.text &&
+            (item.rect.left + item.rect.right) / 2 == x && std::abs((item.rect.top + item.rect.bottom) / 2 - y) <= 1)
+            return true;
+    }
+    return false;
+}
+
+// The Pair window's double-click: a divider's record drawn beside the
+// window that asks, under its line and its ratio with the error; its
+// terminals named beside their rings, its networks above them; then an rc
+// pair in the same window, grown, and a feedback pair's Vout. A record the
+// request's stocks do not hold leaves the window as it is.
+TEST_P(NetworkWindow, APairIsDrawnAsItsRecordIsLaidOut) {
+    // As the Pair window calls it, then the messages it leads to.
+    auto show = [this](const PairRecord& record, const PairRequest& request, const char* line) {
+        const bool shown = showPairInNetworkWindow(main_, nullptr, record, request, line);
+        platform_test::runUntilIdle();
+        return shown;
+    };
+    DividerSearch divider;
+    const PairRecord& record = divider.search.records()[0];
+    HWND focus = GetFocus();
+    ASSERT_TRUE(show(record, divider.request, "2: 0.6600, +0.00%, R1 = ...\r\n"));
+    HWND network = networkWindow();
+    ASSERT_NE(network, nullptr);
+    EXPECT_EQ(textOf(network), inLanguage("\x89\xf1\x98\x48\x90\x7d" /* 回路図 */, "Network"));
+    RECT mainRect;
+    RECT rect;
+    GetWindowRect(main_, &mainRect);
+    GetWindowRect(network, &rect);
+    EXPECT_EQ(rect.left, mainRect.right);
+
+    std::vector<DrawnItem> items = drawn();
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_STREQ(items[0].text, "2: 0.6600, +0.00%, R1 = ...");
+    char error[32];
+    snprintf(error, sizeof error, "%+.4f %%", record.errorPercent);
+    char ratio[32];
+    snprintf(ratio, sizeof ratio, "%.7g", record.quantity);
+    EXPECT_EQ(std::string(items[1].text),
+              inLanguage(std::string("\x95\xaa\x88\xb3\x94\xe4" /* 分圧比 */ "  ") + ratio + "      " +
+                             "\x8c\xeb\x8d\xb7" /* 誤差 */ "  " + error,
+                         std::string("Vout/Vin  ") + ratio + "      Error  " + error));
+    PairSchematic pair;
+    ASSERT_TRUE(layoutPairRecord(record, divider.request, &pair));
+    const Schematic& s = pair.drawing;
+    {
+        SCOPED_TRACE("the divider");
+        expectDrawnAsLaidOut(items, s);
+    }
+    for (int i = 0; i < s.terminalCount; ++i) EXPECT_TRUE(labelDrawnAt(items, s, s.terminals[i].label)) << i;
+    for (int i = 0; i < s.labelCount; ++i) EXPECT_TRUE(labelDrawnAt(items, s, s.labels[i])) << s.labels[i].text;
+    for (int i = 0; i < s.partCount; ++i) EXPECT_TRUE(labelDrawnAt(items, s, s.parts[i].name)) << i;
+    RECT client;
+    GetClientRect(network, &client);
+    for (const DrawnItem& item : items) {
+        EXPECT_LE(item.rect.right, client.right);
+        EXPECT_LE(item.rect.bottom, client.bottom);
+    }
+    EXPECT_EQ(GetFocus(), focus);
+
+    // An rc pair of three parts a side in parallel, 1k / 2k / 2k and
+    // 1u / 500n / 500n: 500 ohm and 2 uF, 1 ms. The same window, grown to
+    // hold it.
+    StockItem resistors[2] = {{"1k", 1e3}, {"2k", 2e3}};
+    StockItem capacitors[2] = {{"1u", 1e-6}, {"500n", 5e-7}};
+    PairRequest rc;
+    rc.mode = PairMode::Rc;
+    rc.a = PairSide{Resistor, resistors, 2, 3, {}};
+    rc.b = PairSide{Capacitor, capacitors, 2, 3, {}};
+    const PairRecord tall{6, 1e-3, 0.5, {4, 3, {0, 1, 1}, 500}, {4, 3, {0, 1, 1}, 2e-6}};
+    ASSERT_TRUE(show(tall, rc, "6: 1.00000ms"));
+    EXPECT_EQ(networkWindow(), network);
+    items = drawn();
+    ASSERT_TRUE(layoutPairRecord(tall, rc, &pair));
+    // Wider than it needs, the window draws it larger, its aspect kept.
+    const double scale = drawnScale(items, pair.drawing);
+    EXPECT_GE(scale, 1.0);
+    {
+        SCOPED_TRACE("the rc pair");
+        expectDrawnAtScale(items, pair.drawing, scale);
+    }
+    EXPECT_EQ(std::string(items[1].text),
+              inLanguage("\x8e\x9e\x92\xe8\x90\x94" /* 時定数 */ "  1 ms, "
+                         "\x8e\xd5\x92\x66\x8e\xfc\x94\x67\x90\x94" /* 遮断周波数 */ "  159.1549 Hz      "
+                         "\x8c\xeb\x8d\xb7" /* 誤差 */ "  +0.5000 %",
+                         "Time constant  1 ms, Cutoff  159.1549 Hz      Error  +0.5000 %"));
+    RECT grown;
+    GetClientRect(network, &grown);
+    EXPECT_GT(grown.bottom, client.bottom);
+
+    // Not drawn: a pick past the stock; the rc pair stays.
+    PairRecord wrong = tall;
+    wrong.b.picks[2] = 2;
+    EXPECT_FALSE(show(wrong, rc, "6: wrong"));
+    EXPECT_STREQ(drawn()[0].text, "6: 1.00000ms");
+
+    // Feedback: Vout in volts.
+    DividerSearch feedback(PairMode::Feedback, 3.3);
+    ASSERT_TRUE(show(feedback.search.records()[0], feedback.request, "fb"));
+    snprintf(ratio, sizeof ratio, "%.7g V", feedback.search.records()[0].quantity);
+    EXPECT_EQ(std::string(drawn()[1].text).rfind(inLanguage("\x8f\x6f\x97\xcd\x93\x64\x88\xb3" /* 出力電圧 */, "Vout") +
+                                                  std::string("  ") + ratio, 0),
+              0u)
+        << drawn()[1].text;
+
+    // A line of the Result box drawn afterwards is a network's again, in
+    // the window as the pairs left it.
+    runDefaultSearch();
+    doubleClickLine(0);
+    items = drawn();
+    EXPECT_STREQ(items[0].text, DefaultFirstLine);
+    const Schematic line = layoutOfLine(textOf(box_), 0);
+    expectDrawnAtScale(items, line, drawnScale(items, line));
+    EXPECT_EQ(count(items, PaintKind::Ellipse), line.junctionCount + 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, NetworkWindow, ::testing::Values(0, 1),

@@ -104,7 +104,7 @@ public:
         corner_->box(FL_FLAT_BOX);
         end();
         resizable(client_);
-        size_range(100, 60);
+        keepSizeOfFrame(w, h);
         callback(closeRequested, this);
         layoutParts();
     }
@@ -114,6 +114,7 @@ public:
     // The record moved the window: follow it without reporting it back.
     void follow(const RECT& r) {
         following_ = true;
+        keepSizeOfFrame(r.right - r.left, r.bottom - r.top);
         resize(r.left, r.top, r.right - r.left, r.bottom - r.top);
         following_ = false;
     }
@@ -161,6 +162,18 @@ public:
     bool barShown(int bar) const { return (bar == SB_VERT ? verticalBar_ : horizontalBar_)->visible() != 0; }
 
 private:
+    // A window with a sizing border (WS_THICKFRAME) takes any size the
+    // user drags it to, down to a small one; one without keeps the size the
+    // program gives it, as Win32 keeps it, and the window manager offers
+    // no resizing.
+    void keepSizeOfFrame(int w, int h) {
+        if (record_ && !(record_->style & WS_THICKFRAME)) {
+            size_range(w, h, w, h);
+        } else {
+            size_range(100, 60);
+        }
+    }
+
     static void closeRequested(Fl_Widget*, void* data) {
         TopLevel* self = static_cast<TopLevel*>(data);
         // FLTK closes a window on Escape; a Win32 window does not.
