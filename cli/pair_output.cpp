@@ -4,7 +4,6 @@
 // from the sides' stocks; the text lines are the library's own.
 #include "cli/pair_output.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -12,6 +11,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/drawing_output.h"
+#include "cli/record_formats.h"
 #include "engine/search_inputs.h"
 #include "platform/code_page.h"
 
@@ -23,13 +23,6 @@ std::string utf8Of(const char* cp932) {
     char utf8[limits::PairTextSize * 3];
     cp932ToUtf8(cp932, utf8, sizeof utf8);
     return utf8;
-}
-
-// The shortest text that reads back as the same double.
-std::string numberText(double v) {
-    char text[40];
-    std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
-    return std::string(text, r.ptr);
 }
 
 std::string csvField(const std::string& text) {

@@ -71,24 +71,6 @@ RecordFields fieldsOf(const MatchRecord& r) {
     return f;
 }
 
-// The shortest text that reads back as the same double.
-std::string numberText(double v) {
-    char text[40];
-#if defined(__EMSCRIPTEN__)
-    // Emscripten's C++ library has no to_chars for a double: the fewest
-    // digits that read back as the same double, as %g writes them. (The
-    // page prints the text format only.)
-    for (int digits = 1; digits <= 17; ++digits) {
-        snprintf(text, sizeof text, "%.*g", digits, v);
-        if (strtod(text, nullptr) == v) break;
-    }
-    return text;
-#else
-    std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
-    return std::string(text, r.ptr);
-#endif
-}
-
 std::string csvField(const std::string& text) {
     bool quoted = false;
     for (char c : text) {
@@ -179,4 +161,21 @@ void writeJsonDocument(FILE* out, const SearchCommand& command) {
     std::string text = document.dump(2, ' ', false, Json::error_handler_t::replace);
     fputs(text.c_str(), out);
     fputc('\n', out);
+}
+
+std::string numberText(double v) {
+    char text[40];
+#if defined(__EMSCRIPTEN__)
+    // Emscripten's C++ library has no to_chars for a double: the fewest
+    // digits that read back as the same double, as %g writes them. (The
+    // page prints the text format only.)
+    for (int digits = 1; digits <= 17; ++digits) {
+        snprintf(text, sizeof text, "%.*g", digits, v);
+        if (strtod(text, nullptr) == v) break;
+    }
+    return text;
+#else
+    std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
+    return std::string(text, r.ptr);
+#endif
 }

@@ -11,5 +11,5 @@ struct PageText {
     const char* english;
 };
 
-constexpr int PageTextCount = 30;
+constexpr int PageTextCount = 49;
 extern const PageText pageTexts[PageTextCount];

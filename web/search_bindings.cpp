@@ -8,6 +8,7 @@
 // its progress and live result lines reach the page through the library's
 // seams (engine/result_display.h), a few times a second at most.
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
@@ -101,34 +102,57 @@ void showLiveResults(const char* text) {
     EM_ASM({ if (Module.onResults) Module.onResults(UTF8ToString($0)); }, pageText(text));
 }
 
+// Writes `text` as the file `name` of the worker's own file system (in
+// memory), where the command's --stock and --stock-b read it.
+void writeListFile(const char* name, const char* text) {
+    if (name == nullptr) return;
+    FILE* f = fopen(name, "wb");
+    if (f == nullptr) return;
+    fwrite(text, 1, strlen(text), f);
+    fclose(f);
+}
+
+// The pair search's drawings: the page asks for them with --svg=drawings,
+// and the command writes one file a shown line (drawings/0001.svg, ...).
+constexpr char PairDrawings[] = "drawings";
+bool lastSearchWasPair = false;
+
+// The drawing file of line `line` (from 0).
+void drawingPath(int line, char* path, size_t size) { snprintf(path, size, "%s/%04d.svg", PairDrawings, line + 1); }
+
+void removeDrawings() {
+    char path[64];
+    for (int line = 0;; ++line) {
+        drawingPath(line, path, sizeof path);
+        if (remove(path) != 0) break;
+    }
+}
+
 }  // namespace
 
 extern "C" {
 
 // Runs combinix-search with `argc` arguments (argv[0] the program's name,
-// UTF-8). A list of the page's (`stockName` "List 1" to "List 3", or null)
-// is handed to the command as the file its --stock names, with `stockText`
-// (UTF-8) in it, so that a message names the list as the page does.
-// Returns the exit status; webOutput() and webErrors() hold what it
-// printed. A usage error is reported without the usage synopsis, which
-// names no control of the page.
+// UTF-8). The lists of the page (`stockName` "List 1" to "List 3" for the
+// search or side A, `stockBName` "List 1 (B)" to "List 3 (B)" for side B of
+// a pair, each null for none) are handed to the command as the files its
+// --stock and --stock-b name, with their texts (UTF-8) in them, so that a
+// message names a list as the page does. Returns the exit status;
+// webOutput() and webErrors() hold what it printed. A usage error is
+// reported without the usage synopsis, which names no control of the page.
 EMSCRIPTEN_KEEPALIVE int webRunSearch(int argc, const char* const* argv, const char* stockName,
-                                      const char* stockText) {
+                                      const char* stockText, const char* stockBName, const char* stockBText) {
     SearchCommand check;
     bool usable = true;
     capture(errors, ErrorSize, [&](FILE* err) { usable = parseSearchOptions(argc, argv, &check, err); });
     output[0] = '\0';
+    removeDrawings();
+    lastSearchWasPair = false;
     if (!usable) return ExitTrouble;
+    lastSearchWasPair = check.pair.on;
 
-    // The worker's own file system, in memory: the file lives for this
-    // search only.
-    if (stockName != nullptr) {
-        FILE* f = fopen(stockName, "wb");
-        if (f != nullptr) {
-            fwrite(stockText, 1, strlen(stockText), f);
-            fclose(f);
-        }
-    }
+    writeListFile(stockName, stockText);
+    writeListFile(stockBName, stockBText);
     int status = ExitTrouble;
     // The first progress line at once, then every ShowEveryMilliseconds.
     lastProgressShown = emscripten_get_now() - ShowEveryMilliseconds;
@@ -137,6 +161,7 @@ EMSCRIPTEN_KEEPALIVE int webRunSearch(int argc, const char* const* argv, const c
         capture(output, OutputSize, [&](FILE* out) { status = runSearchCommand(argc, argv, stdin, out, err); });
     });
     if (stockName != nullptr) remove(stockName);
+    if (stockBName != nullptr) remove(stockBName);
     return status;
 }
 
@@ -160,11 +185,22 @@ EMSCRIPTEN_KEEPALIVE void webSortResults(int byValue) {
     });
 }
 
-// The SVG of result line `line` (from 0) of the last search's Result text,
-// with the line above the drawing; "" when there is no such line.
+// The SVG of result line `line` (from 0) of the last search, with the line
+// above the drawing; "" when there is no such line. A pair's is the file
+// the command wrote for it.
 EMSCRIPTEN_KEEPALIVE const char* webLineSvg(int line) {
     static const MatchRecord* records[LineCapacity];
     svg[0] = '\0';
+    if (lastSearchWasPair) {
+        char path[64];
+        drawingPath(line, path, sizeof path);
+        FILE* f = line >= 0 ? fopen(path, "rb") : nullptr;
+        if (f == nullptr) return svg;
+        size_t n = fread(svg, 1, sizeof svg - 1, f);
+        fclose(f);
+        svg[n] = '\0';
+        return svg;
+    }
     const int lines = recordsOfResultLines(resultText, records, LineCapacity);
     if (line < 0 || line >= lines || records[line] == nullptr) return svg;
     Schematic schematic;
@@ -196,12 +232,25 @@ EMSCRIPTEN_KEEPALIVE const char* webInitialText(int buffer) {
 
 EMSCRIPTEN_KEEPALIVE const char* webVersion() { return COMBINIX_VERSION; }
 
+// The progress line before a search reaches its networks ("Searching..."),
+// in `language`: what the page shows from Execute on, until the search
+// tells more (the pair search tells no more).
+EMSCRIPTEN_KEEPALIVE const char* webSearchStartingText(int language) {
+    const int current = settings.language;
+    settings.language = language;
+    char line[limits::LineSize];
+    formatProgressLine(line, sizeof line, 0, 0, 0);
+    settings.language = current;
+    return pageText(line);
+}
+
 }  // extern "C"
 
 // The worker's start: one search thread (the web build has no threads), and
 // the seams that carry the progress and the live lines to the page.
 int main() {
     setSearchThreadCount(1);
+    mkdir(PairDrawings, 0777);
     installProgressDisplay(showProgressLine);
     installResultDisplay(showLiveResults);
     return 0;

@@ -1,5 +1,5 @@
-// The page: the window's inputs, the URL that holds them, the lists kept in
-// localStorage, and the worker that searches. A search is combinix-search
+// The page: the window's inputs and the pair search's, the URL that holds
+// them, the lists kept in localStorage, and the worker that searches. A search is combinix-search
 // run in the worker with the inputs as its options (the URL's names are the
 // options' long names), so the page shows the very lines, outcome and
 // messages the command line prints for the same inputs.
@@ -16,12 +16,30 @@
   const TYPE_LETTERS = { r: 'resistor', c: 'capacitor', l: 'inductor' };
   const EDITABLE_LISTS = ['1', '2', '3'];
   const STORE_KEY = 'combinix.lists';
+  // The pair search: the kinds whose sides hold two part types (A's, B's),
+  // and the kinds each of its inputs goes with (all, where none is named),
+  // as combinix-search --pair takes them.
+  const TWO_TYPES = { rc: ['resistor', 'capacitor'], lc: ['inductor', 'capacitor'] };
+  const PAIR_INPUTS = [
+    // field, option, element, the kinds it goes with
+    ['target', 'target', 'pair-target', ['ratio', 'divider', 'rc']],
+    ['vin', 'vin', 'vin', ['divider']],
+    ['vout', 'vout', 'vout', ['divider', 'feedback']],
+    ['vref', 'vref', 'vref', ['feedback']],
+    ['frequency', 'frequency', 'frequency', ['rc', 'lc']],
+    ['maxParts', 'max-parts', 'pair-max-parts', null],
+    ['rangeA', 'range-a', 'range-a', null],
+    ['rangeB', 'range-b', 'range-b', null],
+    ['rangeTotal', 'range-total', 'range-total', ['ratio', 'divider', 'feedback']],
+    ['limit', 'limit', 'limit', null],
+  ];
 
   const $ = (id) => document.getElementById(id);
 
   let texts = null;    // caption name -> [Japanese, English]
   let initial = null;  // the program's initial inputs and lists
   let version = '';
+  let searching = ['', ''];  // the progress line before a search tells more
   let worker = null;
   let running = false;
   // The worker's stores hold the records of the lines shown, searched with
@@ -35,10 +53,16 @@
   // no button for (from a link) is kept too and handed to the command,
   // which names what is wrong with it.
   const state = {
+    search: 'single',  // or 'pair'
     type: 'resistor', target: '', tolerance: '', maxParts: '', range: '', list: '1',
     showAll: false, parallelOnly: false, sort: '', lang: 'en',
+    // The pair search's own inputs; empty ones are left to the command's
+    // defaults. A's stock is the list chosen above, B's listB ('' as A).
+    pair: { mode: 'divider', target: '', vin: '', vout: '', vref: '', frequency: '', maxParts: '',
+            rangeA: '', rangeB: '', rangeTotal: '', limit: '', listB: '' },
     lists: null,       // part type -> [List 1, List 2, List 3], as stored
     linkStock: null,   // {type, index, text}: a list from a link, shown but not stored
+    linkStockB: null,  // the same for side B of a pair
   };
 
   const language = () => (state.lang === 'ja' ? 0 : 1);
@@ -69,11 +93,18 @@
     }
   }
 
-  function listText(type, index) {
-    const link = state.linkStock;
+  function listText(type, index, link = state.linkStock) {
     if (link && link.type === type && link.index === index) return link.text;
     return state.lists[type] ? state.lists[type][index] : '';
   }
+
+  const pairSearch = () => state.search === 'pair';
+  // The part types of side A (the lists shown) and of side B.
+  function sideTypes() {
+    if (pairSearch() && TWO_TYPES[state.pair.mode]) return TWO_TYPES[state.pair.mode];
+    return [state.type, state.type];
+  }
+  const pairInputApplies = (kinds) => !kinds || kinds.includes(state.pair.mode);
 
   // ---- The URL ---------------------------------------------------------------
 
@@ -81,18 +112,32 @@
     const query = new URLSearchParams(location.search);
     const flag = (name) => query.has(name) && !['0', 'false', 'no'].includes(query.get(name));
     if (query.has('type')) state.type = TYPE_LETTERS[query.get('type')] || query.get('type');
-    if (query.has('target')) state.target = query.get('target');
+    if (query.has('pair')) {
+      state.search = 'pair';
+      state.pair.mode = query.get('pair');
+      for (const [field, option] of PAIR_INPUTS) {
+        if (query.has(option)) state.pair[field] = query.get(option);
+      }
+      if (query.has('list-b')) state.pair.listB = query.get('list-b');
+    } else {
+      if (query.has('target')) state.target = query.get('target');
+      if (query.has('max-parts')) state.maxParts = query.get('max-parts');
+      if (query.has('range')) state.range = query.get('range');
+    }
     if (query.has('tolerance')) state.tolerance = query.get('tolerance');
-    if (query.has('max-parts')) state.maxParts = query.get('max-parts');
-    if (query.has('range')) state.range = query.get('range');
     if (query.has('list')) state.list = query.get('list');
     state.showAll = flag('show-all');
     state.parallelOnly = flag('parallel-only');
     if (query.has('sort')) state.sort = query.get('sort');
     if (query.get('lang') === 'ja' || query.get('lang') === 'en') state.lang = query.get('lang');
+    const [typeA, typeB] = sideTypes();
     const index = EDITABLE_LISTS.indexOf(state.list);
-    if (query.has('stock') && index >= 0 && TYPES.includes(state.type)) {
-      state.linkStock = { type: state.type, index, text: query.get('stock') };
+    if (query.has('stock') && index >= 0 && TYPES.includes(typeA)) {
+      state.linkStock = { type: typeA, index, text: query.get('stock') };
+    }
+    const indexB = EDITABLE_LISTS.indexOf(state.pair.listB);
+    if (pairSearch() && query.has('stock-b') && indexB >= 0 && TYPES.includes(typeB)) {
+      state.linkStockB = { type: typeB, index: indexB, text: query.get('stock-b') };
     }
     return flag('run');
   }
@@ -100,6 +145,7 @@
   // The inputs as the URL's query: the options' long names, the value
   // inputs only where they differ from the initial texts.
   function inputsQuery() {
+    if (pairSearch()) return pairQuery();
     const query = new URLSearchParams();
     query.set('type', state.type);
     if (state.target !== initial.target) query.set('target', state.target);
@@ -115,9 +161,29 @@
     return query;
   }
 
+  function pairQuery() {
+    const query = new URLSearchParams();
+    const mode = state.pair.mode;
+    const [typeA, typeB] = sideTypes();
+    query.set('pair', mode);
+    if (!TWO_TYPES[mode]) query.set('type', state.type);
+    for (const [field, option, , kinds] of PAIR_INPUTS) {
+      if (pairInputApplies(kinds) && state.pair[field] !== '') query.set(option, state.pair[field]);
+    }
+    if (state.tolerance !== initial.tolerance) query.set('tolerance', state.tolerance);
+    query.set('list', state.list);
+    const index = EDITABLE_LISTS.indexOf(state.list);
+    if (index >= 0) query.set('stock', listText(typeA, index));
+    if (state.pair.listB !== '') query.set('list-b', state.pair.listB);
+    const indexB = EDITABLE_LISTS.indexOf(state.pair.listB);
+    if (indexB >= 0) query.set('stock-b', listText(typeB, indexB, state.linkStockB));
+    query.set('lang', state.lang);
+    return query;
+  }
+
   function writeUrl() {
     const query = inputsQuery();
-    if (state.sort) query.set('sort', state.sort);
+    if (state.sort && !pairSearch()) query.set('sort', state.sort);
     // A link to shown results runs the search when it is opened.
     if (resultsInWorker && searchedInputs === inputsQuery().toString()) query.set('run', '1');
     history.replaceState(null, '', '?' + query.toString());
@@ -134,7 +200,13 @@
   }
 
   function showInputs() {
-    for (const radio of document.querySelectorAll('input[name="type"]')) radio.checked = radio.value === state.type;
+    for (const radio of document.querySelectorAll('input[name="search"]')) radio.checked = radio.value === state.search;
+    for (const radio of document.querySelectorAll('input[name="pair"]')) radio.checked = radio.value === state.pair.mode;
+    for (const radio of document.querySelectorAll('input[name="list-b"]')) {
+      radio.checked = radio.value === state.pair.listB;
+    }
+    for (const [field, , id] of PAIR_INPUTS) $(id).value = state.pair[field];
+    showTypes();
     for (const radio of document.querySelectorAll('input[name="list"]')) radio.checked = radio.value === state.list;
     $('target').value = state.target;
     $('tolerance').value = state.tolerance;
@@ -146,19 +218,43 @@
   }
 
   function showLists() {
+    const typeA = sideTypes()[0];
     EDITABLE_LISTS.forEach((name, index) => {
-      $('list-' + name).value = listText(state.type, index);
+      $('list-' + name).value = listText(typeA, index);
     });
+  }
+
+  // The part type radios show side A's type; an RC or LC pair fixes it.
+  function showTypes() {
+    const typeA = sideTypes()[0];
+    const fixed = pairSearch() && !!TWO_TYPES[state.pair.mode];
+    for (const radio of document.querySelectorAll('input[name="type"]')) {
+      radio.checked = radio.value === typeA;
+      radio.disabled = fixed || running;
+    }
+  }
+
+  // The rows of the search and the kind of pair chosen (data-show:
+  // "single", "pair" or "pair:ratio,divider").
+  function showRows() {
+    for (const element of document.querySelectorAll('[data-show]')) {
+      const [search, kinds] = element.dataset.show.split(':');
+      const shown = search === state.search && (!kinds || kinds.split(',').includes(state.pair.mode));
+      element.hidden = !shown;
+    }
   }
 
   // While a search runs, what it read at its start cannot change, as in the
   // window; Show All, Parallel only, the list choice and the language stay.
   function lockForRun(locked) {
     const controls = ['target', 'tolerance', 'max-parts', 'range', 'execute', 'sort-error', 'sort-value',
-                      'list-1', 'list-2', 'list-3'];
+                      'list-1', 'list-2', 'list-3'].concat(PAIR_INPUTS.map((input) => input[2]));
     for (const id of controls) $(id).disabled = locked;
-    for (const radio of document.querySelectorAll('input[name="type"]')) radio.disabled = locked;
+    for (const radio of document.querySelectorAll('input[name="search"], input[name="pair"]')) {
+      radio.disabled = locked;
+    }
     $('abort').disabled = !locked;
+    showTypes();
   }
 
   function setState(name) {
@@ -277,6 +373,7 @@
   }
 
   function commandArguments() {
+    if (pairSearch()) return pairArguments();
     const args = ['--type=' + state.type, '--target=' + state.target, '--tolerance=' + state.tolerance,
                   '--max-parts=' + state.maxParts, '--range=' + state.range, '--list=' + state.list];
     // The list the page shows, as the file the command's --stock reads: a
@@ -296,17 +393,55 @@
     return { args, stockName, stock };
   }
 
+  // The pair search's options: A's list as --list, or the list shown as
+  // the file --stock reads; B's as --list-b or --stock-b; and --svg, whose
+  // files are the schematics of the lines.
+  function pairArguments() {
+    const mode = state.pair.mode;
+    const [typeA, typeB] = sideTypes();
+    const args = ['--pair=' + mode];
+    if (!TWO_TYPES[mode]) args.push('--type=' + state.type);
+    for (const [field, option, , kinds] of PAIR_INPUTS) {
+      if (pairInputApplies(kinds) && state.pair[field] !== '') args.push('--' + option + '=' + state.pair[field]);
+    }
+    args.push('--tolerance=' + state.tolerance);
+    let stockName = null;
+    let stock = null;
+    const index = EDITABLE_LISTS.indexOf(state.list);
+    if (index >= 0) {
+      stockName = 'List ' + state.list;
+      args.push('--stock=' + stockName);
+      stock = listText(typeA, index);
+    } else {
+      args.push('--list=' + state.list);
+    }
+    let stockBName = null;
+    let stockB = null;
+    const indexB = EDITABLE_LISTS.indexOf(state.pair.listB);
+    if (indexB >= 0) {
+      stockBName = 'List ' + state.pair.listB + ' (B)';
+      args.push('--stock-b=' + stockBName);
+      stockB = listText(typeB, indexB, state.linkStockB);
+    } else if (state.pair.listB !== '') {
+      args.push('--list-b=' + state.pair.listB);
+    }
+    args.push('--svg=drawings', '--lang=' + state.lang);
+    return { args, stockName, stock, stockBName, stockB };
+  }
+
   function execute() {
     if (running || !worker) return;
-    const { args, stockName, stock } = commandArguments();
+    const { args, stockName, stock, stockBName = null, stockB = null } = commandArguments();
     running = true;
     resultsInWorker = false;
     searchedInputs = inputsQuery().toString();
     lastFound = 0;
     lockForRun(true);
     showMessages('');
+    showLines([]);
+    $('outcome').textContent = searching[language()];
     setState('running');
-    worker.postMessage({ kind: 'search', args, stockName, stock });
+    worker.postMessage({ kind: 'search', args, stockName, stock, stockBName, stockB });
   }
 
   function finishSearch(message) {
@@ -396,6 +531,36 @@
         inputChanged();
       });
     }
+    for (const radio of document.querySelectorAll('input[name="search"]')) {
+      radio.addEventListener('change', () => {
+        state.search = radio.value;
+        showTypes();
+        showLists();
+        showRows();
+        inputChanged();
+      });
+    }
+    for (const radio of document.querySelectorAll('input[name="pair"]')) {
+      radio.addEventListener('change', () => {
+        state.pair.mode = radio.value;
+        showTypes();
+        showLists();
+        showRows();
+        inputChanged();
+      });
+    }
+    for (const radio of document.querySelectorAll('input[name="list-b"]')) {
+      radio.addEventListener('change', () => {
+        state.pair.listB = radio.value;
+        inputChanged();
+      });
+    }
+    for (const [field, , id] of PAIR_INPUTS) {
+      $(id).addEventListener('input', () => {
+        state.pair[field] = $(id).value;
+        inputChanged();
+      });
+    }
     for (const radio of document.querySelectorAll('input[name="list"]')) {
       radio.addEventListener('change', () => {
         state.list = radio.value;
@@ -420,10 +585,11 @@
     EDITABLE_LISTS.forEach((name, index) => {
       $('list-' + name).addEventListener('input', () => {
         // A list typed into is the user's own from now on: it is stored.
-        if (!TYPES.includes(state.type)) return;
+        const typeA = sideTypes()[0];
+        if (!TYPES.includes(typeA)) return;
         const link = state.linkStock;
-        if (link && link.type === state.type && link.index === index) state.linkStock = null;
-        state.lists[state.type][index] = $('list-' + name).value;
+        if (link && link.type === typeA && link.index === index) state.linkStock = null;
+        state.lists[typeA][index] = $('list-' + name).value;
         storeLists();
         inputChanged();
       });
@@ -464,6 +630,7 @@
     texts = ready.texts;
     initial = ready.initial;
     version = ready.version;
+    searching = ready.searching;
     state.target = initial.target;
     state.tolerance = initial.tolerance;
     state.maxParts = initial.maxParts;
@@ -474,6 +641,7 @@
     const run = readUrl();
     applyCaptions();
     showInputs();
+    showRows();
     wire();
     lockForRun(false);
     setState('idle');

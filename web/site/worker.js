@@ -5,7 +5,8 @@
 // between requests: the sort buttons and the schematics read the records
 // of the last search.
 //
-// From the page:  {kind: 'search', args: [...], stockName, stock}  (null: no list)
+// From the page:  {kind: 'search', args: [...], stockName, stock, stockBName, stockB}
+//                 (a name null: no such list)
 //                 {kind: 'sort', byValue: bool}
 //                 {kind: 'svg', line: n}
 // To the page:    {kind: 'ready', texts, initial, version}
@@ -57,6 +58,7 @@ function readyMessage() {
     texts,
     initial: { target: text(1), tolerance: text(2), maxParts: text(3), range: text(4), lists },
     version: Module.UTF8ToString(Module._webVersion()),
+    searching: [0, 1].map((language) => Module.UTF8ToString(Module._webSearchStartingText(language))),
   };
 }
 
@@ -67,19 +69,18 @@ function cString(text) {
   return pointer;
 }
 
-function search(args, stockName, stock) {
+function search(args, stockName, stock, stockBName = null, stockB = null) {
   const argv = ['combinix-search'].concat(args).map(cString);
   const array = Module._malloc(4 * argv.length);
   argv.forEach((pointer, i) => Module.setValue(array + 4 * i, pointer, 'i32'));
-  const namePointer = stockName === null ? 0 : cString(stockName);
-  const stockPointer = stockName === null ? 0 : cString(stock);
+  const lists = [stockName, stock, stockBName, stockB];
+  const pointers = [0, 2].flatMap((i) => (lists[i] === null ? [0, 0] : [cString(lists[i]), cString(lists[i + 1])]));
   const start = performance.now();
-  const status = Module._webRunSearch(argv.length, array, namePointer, stockPointer);
+  const status = Module._webRunSearch(argv.length, array, ...pointers);
   const ms = performance.now() - start;
   argv.forEach((pointer) => Module._free(pointer));
   Module._free(array);
-  if (namePointer) Module._free(namePointer);
-  if (stockPointer) Module._free(stockPointer);
+  pointers.forEach((pointer) => pointer && Module._free(pointer));
   return {
     kind: 'done', status, ms,
     out: Module.UTF8ToString(Module._webOutput()),
@@ -107,7 +108,7 @@ function warmUp() {
 function handle(request) {
   switch (request.kind) {
     case 'search':
-      postMessage(search(request.args, request.stockName, request.stock));
+      postMessage(search(request.args, request.stockName, request.stock, request.stockBName, request.stockB));
       break;
     case 'sort':
       Module._webSortResults(request.byValue ? 1 : 0);
