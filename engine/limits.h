@@ -86,6 +86,11 @@ constexpr int StageCount = MaxNetworkParts;
 // falls back to the plain order (slower, the same result).
 constexpr int BridgeKeptCapacity = 8192;
 
+// The bridge's meet looks the cross part of each cell up among the
+// candidates in a table of this many buckets: eight for each of 500
+// candidates, so that a bucket seldom holds two.
+constexpr int BridgeLookupSize = 4096;
+
 // ---- Schematics -----------------------------------------------------------
 
 // A network's schematic: every series join, rung, rail piece and bridge arm
