@@ -11,9 +11,11 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/bridge_sweep.h"
 #include "engine/networks.h"
+#include "tests/engine/bridge_comparison.h"
 #include "tests/engine/network_comparison.h"
 
 namespace {
@@ -141,6 +143,160 @@ TEST(BridgeSweep, WindowEndsOnTheLargestAndSmallestBridgeAreRecordedAsByTheRefer
         compared += compareWithWindowEndsOn(search, bridgeValue(bottom, bottom, bottom, bottom, bottom), tolerances);
     }
     EXPECT_GT(compared, 300);
+}
+
+// The stock's values in the series domain as typed: values read back to
+// the bit, so that a test can put them a rounding apart.
+std::string exactLines(const std::vector<double>& values) {
+    std::string stock;
+    for (double v : values) {
+        char line[40];
+        snprintf(line, sizeof line, "%.17g\r\n", v);
+        stock += line;
+    }
+    return stock;
+}
+
+// A value a few roundings above v.
+double roundingsAbove(double v, int n) {
+    for (int i = 0; i < n; ++i) v = std::nextafter(v, HUGE_VAL);
+    return v;
+}
+
+// The target that puts the window's low or high end exactly on v, typed;
+// false when no target does.
+bool typeTargetWithWindowEnd(int partType, double v, const char* tolerance, bool high, char* text, size_t size) {
+    double target;
+    if (!targetWithWindowEnd(partType, v, strtod(tolerance, nullptr) / 100, high, &target)) return false;
+    typeTarget(partType, target, text, size);
+    return true;
+}
+
+// The value of a random bridge of the parsed stock in a view that the plain
+// loops try (pick2 not above pick1); a third of them with the smallest
+// candidate as the cross part and a third with the largest, where the
+// meet's search for the cross part meets the ends of the candidates.
+double randomBridgeOfTheLoops(std::mt19937& random) {
+    const int32_t count = lastCandidate - firstCandidate + 1;
+    int32_t p[5];
+    for (int32_t& pick : p) pick = firstCandidate + static_cast<int32_t>(random() % static_cast<unsigned>(count));
+    if (p[1] > p[0]) std::swap(p[0], p[1]);
+    switch (random() % 3) {
+        case 0: p[2] = firstCandidate; break;
+        case 1: p[2] = lastCandidate; break;
+        default: break;
+    }
+    auto s = [](int32_t i) { return stockParts[i].seriesValue; };
+    return bridgeValue(s(p[0]), s(p[1]), s(p[2]), s(p[3]), s(p[4]));
+}
+
+// Stocks that the meet over the cross part finds hard: candidates a
+// rounding or two apart, which one entry of its lookup holds together, so
+// that a cross part meeting the window among them must be found past the
+// first; the same value on several lines; parts over 180 decades, inside
+// the range where its certificates hold, whose terms reach 1e270; and five
+// equal parts, whose bridge is balanced. The window's ends are put on
+// bridges of each: the bridge alone against its plain loops, and the whole
+// search against the plain loops of every template.
+TEST(BridgeSweep, StocksThatCrowdOrSpreadTheCrossPartRecordAsThePlainLoops) {
+    const std::vector<double> stocks[] = {
+        {1000, roundingsAbove(1000, 1), roundingsAbove(1000, 2), roundingsAbove(1000, 5), 1000 * (1 + 1e-12), 2200,
+         4700},
+        {1000, 1000, 1000, 1000, 3300, 3300, 3300, 680},
+        {1e-90, 3e-45, 1, 2e45, 1e90},
+        {470, 470, 470, 470, 470},
+        {100, 150, 220, 330, 470, 680, 1000, roundingsAbove(1000, 1), 1500, 2200, 3300, 4700, 6800},
+    };
+    static const char* const tolerances[] = {"1e-13", "1e-9", "1e-7", "0.01", "3"};
+    std::mt19937 random(1717);
+    int compared = 0, onAnEnd = 0, onAnEndWithBridges = 0;
+    for (const std::vector<double>& values : stocks) {
+        const std::string stock = exactLines(values);
+        for (int partType : {Resistor, Capacitor}) {
+            TypedSearch search{partType, "1k", "1", "5", stock.c_str(), true, false, "1e300"};
+            search.run();
+            for (int trial = 0; trial < 3 && !::testing::Test::HasFailure(); ++trial) {
+                const double v = randomBridgeOfTheLoops(random);
+                for (const char* tolerance : tolerances) {
+                    for (bool high : {false, true}) {
+                        char text[64];
+                        if (!typeTargetWithWindowEnd(partType, v, tolerance, high, text, sizeof text)) continue;
+                        TypedSearch edge = search;
+                        edge.target = text;
+                        edge.tolerance = tolerance;
+                        int found = expectSameBridges(plainBridge, edge);
+                        // A typed capacitance does not always read as the
+                        // target that puts the end on the bridge.
+                        if (stages[0].seriesLow == v || stages[0].seriesHigh == v) {
+                            ++onAnEnd;
+                            onAnEndWithBridges += found > 0 ? 1 : 0;
+                        }
+                        expectSameAsReference(edge);
+                        if (::testing::Test::HasFailure()) return;
+                        ++compared;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 250);
+    EXPECT_GT(onAnEnd, 200);
+    EXPECT_EQ(onAnEndWithBridges, onAnEnd);
+}
+
+// Windows so wide that the meet certifies little: 150 % for resistors
+// (its low end is 0, where nothing lies below), 100 % for capacitors (its
+// high end is infinite, where nothing lies above) and 99.9 %, on stocks
+// inside the certified range, and targets for which every bridge of them
+// matches: the bridge alone against its plain loops.
+TEST(BridgeSweep, WindowsWithoutAnEndRecordAsThePlainLoops) {
+    const TypedSearch searches[] = {
+        {Resistor, "1k", "150", "5", "1k\r\n2.2k\r\n470\r\n", true},
+        {Resistor, "2k", "99.9", "5", "1k\r\n2.2k\r\n470\r\n", true},
+        {Capacitor, "1u", "100", "5", "1u\r\n1.5u\r\n470n\r\n", true},
+        {Capacitor, "2u", "99.9", "5", "1u\r\n2.2u\r\n470n\r\n", true},
+    };
+    for (const TypedSearch& search : searches) {
+        // Every one of the 6 x 27 bridges of three parts whose pick2 does
+        // not lie above pick1.
+        EXPECT_EQ(expectSameBridges(plainBridge, search), 162) << search.tolerance;
+    }
+}
+
+// Stocks of 20 to 60 parts, some with values a rounding apart, and the
+// window's ends on a random bridge of them: the bridge alone, through the
+// plain loops of the bridge and through the program on one thread and on
+// three, records the same lines, values, errors and picks in the same order.
+TEST(BridgeSweep, BridgesOfUpTo60PartsOnTheWindowEndsRecordAsThePlainLoops) {
+    std::mt19937 random(6006);
+    static const char* const tolerances[] = {"1e-13", "1e-9", "1e-7", "0.003"};
+    int compared = 0, withBridges = 0;
+    for (int trial = 0; trial < 14 && !::testing::Test::HasFailure(); ++trial) {
+        const int count = trial < 2 ? 60 : 20 + static_cast<int>(random() % 21);
+        std::uniform_real_distribution<double> exponent(std::log10(150.0), std::log10(9900.0));
+        std::vector<double> values;
+        for (int i = 0; i < count; ++i) {
+            double v = std::round(std::pow(10.0, exponent(random)));
+            values.push_back(v);
+            if (trial % 3 == 0 && i % 7 == 0) values.push_back(roundingsAbove(v, 1 + i % 3));
+        }
+        const std::string stock = exactLines(values);
+        const int partType = trial % 4 == 3 ? Capacitor : Resistor;
+        TypedSearch search{partType, "1k", "1", "5", stock.c_str(), true, false, "1e300"};
+        search.run();
+        char text[64];
+        const char* tolerance = tolerances[trial % 4];
+        if (!typeTargetWithWindowEnd(partType, randomBridgeOfTheLoops(random), tolerance, trial % 2 == 0, text,
+                                     sizeof text)) {
+            continue;
+        }
+        search.target = text;
+        search.tolerance = tolerance;
+        withBridges += expectSameBridges(plainBridge, search) > 0 ? 1 : 0;
+        ++compared;
+    }
+    EXPECT_GT(compared, 10);
+    EXPECT_EQ(withBridges, compared);
 }
 
 // Parts beyond 1e-100 or 1e100 ohm could push the formula's products out of
