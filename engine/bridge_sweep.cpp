@@ -23,7 +23,7 @@
 // positive, so alpha + beta x and bound * (gamma + delta x), each computed
 // with six roundings, compare as their exact values do up to 13 roundings
 // of the bound: another certificate, without a division, that the bridge
-// with cross part x lies below (or above) a bound, which the monotony
+// with cross part x lies below (or above) a bound, which the monotonicity
 // extends to every bridge with parts no larger (no smaller). And the cross
 // part at which the bridge meets a bound is (bound gamma - alpha) / (beta -
 // bound delta).
@@ -41,7 +41,7 @@
 // guarded window. Only the cross parts between certificates that fail get
 // the plain test on the plain value. A cell costs a division, a lookup and
 // two certificates, where a sweep along pick5 takes a step for every row
-// of pick3 and pick4 that the window crosses, some five times as many.
+// of pick3 and pick4 that the window crosses, several times as many.
 // Nothing rests on the lookup's guess: a wrong one costs plain tests.
 //
 // One view of each. A bridge is the same network seen from its other
@@ -51,11 +51,12 @@
 // every one whose pick2 does not lie above pick1. The meet of only those
 // whose pick4 and pick5 do not lie above pick1 meets at least one view of
 // every network they try, at half the cost. The views' computed values
-// differ in the last roundings only, far inside the guard, so the meet
-// keeps every bridge within the guarded window that a view of a match may
-// have; then every view of each kept bridge that the plain loops try gets
-// the plain test on its own plain value, and the matches are sorted into
-// the order of the plain loops. Only when the kept bridges overflow their
+// differ in the last roundings only, far inside the guard: every view of a
+// match lies within the guarded window, where no certificate leaves a
+// bridge out, and the meet keeps every bridge it tests there. Then every
+// view of each kept bridge that the plain loops try gets the plain test on
+// its own plain value, and the matches are sorted into the order of the
+// plain loops. Only when the kept bridges overflow their
 // store does the search sweep in the plain loops' order itself: along each
 // row of pick4 it keeps the highest pick5 known to lie below the window
 // (still true for the next, smaller pick4), goes up from there until a
@@ -300,7 +301,7 @@ class BridgeMeet {
     // bridge with the largest cross part does not lie below the window to
     // the last whose bridge with the smallest does not lie above it. As
     // pick4 falls, both ends rise; a cell left behind stays certified, by
-    // the monotony, from the certificate of the larger pick4. In places.
+    // the monotonicity, from the certificate of the larger pick4. In places.
     int32_t grid(int32_t p1, int32_t p2) {
         const double s1 = s(p1), s2 = s(p2);
         const int32_t last = placeOf(p1);
