@@ -94,16 +94,6 @@ bool rangeOf(const char* utf8, int partType, ValueRange* range) {
     return true;
 }
 
-const char* modeName(PairMode mode) {
-    switch (mode) {
-        case PairMode::Ratio: return "ratio";
-        case PairMode::Divider: return "divider";
-        case PairMode::Feedback: return "feedback";
-        case PairMode::Rc: return "rc";
-        case PairMode::Lc: return "lc";
-    }
-    return "";
-}
 
 // The options that give a mode its quantity.
 const char* quantitiesOf(PairMode mode) {
@@ -136,7 +126,7 @@ bool quantitiesConsistent(const SearchCommand& c, FILE* err) {
     char text[200];
     for (const Quantity& q : quantities) {
         if (q.text != nullptr && !q.taken) {
-            snprintf(text, sizeof text, "--%s does not go with --pair %s, which takes %s", q.name, modeName(mode),
+            snprintf(text, sizeof text, "--%s does not go with --pair %s, which takes %s", q.name, pairModeName(mode),
                      quantitiesOf(mode));
             return complain(err, text);
         }
@@ -161,7 +151,7 @@ bool quantitiesConsistent(const SearchCommand& c, FILE* err) {
         case PairMode::Lc: complete = p.frequency != nullptr; break;
     }
     if (!complete) {
-        snprintf(text, sizeof text, "--pair %s needs %s", modeName(mode), quantitiesOf(mode));
+        snprintf(text, sizeof text, "--pair %s needs %s", pairModeName(mode), quantitiesOf(mode));
         return complain(err, text);
     }
 
@@ -349,14 +339,14 @@ bool pairOptionsConsistent(const SearchCommand& c, FILE* err) {
     if (twoTypes(mode) && c.typeGiven) {
         snprintf(text, sizeof text,
                  "--type goes with --pair ratio, divider and feedback: --pair %s takes %s and capacitors",
-                 modeName(mode), mode == PairMode::Rc ? "resistors" : "inductors");
+                 pairModeName(mode), mode == PairMode::Rc ? "resistors" : "inductors");
         return complain(err, text);
     }
     if (twoTypes(mode) && p.rangeTotal != nullptr) {
         snprintf(text, sizeof text,
                  "--range-total goes with --pair ratio, divider and feedback: the sides of an %s pair add up "
                  "in different units",
-                 modeName(mode));
+                 pairModeName(mode));
         return complain(err, text);
     }
     if (!quantitiesConsistent(c, err)) return false;

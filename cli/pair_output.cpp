@@ -4,14 +4,16 @@
 // from the sides' stocks; the text lines are the library's own.
 #include "cli/pair_output.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "cli/output_fields.h"
+
 #include "cli/drawing_output.h"
-#include "cli/record_formats.h"
 #include "engine/search_inputs.h"
 #include "platform/code_page.h"
 
@@ -19,26 +21,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string utf8Of(const char* cp932) {
-    char utf8[limits::PairTextSize * 3];
-    cp932ToUtf8(cp932, utf8, sizeof utf8);
-    return utf8;
-}
 
-std::string csvField(const std::string& text) {
-    bool quoted = false;
-    for (char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == ',' || c == '"' || u < 0x20 || u == 0x7F) quoted = true;
-    }
-    if (!quoted) return text;
-    std::string field = "\"";
-    for (char c : text) {
-        if (c == '"') field += '"';
-        field += c;
-    }
-    return field + "\"";
-}
+
 
 const PairSide& sideOf(const PairRequest& r, int side) { return side == 0 ? r.a : r.b; }
 const PairNetwork& networkOf(const PairRecord& record, int side) { return side == 0 ? record.a : record.b; }
@@ -46,13 +30,13 @@ const PairNetwork& networkOf(const PairRecord& record, int side) { return side =
 std::string formulaOf(const PairRequest& r, const PairRecord& record, int side) {
     char formula[limits::PairTextSize];
     formatPairFormula(sideOf(r, side), networkOf(record, side), formula, sizeof formula);
-    return utf8Of(formula);
+    return utf8Field(formula);
 }
 
 // The part at `k` of a side's network: its name (UTF-8) and value (ohm,
 // farad or henry).
 std::string partName(const PairRequest& r, const PairNetwork& n, int side, int k) {
-    return utf8Of(sideOf(r, side).parts[n.picks[k]].name);
+    return utf8Field(sideOf(r, side).parts[n.picks[k]].name);
 }
 
 double partValue(const PairRequest& r, const PairNetwork& n, int side, int k) {
@@ -63,7 +47,7 @@ double partValue(const PairRequest& r, const PairNetwork& n, int side, int k) {
 std::string outcomeOf(const PairJob& job, const PairSearch& search, int64_t shown) {
     char line[limits::PairTextSize];
     formatPairOutcome(search.matches(), shown, search.stopped(), job.language, line, sizeof line);
-    return utf8Of(line);
+    return utf8Field(line);
 }
 
 int shownCount(const PairJob& job, const PairSearch& search) {
@@ -71,17 +55,7 @@ int shownCount(const PairJob& job, const PairSearch& search) {
     return static_cast<int>(job.limit < kept ? job.limit : kept);
 }
 
-const char* const partTypeNames[] = {"resistor", "capacitor", "inductor"};
 
-const char* partTypeName(int partType) {
-    return partType >= Resistor && partType <= Inductor ? partTypeNames[partType] : "resistor";
-}
-
-const char* modeName(PairMode mode) {
-    static const char* const names[PairModeCount] = {"ratio", "divider", "feedback", "rc", "lc"};
-    const int m = static_cast<int>(mode);
-    return m >= 0 && m < PairModeCount ? names[m] : "";
-}
 
 // The quantity's name in the JSON document.
 const char* quantityName(const PairJob& job) {
@@ -194,7 +168,7 @@ void writePairJson(FILE* out, const PairJob& job, const PairSearch& search) {
 
     Json document;
     document["outcome"] = outcomeOf(job, search, kept);
-    document["mode"] = modeName(r.mode);
+    document["mode"] = pairModeName(r.mode);
     document["type"] = partTypeName(r.a.partType);
     document["quantity"] = quantity;
     document["tolerance_percent"] = r.tolerancePercent;

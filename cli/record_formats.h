@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
 
 #include "cli/search_options.h"
 
@@ -16,7 +15,3 @@ void writeCsvRecords(FILE* out);
 // The outcome, the inputs as the search read them, the match count and
 // every record.
 void writeJsonDocument(FILE* out, const SearchCommand& command);
-
-// The shortest text that reads back as the same double: the numbers of
-// both searches' CSV.
-std::string numberText(double v);

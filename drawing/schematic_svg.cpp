@@ -19,22 +19,7 @@ constexpr int TextDrop = 5;
 constexpr int TerminalRadius = 4;
 constexpr int JunctionRadius = 3;
 
-const char* typeName(int partType) {
-    if (partType == Capacitor) return "capacitor";
-    if (partType == Inductor) return "inductor";
-    return "resistor";
-}
 
-const char* modeName(PairMode mode) {
-    switch (mode) {
-        case PairMode::Ratio: return "ratio";
-        case PairMode::Divider: return "divider";
-        case PairMode::Feedback: return "feedback";
-        case PairMode::Rc: return "rc";
-        case PairMode::Lc: return "lc";
-    }
-    return "ratio";
-}
 
 struct Offset {
     int x, y;
@@ -111,7 +96,7 @@ void putNetworks(TextSink* out, const PairSchematic& pair, Offset at, TextConver
         const SchematicLabel& name = s.labels[n.label];
         out->put("<g class=\"network\" data-name=\"");
         putXmlText(out, name.text, toUtf8);
-        out->format("\" data-type=\"%s\" data-value=\"", typeName(n.partType));
+        out->format("\" data-type=\"%s\" data-value=\"", partTypeName(n.partType));
         putNumber(out, n.value);
         out->put("\" data-a=\"");
         putPoint(out, at(n.ends[0]));
@@ -144,10 +129,10 @@ bool writeSvg(const Schematic& schematic, const PairSchematic* pair, const char*
                 "viewBox=\"0 0 %d %d\" ",
                 width, height, width, height);
     if (pair == nullptr) {
-        out->format("data-type=\"%s\" data-value=\"", typeName(schematic.partType));
+        out->format("data-type=\"%s\" data-value=\"", partTypeName(schematic.partType));
         putNumber(out, schematic.value);
     } else {
-        out->format("data-mode=\"%s\" data-quantity=\"", modeName(pair->mode));
+        out->format("data-mode=\"%s\" data-quantity=\"", pairModeName(pair->mode));
         putNumber(out, pair->quantity);
         out->put("\" data-error=\"");
         putNumber(out, pair->errorPercent);

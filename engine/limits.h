@@ -82,10 +82,15 @@ constexpr int NetworkNodeCapacity = 2 * MaxNetworkParts - 1;
 // innermost level only tests).
 constexpr int StageCount = MaxNetworkParts;
 
-// The bridge sweep keeps the bridges of one view each that lie within its
-// guarded window before checking their other views; a sweep that keeps more
-// falls back to the plain order (slower, the same result).
+// The bridge's meet keeps the bridges of one view each that lie within its
+// guarded window before checking their other views; a meet that keeps more
+// falls back to the sweep in the plain order (slower, the same result).
 constexpr int BridgeKeptCapacity = 8192;
+
+// The bridge's meet looks the cross part of each cell up among the
+// candidates in a table of this many buckets: eight for each of 500
+// candidates, so that a bucket seldom holds two.
+constexpr int BridgeLookupSize = 4096;
 
 // ---- Schematics -----------------------------------------------------------
 

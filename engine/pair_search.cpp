@@ -406,6 +406,12 @@ bool pairMatches(const PairRequest& r, double a, double b, double* quantity, dou
     return true;
 }
 
+const char* pairModeName(PairMode mode) {
+    static const char* const names[PairModeCount] = {"ratio", "divider", "feedback", "rc", "lc"};
+    const int m = static_cast<int>(mode);
+    return m >= 0 && m < PairModeCount ? names[m] : "";
+}
+
 int pairFirstShape(int parts) { return parts == 1 ? 0 : parts == 2 ? 1 : parts == 3 ? 3 : -1; }
 int pairShapeCount(int parts) { return parts == 1 ? 1 : parts == 2 ? 2 : parts == 3 ? 4 : 0; }
 

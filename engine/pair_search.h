@@ -44,6 +44,10 @@ enum class PairMode : int32_t {
 };
 constexpr int PairModeCount = 5;
 
+// The mode's name as the command line, the page's links and the drawings'
+// files spell it: "ratio", "divider", "feedback", "rc", "lc"; "" for none.
+const char* pairModeName(PairMode mode);
+
 // An interval of values, both ends included; [0, inf) admits everything.
 struct ValueRange {
     double low = 0;

@@ -76,16 +76,6 @@ ValueText valueText(double v, bool plain) {
     return t;
 }
 
-const char* modeWord(PairMode mode) {
-    switch (mode) {
-        case PairMode::Ratio: return "ratio";
-        case PairMode::Divider: return "divider";
-        case PairMode::Feedback: return "feedback";
-        case PairMode::Rc: return "rc";
-        case PairMode::Lc: return "lc";
-    }
-    return "?";
-}
 
 bool knownMode(PairMode mode) {
     return static_cast<int>(mode) >= 0 && static_cast<int>(mode) < PairModeCount;
@@ -428,7 +418,7 @@ int formatPairFault(PairFault fault, const PairRequest& r, int language, char* o
                        en ? "A range of the total has no meaning for an %s pair, whose sides add up in different "
                             "units: give a range for each side instead."
                           : "%s\x82\xcc\x91\x67\x82\xc5\x82\xcd\x8d\x87\x8c\x76\x82\xcc\x94\xcd\x88\xcd\x82\xcd\x8e\x67\x82\xa6\x82\xdc\x82\xb9\x82\xf1(\x97\xbc\x91\xa4\x82\xcc\x92\x50\x88\xca\x82\xaa\x88\xd9\x82\xc8\x82\xe8\x82\xdc\x82\xb7)\x81\x42\x91\xe3\x82\xed\x82\xe8\x82\xc9\x8a\x65\x91\xa4\x82\xcc\x94\xcd\x88\xcd\x82\xf0\x8e\x77\x92\xe8\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* %sの組では合計の範囲は使えません(両側の単位が異なります)。代わりに各側の範囲を指定してください。 */,
-                       knownMode(r.mode) ? modeWord(r.mode) : "rc");
+                       knownMode(r.mode) ? pairModeName(r.mode) : "rc");
         case PairFault::TooManyNetworks: return networksFault(r, en, out, size);
     }
     return 0;

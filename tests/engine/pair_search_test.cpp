@@ -49,8 +49,19 @@ std::vector<Net> allNetworks(const PairSide& side) {
                 for (int k = 0; k < parts; ++k, c /= m) p[static_cast<size_t>(k)] = c % m;
                 // The same network with its parts in another order: the
                 // members of one group commute.
-                if (shape >= 1 && shape <= 4) std::sort(p.begin(), p.begin() + parts);
-                if (shape >= 5) std::sort(p.begin() + 1, p.begin() + 3);
+                // (By hand: GCC 12 misreads std::sort over part of an array
+                // as reaching past it under AddressSanitizer.)
+                auto order = [&p](size_t i, size_t j) {
+                    if (p[i] > p[j]) std::swap(p[i], p[j]);
+                };
+                if (shape >= 1 && shape <= 4) {
+                    order(0, 1);
+                    if (parts == 3) {
+                        order(1, 2);
+                        order(0, 1);
+                    }
+                }
+                if (shape >= 5) order(1, 2);
                 if (!seen.insert({shape, p[0], p[1], p[2]}).second) continue;
                 double values[3];
                 for (int k = 0; k < parts; ++k) {
