@@ -9,6 +9,7 @@ namespace {
 
 std::atomic<ResultDisplay> installedDisplay{nullptr};
 std::atomic<ProgressDisplay> installedProgress{nullptr};
+std::atomic<PairProgressDisplay> installedPairProgress{nullptr};
 
 }  // namespace
 
@@ -24,4 +25,11 @@ void installProgressDisplay(ProgressDisplay display) { installedProgress = displ
 void showProgress() {
     ProgressDisplay display = installedProgress.load();
     if (display != nullptr) display();
+}
+
+void installPairProgressDisplay(PairProgressDisplay display) { installedPairProgress = display; }
+
+void showPairProgress(const PairProgress& progress) {
+    PairProgressDisplay display = installedPairProgress.load();
+    if (display != nullptr) display(progress);
 }

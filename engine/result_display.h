@@ -1,7 +1,8 @@
 // The one way the library shows results: the recorder's live updates of the
 // Result text and the ordering's rebuilt text go to a display function that
 // the front end installs before its first search, and the changes of the
-// search's progress to a progress function beside it. The window installs one
+// search's progress to a progress function beside it (and a pair search's
+// to one of its own). The window installs one
 // that hands the text to its Result box on the main thread, waiting until
 // the box holds it; the command line installs none and prints the text once
 // the search is over. The library never names a window.
@@ -32,3 +33,20 @@ void installProgressDisplay(ProgressDisplay display);
 
 // Hands the change to the installed progress display, if there is one.
 void showProgress();
+
+struct PairProgress;
+
+// Called on the thread that runs a pair search (PairSearch::run) each time
+// the search's progress changes: as it starts, as each total part count
+// begins, as each list of networks has been swept and as it ends. For a
+// front end that cannot poll the context's progress (the page's worker,
+// whose one thread runs the search). It is called at most a few dozen times
+// a search, never from the search's worker threads. The window installs
+// none; it polls.
+using PairProgressDisplay = void (*)(const PairProgress& progress);
+
+// Installs `display` (null: none). Install before a search starts.
+void installPairProgressDisplay(PairProgressDisplay display);
+
+// Hands `progress` to the installed pair progress display, if there is one.
+void showPairProgress(const PairProgress& progress);
