@@ -11,5 +11,5 @@ struct PageText {
     const char* english;
 };
 
-constexpr int PageTextCount = 49;
+constexpr int PageTextCount = 50;
 extern const PageText pageTexts[PageTextCount];

@@ -10,6 +10,7 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -21,6 +22,8 @@
 #include "engine/builtin_lists.h"
 #include "engine/limits.h"
 #include "engine/outcome_line_texts.h"
+#include "engine/pair_search.h"
+#include "engine/pair_texts.h"
 #include "engine/result_display.h"
 #include "engine/result_lines.h"
 #include "engine/result_ordering.h"
@@ -94,6 +97,26 @@ void showProgressLine() {
     EM_ASM({ if (Module.onProgress) Module.onProgress(UTF8ToString($0), $1); }, pageText(line), found);
 }
 
+// A pair search's progress line, as the Pair window paints it from the
+// search's counts, and beside it the outcome the window would show were the
+// search aborted now (the page shows it when Abort ends the worker, which
+// then can tell no more).
+void showPairProgressLine(const PairProgress& progress) {
+    double now = emscripten_get_now();
+    if (now - lastProgressShown < ShowEveryMilliseconds) return;
+    lastProgressShown = now;
+    const int64_t matches = progress.matches;
+    const int found = matches > INT_MAX ? INT_MAX : static_cast<int>(matches);
+    char line[limits::LineSize];
+    formatProgressLine(line, sizeof line, progress.parts, progress.permille / 10, found);
+    char aborted[limits::LineSize];
+    formatPairOutcome(matches, 0, true, settings.language, aborted, sizeof aborted);
+    char shown[3 * limits::LineSize];
+    cp932ToUtf8(aborted, shown, sizeof shown);
+    EM_ASM({ if (Module.onProgress) Module.onProgress(UTF8ToString($0), $1, UTF8ToString($2)); },
+           pageText(line), found, shown);
+}
+
 // The Result text as the recorder updates it while the search runs.
 void showLiveResults(const char* text) {
     double now = emscripten_get_now();
@@ -150,6 +173,9 @@ EMSCRIPTEN_KEEPALIVE int webRunSearch(int argc, const char* const* argv, const c
     lastSearchWasPair = false;
     if (!usable) return ExitTrouble;
     lastSearchWasPair = check.pair.on;
+    // The single search sets the language itself; the pair search's
+    // progress line reads it too.
+    settings.language = check.language;
 
     writeListFile(stockName, stockText);
     writeListFile(stockBName, stockBText);
@@ -234,13 +260,22 @@ EMSCRIPTEN_KEEPALIVE const char* webVersion() { return COMBINIX_VERSION; }
 
 // The progress line before a search reaches its networks ("Searching..."),
 // in `language`: what the page shows from Execute on, until the search
-// tells more (the pair search tells no more).
+// tells more.
 EMSCRIPTEN_KEEPALIVE const char* webSearchStartingText(int language) {
     const int current = settings.language;
     settings.language = language;
     char line[limits::LineSize];
     formatProgressLine(line, sizeof line, 0, 0, 0);
     settings.language = current;
+    return pageText(line);
+}
+
+// The outcome of a pair search aborted before it found a pair, in
+// `language`: what the page shows when Abort ends the worker before the
+// search has told its progress.
+EMSCRIPTEN_KEEPALIVE const char* webPairAbortedText(int language) {
+    char line[limits::LineSize];
+    formatPairOutcome(0, 0, true, language, line, sizeof line);
     return pageText(line);
 }
 
@@ -252,6 +287,7 @@ int main() {
     setSearchThreadCount(1);
     mkdir(PairDrawings, 0777);
     installProgressDisplay(showProgressLine);
+    installPairProgressDisplay(showPairProgressLine);
     installResultDisplay(showLiveResults);
     return 0;
 }

@@ -40,6 +40,7 @@
   let initial = null;  // the program's initial inputs and lists
   let version = '';
   let searching = ['', ''];  // the progress line before a search tells more
+  let pairAborted = ['', ''];  // a pair search's outcome when aborted before it told more
   let worker = null;
   let running = false;
   // The worker's stores hold the records of the lines shown, searched with
@@ -47,6 +48,8 @@
   let resultsInWorker = false;
   let searchedInputs = null;
   let lastFound = 0;
+  let runningPair = false;  // the search running is a pair search
+  let lastAborted = '';     // its outcome were it aborted now, as the worker last told it
   let chosenLine = -1;
 
   // The inputs. Texts are kept as typed; a part type or list the page has
@@ -93,9 +96,34 @@
     }
   }
 
-  function listText(type, index, link = state.linkStock) {
-    if (link && link.type === type && link.index === index) return link.text;
+  // The text of a list as side `side` (0 A, 1 B) searches it and as its box
+  // shows it: a link's list where the link gave one for it (the side's own
+  // first, then the other side's), else the stored list.
+  function sideListText(side, type, index) {
+    const links = side === 0 ? [state.linkStock, state.linkStockB] : [state.linkStockB, state.linkStock];
+    for (const link of links) {
+      if (link && link.type === type && link.index === index) return link.text;
+    }
     return state.lists[type] ? state.lists[type][index] : '';
+  }
+
+  // A list typed into is the user's own from now on: it is stored, and a
+  // link's list for it is gone.
+  function listTyped(type, index, value) {
+    if (!TYPES.includes(type)) return;
+    for (const key of ['linkStock', 'linkStockB']) {
+      const link = state[key];
+      if (link && link.type === type && link.index === index) state[key] = null;
+    }
+    state.lists[type][index] = value;
+    storeLists();
+  }
+
+  // B's list as its radios show it: an RC or LC pair's B takes E24 where
+  // none is named, as the command does.
+  function shownListB() {
+    if (state.pair.listB === '' && TWO_TYPES[state.pair.mode]) return 'E24';
+    return state.pair.listB;
   }
 
   const pairSearch = () => state.search === 'pair';
@@ -154,7 +182,7 @@
     if (state.range !== initial.range) query.set('range', state.range);
     query.set('list', state.list);
     const index = EDITABLE_LISTS.indexOf(state.list);
-    if (index >= 0) query.set('stock', listText(state.type, index));
+    if (index >= 0) query.set('stock', sideListText(0, state.type, index));
     if (state.showAll) query.set('show-all', '1');
     if (state.parallelOnly) query.set('parallel-only', '1');
     query.set('lang', state.lang);
@@ -173,10 +201,10 @@
     if (state.tolerance !== initial.tolerance) query.set('tolerance', state.tolerance);
     query.set('list', state.list);
     const index = EDITABLE_LISTS.indexOf(state.list);
-    if (index >= 0) query.set('stock', listText(typeA, index));
+    if (index >= 0) query.set('stock', sideListText(0, typeA, index));
     if (state.pair.listB !== '') query.set('list-b', state.pair.listB);
     const indexB = EDITABLE_LISTS.indexOf(state.pair.listB);
-    if (indexB >= 0) query.set('stock-b', listText(typeB, indexB, state.linkStockB));
+    if (indexB >= 0) query.set('stock-b', sideListText(1, typeB, indexB));
     query.set('lang', state.lang);
     return query;
   }
@@ -202,9 +230,7 @@
   function showInputs() {
     for (const radio of document.querySelectorAll('input[name="search"]')) radio.checked = radio.value === state.search;
     for (const radio of document.querySelectorAll('input[name="pair"]')) radio.checked = radio.value === state.pair.mode;
-    for (const radio of document.querySelectorAll('input[name="list-b"]')) {
-      radio.checked = radio.value === state.pair.listB;
-    }
+    showListB();
     for (const [field, , id] of PAIR_INPUTS) $(id).value = state.pair[field];
     showTypes();
     for (const radio of document.querySelectorAll('input[name="list"]')) radio.checked = radio.value === state.list;
@@ -218,10 +244,17 @@
   }
 
   function showLists() {
-    const typeA = sideTypes()[0];
+    const [typeA, typeB] = sideTypes();
     EDITABLE_LISTS.forEach((name, index) => {
-      $('list-' + name).value = listText(typeA, index);
+      $('list-' + name).value = sideListText(0, typeA, index);
+      // B's own boxes, shown only when B's type is not A's.
+      $('list-b-' + name).value = typeB !== typeA ? sideListText(1, typeB, index) : '';
     });
+  }
+
+  function showListB() {
+    const listB = shownListB();
+    for (const radio of document.querySelectorAll('input[name="list-b"]')) radio.checked = radio.value === listB;
   }
 
   // The part type radios show side A's type; an RC or LC pair fixes it.
@@ -248,7 +281,7 @@
   // window; Show All, Parallel only, the list choice and the language stay.
   function lockForRun(locked) {
     const controls = ['target', 'tolerance', 'max-parts', 'range', 'execute', 'sort-error', 'sort-value',
-                      'list-1', 'list-2', 'list-3'].concat(PAIR_INPUTS.map((input) => input[2]));
+                      'list-1', 'list-2', 'list-3', 'list-b-1', 'list-b-2', 'list-b-3'].concat(PAIR_INPUTS.map((input) => input[2]));
     for (const id of controls) $(id).disabled = locked;
     for (const radio of document.querySelectorAll('input[name="search"], input[name="pair"]')) {
       radio.disabled = locked;
@@ -354,6 +387,7 @@
         case 'progress':
           if (!running) break;
           lastFound = message.found;
+          lastAborted = message.aborted;
           $('outcome').textContent = message.line;
           break;
         case 'live':
@@ -384,7 +418,7 @@
     if (index >= 0) {
       stockName = 'List ' + state.list;
       args.push('--stock=' + stockName);
-      stock = listText(state.type, index);
+      stock = sideListText(0, state.type, index);
     }
     if (state.showAll) args.push('--show-all');
     if (state.parallelOnly) args.push('--parallel-only');
@@ -411,7 +445,7 @@
     if (index >= 0) {
       stockName = 'List ' + state.list;
       args.push('--stock=' + stockName);
-      stock = listText(typeA, index);
+      stock = sideListText(0, typeA, index);
     } else {
       args.push('--list=' + state.list);
     }
@@ -421,7 +455,7 @@
     if (indexB >= 0) {
       stockBName = 'List ' + state.pair.listB + ' (B)';
       args.push('--stock-b=' + stockBName);
-      stockB = listText(typeB, indexB, state.linkStockB);
+      stockB = sideListText(1, typeB, indexB);
     } else if (state.pair.listB !== '') {
       args.push('--list-b=' + state.pair.listB);
     }
@@ -436,6 +470,8 @@
     resultsInWorker = false;
     searchedInputs = inputsQuery().toString();
     lastFound = 0;
+    runningPair = pairSearch();
+    lastAborted = '';
     lockForRun(true);
     showMessages('');
     showLines([]);
@@ -475,7 +511,9 @@
     worker.terminate();
     running = false;
     resultsInWorker = false;
-    $('outcome').textContent = text('aborted').replace('%d', String(lastFound));
+    // The outcome the window shows when its Abort ends the search.
+    $('outcome').textContent = runningPair ? lastAborted || pairAborted[language()]
+                                           : text('aborted').replace('%d', String(lastFound));
     lockForRun(false);
     $('execute').disabled = true;
     startWorker(() => {
@@ -545,6 +583,7 @@
         state.pair.mode = radio.value;
         showTypes();
         showLists();
+        showListB();
         showRows();
         inputChanged();
       });
@@ -584,13 +623,11 @@
     });
     EDITABLE_LISTS.forEach((name, index) => {
       $('list-' + name).addEventListener('input', () => {
-        // A list typed into is the user's own from now on: it is stored.
-        const typeA = sideTypes()[0];
-        if (!TYPES.includes(typeA)) return;
-        const link = state.linkStock;
-        if (link && link.type === typeA && link.index === index) state.linkStock = null;
-        state.lists[typeA][index] = $('list-' + name).value;
-        storeLists();
+        listTyped(sideTypes()[0], index, $('list-' + name).value);
+        inputChanged();
+      });
+      $('list-b-' + name).addEventListener('input', () => {
+        listTyped(sideTypes()[1], index, $('list-b-' + name).value);
         inputChanged();
       });
     });
@@ -631,6 +668,7 @@
     initial = ready.initial;
     version = ready.version;
     searching = ready.searching;
+    pairAborted = ready.pairAborted;
     state.target = initial.target;
     state.tolerance = initial.tolerance;
     state.maxParts = initial.maxParts;

@@ -9,8 +9,10 @@
 //                 (a name null: no such list)
 //                 {kind: 'sort', byValue: bool}
 //                 {kind: 'svg', line: n}
-// To the page:    {kind: 'ready', texts, initial, version}
-//                 {kind: 'progress', line, found}   while a search runs
+// To the page:    {kind: 'ready', texts, initial, version, searching, pairAborted}
+//                 {kind: 'progress', line, found, aborted}   while a search runs
+//                                   (aborted: a pair search's outcome were it
+//                                   aborted now; '' for the single search)
 //                 {kind: 'live', text}              the Result text so far
 //                 {kind: 'done', status, out, err, ms}
 //                 {kind: 'sorted', out, err}
@@ -25,7 +27,7 @@ var Module = {
   locateFile: (path) => path,
   print: () => {},
   printErr: () => {},
-  onProgress: (line, found) => warmingUp || postMessage({ kind: 'progress', line, found }),
+  onProgress: (line, found, aborted = '') => warmingUp || postMessage({ kind: 'progress', line, found, aborted }),
   onResults: (text) => warmingUp || postMessage({ kind: 'live', text }),
   postRun: [() => {
     postMessage(readyMessage());
@@ -59,6 +61,7 @@ function readyMessage() {
     initial: { target: text(1), tolerance: text(2), maxParts: text(3), range: text(4), lists },
     version: Module.UTF8ToString(Module._webVersion()),
     searching: [0, 1].map((language) => Module.UTF8ToString(Module._webSearchStartingText(language))),
+    pairAborted: [0, 1].map((language) => Module.UTF8ToString(Module._webPairAbortedText(language))),
   };
 }
 
