@@ -2,6 +2,8 @@
 #include "cli/output_fields.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/limits.h"
@@ -25,8 +27,19 @@ std::string utf8Field(const char* cp932) {
 
 std::string numberText(double v) {
     char text[40];
+#if defined(__EMSCRIPTEN__)
+    // Emscripten's C++ library has no to_chars for a double: the fewest
+    // digits that read back as the same double, as %g writes them. (The
+    // page prints the text format only.)
+    for (int digits = 1; digits <= 17; ++digits) {
+        snprintf(text, sizeof text, "%.*g", digits, v);
+        if (strtod(text, nullptr) == v) break;
+    }
+    return text;
+#else
     std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
     return std::string(text, r.ptr);
+#endif
 }
 
 std::string csvField(const std::string& text) {

@@ -61,25 +61,12 @@ int writeText(FILE* out, FILE* err, const DrawingOptions& drawing) {
     int status = ExitFound;
     if (drawing.any()) {
         status = printResultDrawings(out, err, drawing);
+        printOutcomeLine(out);
     } else {
-        printText(out, resultText);
+        printResultText(out);
     }
-    printText(out, statusText);
-    size_t length = strlen(statusText);
-    if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
 
-    // The Result box holds what fits its text, and without Show All a search
-    // stopped at a limit shows only its ever better matches: a script reading
-    // the text would take the lines for all there is.
-    int lines = 0;
-    for (const char* p = resultText; *p != '\0'; ++p) lines += *p == '\n';
-    const int omitted = resultStore.recordCount - lines;
-    if (omitted > 0) {
-        fprintf(err,
-                "combinix-search: the text omits %d of the %d records found; --format csv or "
-                "--format json gives them all\n",
-                omitted, static_cast<int>(resultStore.recordCount));
-    }
+    printOmittedRecordsNote(err);
     return status;
 }
 
@@ -135,6 +122,39 @@ void explainStockListError(const SearchCommand& command, FILE* err) {
 }
 
 }  // namespace
+
+void printOutcomeLine(FILE* out) {
+    printText(out, statusText);
+    size_t length = strlen(statusText);
+    if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
+}
+
+void printResultText(FILE* out) {
+    printText(out, resultText);
+    printOutcomeLine(out);
+}
+
+void printOmittedRecordsNote(FILE* err) {
+    // The Result box holds what fits its text, and without Show All a search
+    // stopped at a limit shows only its ever better matches: a script reading
+    // the text would take the lines for all there is.
+    int lines = 0;
+    for (const char* p = resultText; *p != '\0'; ++p) lines += *p == '\n';
+    const int omitted = resultStore.recordCount - lines;
+    if (omitted > 0) {
+        fprintf(err,
+                "combinix-search: the text omits %d of the %d records found; --format csv or "
+                "--format json gives them all\n",
+                omitted, static_cast<int>(resultStore.recordCount));
+    }
+}
+
+void printListCutNote(FILE* err) {
+    if (stockListed > stockCount) {
+        fprintf(err, "combinix-search: the list names %d values; the first %d are searched\n",
+                stockListed, stockCount);
+    }
+}
 
 bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
     // UTF-8 takes at most four bytes for what CP932 holds in one ("?" for a
@@ -218,10 +238,7 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
         case OutputFormat::Json: writeJsonDocument(out, command); break;
     }
 
-    if (stockListed > stockCount) {
-        fprintf(err, "combinix-search: the list names %d values; the first %d are searched\n",
-                stockListed, stockCount);
-    }
+    printListCutNote(err);
     switch (lastSearchEnd) {
         case SearchEnd::ParameterError: explainInputFaults(err); return ExitTrouble;
         case SearchEnd::StockListError: explainStockListError(command, err); return ExitTrouble;

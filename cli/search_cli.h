@@ -14,6 +14,18 @@ enum SearchExitStatus { ExitFound = 0, ExitNotFound = 1, ExitTrouble = 2 };
 
 int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err);
 
+// The text output without drawings: the Result text and then the outcome
+// line, UTF-8 with LF line ends, as the stores hold them now; for a front
+// end that orders the records of the last search again (the page's sort
+// buttons) and prints them as the command would have.
+void printResultText(FILE* out);
+// The outcome line alone, ended by a line feed.
+void printOutcomeLine(FILE* out);
+// What standard error says beside the text output, in this order: how many
+// records the Result text leaves out, and that the list named more values
+// than the search takes.
+void printOmittedRecordsNote(FILE* err);
+void printListCutNote(FILE* err);
 // A stock file's text (UTF-8; "-" reads `in`) into `buffer` (limits::TextSize
 // bytes) as a list box holds it: CP932 with CR LF line ends. A file that
 // cannot be read, holds a zero byte or would not fit is refused, never cut:

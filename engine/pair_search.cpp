@@ -10,6 +10,7 @@
 
 #include "engine/network_description.h"
 #include "engine/network_shapes.h"
+#include "engine/result_display.h"
 #include "engine/search_inputs.h"
 
 namespace {
@@ -506,6 +507,7 @@ PairFault PairSearch::run(const PairRequest& r) {
     progress.matches = 0;
     PairFault fault = checkPairRequest(r);
     if (fault != PairFault::None) return fault;
+    showPairProgress(progress);
     const int threads = threadsFor(r.threads);
 
     // The sides; B shares A's lists when it is the same side.
@@ -547,12 +549,14 @@ PairFault PairSearch::run(const PairRequest& r) {
         done += n;
         int permille = work > 0 ? static_cast<int>(1000 * done / work) : 1000;
         if (permille > progress.permille) progress.permille = std::min(permille, 1000);
+        showPairProgress(progress);
     };
 
     int32_t wanted = limits::PairRecordCapacity;
     const int mostParts = r.a.maxParts + r.b.maxParts;
     for (int total = 2; total <= mostParts && !whole.empty; ++total) {
         progress.parts = total;
+        showPairProgress(progress);
         // The lists of this total part count, A's parts first.
         struct Lists {
             const std::vector<Entry>* a;
@@ -680,5 +684,6 @@ PairFault PairSearch::run(const PairRequest& r) {
     }
     progress.matches = matches_;
     if (!stopped_) progress.permille = 1000;
+    showPairProgress(progress);
     return PairFault::None;
 }

@@ -50,6 +50,7 @@ void progressSizeBegins(int parts) {
     shareOfTemplate = 0;
     searchProgress.reached = packReached(parts, 0);
     searchProgress.parts = parts;
+    showProgress();
 }
 
 void progressTemplateBegins(const NetworkShape& shape) {
@@ -60,12 +61,14 @@ void progressTemplateBegins(const NetworkShape& shape) {
     shareBefore = 1000 * index / count;
     shareOfTemplate = 1000 * (index + 1) / count - shareBefore;
     raiseReached(parts, shareBefore);
+    showProgress();
 }
 
 void progressTasksTaken(int32_t taken, int32_t count) {
     if (count <= 0) return;
     int parts = static_cast<int>(searchProgress.reached.load() >> 16);
     raiseReached(parts, shareBefore + static_cast<int>(static_cast<int64_t>(shareOfTemplate) * taken / count));
+    showProgress();
 }
 
 void progressReached(int* parts, int* permille) {

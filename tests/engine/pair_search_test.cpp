@@ -16,10 +16,12 @@
 #include <random>
 #include <set>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
 #include "engine/network_description.h"
+#include "engine/result_display.h"
 #include "engine/search_inputs.h"
 
 namespace {
@@ -396,4 +398,64 @@ TEST(PairSearch, NetworkCountsAreThoseOfTheShapes) {
     side.count = 4;
     side.maxParts = 3;
     EXPECT_EQ(static_cast<int64_t>(allNetworks(side).size()), pairNetworkCount(4, 3));
+}
+
+// What a front end that cannot poll sees of a pair search: the progress
+// handed to the installed display on the thread that called run(), from
+// nothing at the start through every total part count to the whole, never
+// going back, and ending with the count of matches the search reports. A
+// request that cannot run shows none.
+namespace {
+
+struct ShownProgress {
+    int parts, permille;
+    int64_t matches;
+    std::thread::id thread;
+};
+std::vector<ShownProgress> shownProgress;
+
+void recordProgress(const PairProgress& p) {
+    shownProgress.push_back({p.parts, p.permille, p.matches, std::this_thread::get_id()});
+}
+
+}  // namespace
+
+TEST(PairSearch, ProgressReachesTheDisplayAsItGrows) {
+    RandomRequests random(3131);
+    PairSearch search;
+    installPairProgressDisplay(recordProgress);
+    for (int trial = 0; trial < 120; ++trial) {
+        PairRequest r = random.next();
+        shownProgress.clear();
+        ASSERT_EQ(search.run(r), PairFault::None);
+        SCOPED_TRACE(describe(r));
+        ASSERT_GE(shownProgress.size(), 2u);
+        const ShownProgress& first = shownProgress.front();
+        EXPECT_EQ(first.parts, 0);
+        EXPECT_EQ(first.permille, 0);
+        EXPECT_EQ(first.matches, 0);
+        std::set<int> totals;
+        for (size_t i = 0; i < shownProgress.size(); ++i) {
+            const ShownProgress& p = shownProgress[i];
+            EXPECT_EQ(p.thread, std::this_thread::get_id()) << i;
+            totals.insert(p.parts);
+            if (i == 0) continue;
+            const ShownProgress& before = shownProgress[i - 1];
+            EXPECT_GE(p.parts, before.parts) << i;
+            EXPECT_GE(p.permille, before.permille) << i;
+            EXPECT_GE(p.matches, before.matches) << i;
+        }
+        EXPECT_EQ(shownProgress.back().permille, 1000);
+        EXPECT_EQ(shownProgress.back().matches, search.matches());
+        if (search.matches() > 0) {
+            for (int total = 2; total <= r.a.maxParts + r.b.maxParts; ++total) EXPECT_EQ(totals.count(total), 1u) << total;
+        }
+    }
+    // Refused before it starts: nothing to show.
+    PairRequest refused = random.next();
+    refused.tolerancePercent = 0;
+    shownProgress.clear();
+    EXPECT_EQ(search.run(refused), PairFault::ToleranceNotPositive);
+    EXPECT_TRUE(shownProgress.empty());
+    installPairProgressDisplay(nullptr);
 }

@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "engine/recorder.h"
+#include "engine/result_display.h"
 #include "tests/support/search_setup.h"
 
 namespace {
@@ -181,4 +183,74 @@ TEST(SearchFrame, SettingsOutsideTheirRangesSearchNothing) {
         EXPECT_STREQ(statusText, "Stock list error") << c.partType << " " << c.listSelection;
         EXPECT_EQ(settings.matchCount, 0);
     }
+}
+
+namespace {
+
+// What the progress display saw: each call's size and share, and the
+// matches counted then.
+struct ProgressCall {
+    int parts;
+    int permille;
+    int found;
+};
+std::vector<ProgressCall> progressCalls;
+
+void noteProgress() {
+    int parts, permille;
+    progressReached(&parts, &permille);
+    progressCalls.push_back({parts, permille, settings.matchCount});
+}
+
+}  // namespace
+
+TEST(SearchFrame, TheProgressDisplaySeesEverySizeBeginAndItsShareOnlyRise) {
+    // E12-like stock and a target that five parts meet only: every size
+    // from 1 to 5 runs to its end with Show All.
+    SearchSetup s;
+    s.target = "3.14159k";
+    s.tolerance = "0.01";
+    s.stock = "1k\r\n1.2k\r\n1.5k\r\n1.8k\r\n2.2k\r\n2.7k\r\n3.3k\r\n3.9k\r\n4.7k\r\n5.6k\r\n6.8k\r\n8.2k\r\n";
+    s.showAll = 1;
+    progressCalls.clear();
+    installProgressDisplay(noteProgress);
+    applySetup(s);
+    runSearch();
+    installProgressDisplay(nullptr);
+    ASSERT_FALSE(progressCalls.empty());
+
+    // Sizes 0 (before the networks) to 5 each begin at 0 and never fall;
+    // the found count never falls either.
+    int sizesBegun = 0;
+    for (size_t i = 0; i < progressCalls.size(); ++i) {
+        const ProgressCall& c = progressCalls[i];
+        SCOPED_TRACE(i);
+        EXPECT_LE(c.permille, 1000);
+        if (i == 0 || c.parts != progressCalls[i - 1].parts) {
+            EXPECT_EQ(c.permille, 0);
+            EXPECT_EQ(c.parts, i == 0 ? 0 : progressCalls[i - 1].parts + 1);
+            ++sizesBegun;
+        } else {
+            EXPECT_GE(c.permille, progressCalls[i - 1].permille);
+        }
+        if (i > 0) {
+            EXPECT_GE(c.found, progressCalls[i - 1].found);
+        }
+    }
+    EXPECT_EQ(sizesBegun, 6);
+    EXPECT_EQ(progressCalls.back().parts, 5);
+    // Sizes of two to five parts have several templates: the display sees
+    // the share rise within each, not only the sizes begin.
+    for (size_t i = 1; i < progressCalls.size(); ++i) {
+        const bool lastOfSize = i + 1 == progressCalls.size() || progressCalls[i + 1].parts != progressCalls[i].parts;
+        if (lastOfSize && progressCalls[i].parts >= 2) {
+            EXPECT_GT(progressCalls[i].permille, 0) << progressCalls[i].parts << " parts";
+        }
+    }
+
+    // Uninstalled, nothing is called.
+    progressCalls.clear();
+    applySetup(s);
+    runSearch();
+    EXPECT_TRUE(progressCalls.empty());
 }
