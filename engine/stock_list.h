@@ -6,10 +6,18 @@
 
 #include "engine/limits.h"
 
+// A part whose line names no tolerance.
+constexpr double NoTolerance = -1;
+
 struct StockPart {
     char name[limits::StockNameSize];  // the line as typed, at most 15 characters
     double seriesValue;                // ohm, henry, or 1/farad
     double parallelValue;              // 1 / seriesValue
+    // What the line's text after the value says (stockLineNotes): the
+    // part's own tolerance in percent, NoTolerance where it gives none, and
+    // how many are in the drawer, 0 where it does not say.
+    double tolerancePercent = NoTolerance;
+    int32_t quantity = 0;
 };
 
 extern StockPart stockParts[limits::StockCapacity];
@@ -43,7 +51,20 @@ bool parseStockList();
 struct StockItem {
     char name[limits::StockNameSize];
     double value;
+    double tolerancePercent = NoTolerance;  // as StockPart's
+    int32_t quantity = 0;
 };
+
+// What a stock line's text after its value says of the part: a tolerance,
+// a number and then "%" ("1%", "0.1 %", after "±" or not), the first one
+// below 100; and how many there are, a word "xN" or "×N" with N from 1 on
+// ("22k x2", "4k7 metal film x3"). `rest` is the line from the end of its
+// value on (a line end or the text's end ends it).
+struct StockLineNotes {
+    double tolerancePercent;  // NoTolerance when the line names none
+    int32_t quantity;         // 0 when it does not say
+};
+StockLineNotes stockLineNotes(const char* rest);
 
 struct StockReading {
     int32_t count;      // items read, at most the capacity given
