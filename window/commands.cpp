@@ -48,7 +48,12 @@ void setCheck(int row, bool checked) {
 }
 
 bool startWorker(HWND mainWindow, uint32_t searchNumber) {
-    unsigned long long order = ++workersStarted;
+    // Counted under the workers' lock: searchWorkerAlive may be asked from any thread.
+    unsigned long long order;
+    {
+        std::lock_guard<std::mutex> lock(workerMutex);
+        order = ++workersStarted;
+    }
     try {
         std::thread([mainWindow, searchNumber, order] {
             {
@@ -64,6 +69,7 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
             workerLeft.notify_all();
         }).detach();
     } catch (const std::system_error&) {
+        std::lock_guard<std::mutex> lock(workerMutex);
         --workersStarted;
         return false;
     }
