@@ -48,6 +48,7 @@ const char* textIn(int id, int language) {
 }  // namespace
 
 const char* outcomeLineText(int id) { return textIn(id, settings.language); }
+const char* outcomeLineTextIn(int id, int language) { return textIn(id, language); }
 
 // The language is read once per text: the main thread may switch it while
 // a search writes its note, and a line is never of two languages.

@@ -23,6 +23,9 @@ enum OutcomeLineTextId : int {
 
 // The text of `id` in the current language; "" for an id outside the table.
 const char* outcomeLineText(int id);
+// The same in `language` (0 Japanese, 1 English), for a search that keeps
+// its language of its own.
+const char* outcomeLineTextIn(int id, int language);
 
 // The progress line of a search into `out` (`size` bytes, always ended):
 // "Searching: 4 parts, 38 %, 1234 found" / "探索中: 4本構成, 38%, 1234組"

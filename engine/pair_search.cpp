@@ -811,3 +811,13 @@ PairFault PairSearch::run(const PairRequest& r) {
     if (!stopped_) progress.permille = 1000;
     return PairFault::None;
 }
+
+void PairSearch::sortByMargin(const PairRequest& r) {
+    auto margin = [&r](const PairRecord& x) {
+        return x.hasSpread ? spreadMargin(x.spread, r.target, r.tolerancePercent) : -HUGE_VAL;
+    };
+    std::stable_sort(records_.begin(), records_.end(), [&margin](const PairRecord& x, const PairRecord& y) {
+        if (x.parts != y.parts) return x.parts < y.parts;
+        return margin(x) > margin(y);
+    });
+}

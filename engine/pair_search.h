@@ -149,6 +149,10 @@ class PairSearch {
     bool stopped() const { return stopped_; }
 
     const std::vector<PairRecord>& records() const { return records_; }
+    // Orders the records by how far each pair's worst case stays inside
+    // the window (the widest margin first), within each total part count;
+    // records without a spread keep their order after those with one.
+    void sortByMargin(const PairRequest& request);
     // Every pair that matched, the records and those past them.
     int64_t matches() const { return matches_; }
     // The pairs left out (withinTolerance) because their worst case leaves

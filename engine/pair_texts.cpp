@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "engine/network_shapes.h"
+#include "engine/outcome_line_texts.h"
+#include "engine/part_spread.h"
 #include "engine/search_inputs.h"
 
 namespace {
@@ -337,8 +339,26 @@ int formatPairLine(const PairRequest& request, const PairRecord& record, PairSho
     formatPairError(shown.errorPercent, error, sizeof error);
     formatPairFormula(request.a, record.a, formulaA, sizeof formulaA);
     formatPairFormula(request.b, record.b, formulaB, sizeof formulaB);
-    return put(out, size, "%d: %s, %8s%%, %s = %s, %s = %s", record.parts, quantity, error, labelOf(request, 0),
-               formulaA, labelOf(request, 1), formulaB);
+    // The worst case as shown: a cutoff falls as the time constant rises.
+    char spread[100] = "";
+    if (record.hasSpread && (anyTolerance(request.a.parts, request.a.count, request.partTolerancePercent) ||
+                             anyTolerance(request.b.parts, request.b.count, request.partTolerancePercent))) {
+        Spread s = record.spread;
+        if (pairShowsCutoff(request.mode, as)) {
+            s.worstLow = 1 / (TwoPi * record.spread.worstHigh);
+            s.worstHigh = 1 / (TwoPi * record.spread.worstLow);
+        }
+        formatSpreadSuffix(s, pairShownTarget(request, as), spread, sizeof spread);
+    }
+    return put(out, size, "%d: %s, %8s%%, %s = %s, %s = %s%s", record.parts, quantity, error, labelOf(request, 0),
+               formulaA, labelOf(request, 1), formulaB, spread);
+}
+
+int formatPairOutsideNote(int64_t count, int language, char* out, int size) {
+    if (size > 0) out[0] = '\0';
+    if (count <= 0) return 0;
+    return put(out, size, "%s%lld%s", outcomeLineTextIn(TextOutsideBefore, language), static_cast<long long>(count),
+               outcomeLineTextIn(TextOutsideAfter, language));
 }
 
 // ---- The outcome line -------------------------------------------------------

@@ -79,7 +79,9 @@ int formatPairError(double errorPercent, char* out, int size);
 int formatPairFormula(const PairSide& side, const PairNetwork& network, char* out, int size);
 
 // The result line of `record`, a record of `request`'s search (the line
-// above), without a line end.
+// above), without a line end. Where a part of the request has a tolerance
+// the line ends in the quantity's worst case and spread as built, as the
+// single search's lines do: "  (-0.12%..+1.32%, RSS 0.51%)".
 int formatPairLine(const PairRequest& request, const PairRecord& record, PairShownAs as, int language,
                    char* out, int size);
 
@@ -88,6 +90,11 @@ int formatPairLine(const PairRequest& request, const PairRecord& record, PairSho
 // "12 pairs found." when all are shown, "No pair found." for none; after a
 // stop, how many were found until then.
 int formatPairOutcome(int64_t matches, int64_t shown, bool stopped, int language, char* out, int size);
+
+// The note behind the outcome when pairs were left out because their worst
+// case leaves the window: " (3 left out: worst case outside the window)",
+// the single search's words. Empty for none.
+int formatPairOutsideNote(int64_t count, int language, char* out, int size);
 
 // Why `request` cannot be searched (fault as run() or checkPairRequest()
 // gave it): what is wrong, with the values and sides concerned, and what is

@@ -3,6 +3,7 @@
 #include "engine/part_spread.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/network_shapes.h"
 #include "engine/search_inputs.h"
@@ -229,4 +230,25 @@ double spreadMargin(const Spread& spread, double target, double tolerancePercent
 bool spreadWithin(const Spread& spread, double target, double tolerancePercent) {
     double t = tolerancePercent / 100;
     return spread.worstLow >= target * (1 - t) && spread.worstHigh <= target * (1 + t);
+}
+
+namespace {
+
+// A percentage, short: two decimals, or two figures below 0.01 %; signed
+// where it is an error.
+void percentText(char* out, size_t size, double percent, bool signedText) {
+    const double a = std::fabs(percent);
+    if (a == 0) snprintf(out, size, "0%%");
+    else if (a < 0.01) snprintf(out, size, signedText ? "%+.2g%%" : "%.2g%%", percent);
+    else snprintf(out, size, signedText ? "%+.2f%%" : "%.2f%%", percent);
+}
+
+}  // namespace
+
+int formatSpreadSuffix(const Spread& spread, double target, char* out, int size) {
+    char low[40], high[40], rss[40];
+    percentText(low, sizeof low, (spread.worstLow / target - 1) * 100, true);
+    percentText(high, sizeof high, (spread.worstHigh / target - 1) * 100, true);
+    percentText(rss, sizeof rss, spread.rssPercent, false);
+    return snprintf(out, static_cast<size_t>(size > 0 ? size : 0), "  (%s..%s, RSS %s)", low, high, rss);
 }

@@ -61,3 +61,10 @@ double spreadMargin(const Spread& spread, double target, double tolerancePercent
 
 // Whether the whole worst case lies inside that window.
 bool spreadWithin(const Spread& spread, double target, double tolerancePercent);
+
+// The spread as a result line shows it behind its formula: the worst case
+// as the errors of its two ends from `target` and the statistical spread,
+// "  (-2.36%..+3.60%, RSS 1.44%)" (two decimals, two figures below 0.01 %).
+// The same in both languages, as the rest of the line. Writes at most
+// `size` bytes, always ended; returns the whole length, as snprintf.
+int formatSpreadSuffix(const Spread& spread, double target, char* out, int size);

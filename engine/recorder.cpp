@@ -182,33 +182,16 @@ bool respectsQuantities(const NetworkShape& shape, const int16_t* picks) {
     return true;
 }
 
-// A percentage of the target, short: two decimals, or two figures below
-// 0.01 %.
-void percentText(char* out, size_t size, double percent) {
-    double a = std::fabs(percent);
-    if (a == 0) snprintf(out, size, "0%%");
-    else if (a < 0.01) snprintf(out, size, "%+.2g%%", percent);
-    else snprintf(out, size, "%+.2f%%", percent);
-}
-
-// The spread behind a line's formula, before its line end: the worst case
-// as the errors its two ends have from the target, and the statistical
-// spread, "  (-2.36%..+3.60%, RSS 1.44%)"; the same in both languages, as
-// the rest of the line. The line stays within limits::LineSize.
+// The spread behind a line's formula, before its line end; the line stays
+// within limits::LineSize.
 int32_t appendSpreadToLine(char* line, int32_t n, const Spread& spread, double target) {
     if (n < 2 || line[n - 2] != '\r' || line[n - 1] != '\n') return n;
-    char low[32], high[32], rss[32];
-    percentText(low, sizeof low, (spread.worstLow / target - 1) * 100);
-    percentText(high, sizeof high, (spread.worstHigh / target - 1) * 100);
-    double r = spread.rssPercent;
-    if (r == 0) snprintf(rss, sizeof rss, "0%%");
-    else if (r < 0.01) snprintf(rss, sizeof rss, "%.2g%%", r);
-    else snprintf(rss, sizeof rss, "%.2f%%", r);
-    char suffix[100];
-    int length = snprintf(suffix, sizeof suffix, "  (%s..%s, RSS %s)\r\n", low, high, rss);
-    if (length < 0 || n - 2 + length >= limits::LineSize) return n;
-    memcpy(line + n - 2, suffix, static_cast<size_t>(length) + 1);
-    return n - 2 + length;
+    char suffix[limits::LineSize];
+    int length = formatSpreadSuffix(spread, target, suffix, sizeof suffix);
+    if (length < 0 || n - 2 + length + 2 >= limits::LineSize) return n;
+    memcpy(line + n - 2, suffix, static_cast<size_t>(length));
+    memcpy(line + n - 2 + length, "\r\n", 3);
+    return n + length;
 }
 
 }  // namespace

@@ -31,11 +31,11 @@ TEST(StockLineNotes, ToleranceAndQuantityFromTheTextAfterTheValue) {
     const Case cases[] = {
         {"", NoTolerance, 0},
         {" 1%", 1, 0},
-        {" \x81\x7d" "5%" /* ±5% */, 5, 0},
+        {" \x81\x7d" "5%", 5, 0},  // " ±5%"
         {" 0.1 %", 0.1, 0},
         {" metal film 1% tol", 1, 0},
         {" x2", NoTolerance, 2},
-        {" \x81\x7e" "3" /* ×3 */, NoTolerance, 3},
+        {" \x81\x7e" "3", NoTolerance, 3},  // " ×3"
         {" metal film x3", NoTolerance, 3},
         {" 1% x4", 1, 4},
         {" x4 2.5%", 2.5, 4},
@@ -48,7 +48,7 @@ TEST(StockLineNotes, ToleranceAndQuantityFromTheTextAfterTheValue) {
         {" x2b", NoTolerance, 0},
         {" box2", NoTolerance, 0},
         {" x2\r\n33k x5", NoTolerance, 2},  // the line ends at its line end
-        {" \x89\x78" "2" /* 悦2: a character whose second byte is "x" */, NoTolerance, 0},
+        {" \x89\x78" "2", NoTolerance, 0},  // " 悦2": a character whose second byte is "x"
     };
     for (const Case& c : cases) {
         StockLineNotes notes = stockLineNotes(c.rest);
