@@ -133,17 +133,6 @@ constexpr bool allWellFormed() {
 }
 static_assert(allWellFormed(), "every row is a tree of one to five parts in formula order");
 
-// Terminal A to terminal B through the five places, by Kirchhoff's laws
-// (the same value as the star transform the search uses, reached another
-// way): with p = AC, q = AD, x = CD, r = CB, s = DB,
-// (pq(r+s) + rs(p+q) + x(p+r)(q+s)) / ((p+q)(r+s) + x(p+q+r+s)).
-double bridgeAcrossTerminals(const double* v) {
-    const double p = v[BridgeArmAC], q = v[BridgeArmAD], x = v[BridgeCross];
-    const double r = v[BridgeArmCB], s = v[BridgeArmDB];
-    return (p * q * (r + s) + r * s * (p + q) + x * (p + r) * (q + s)) /
-           ((p + q) * (r + s) + x * (p + q + r + s));
-}
-
 double nodeValue(const NetworkDescription& network, int index, const double* seriesValues) {
     const NetworkNode& node = network.nodes[index];
     switch (node.kind) {
@@ -175,6 +164,17 @@ double nodeValue(const NetworkDescription& network, int index, const double* ser
 }
 
 }  // namespace
+
+// Terminal A to terminal B through the five places, by Kirchhoff's laws
+// (the same value as the star transform the search uses, reached another
+// way): with p = AC, q = AD, x = CD, r = CB, s = DB,
+// (pq(r+s) + rs(p+q) + x(p+r)(q+s)) / ((p+q)(r+s) + x(p+q+r+s)).
+double bridgeAcrossTerminals(const double* v) {
+    const double p = v[BridgeArmAC], q = v[BridgeArmAD], x = v[BridgeCross];
+    const double r = v[BridgeArmCB], s = v[BridgeArmDB];
+    return (p * q * (r + s) + r * s * (p + q) + x * (p + r) * (q + s)) /
+           ((p + q) * (r + s) + x * (p + q + r + s));
+}
 
 const NetworkDescription* networkDescription(int shapeId) {
     if (shapeId < 0 || shapeId >= limits::NetworkShapeCount) return nullptr;

@@ -49,3 +49,7 @@ const NetworkDescription* networkDescription(int shapeId);
 // a series group adds its members' values, a parallel group their
 // reciprocals, and the bridge follows Kirchhoff's laws for its five places.
 double describedValue(const NetworkDescription& network, const double* seriesValues);
+
+// The bridge between terminals A and B from the series values of its five
+// places (BridgePlace order), by Kirchhoff's laws.
+double bridgeAcrossTerminals(const double* places);

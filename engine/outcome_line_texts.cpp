@@ -33,6 +33,10 @@ const MessageRow outcomeLineTexts[OutcomeLineTextCount] = {
      " part,"},  // 7 TextPart
     {"%,",
      " %,"},  // 8 TextPercent
+    {"(\x8d\xc5\x88\xab\x92\x6c\x82\xaa\x94\xcd\x88\xcd\x8a\x4f\x82\xcc" /* (最悪値が範囲外の */,
+     " ("},  // 9 TextOutsideBefore
+    {"\x91\x67\x82\xf0\x8f\x9c\x8a\x4f)" /* 組を除外) */,
+     " left out: worst case outside the window)"},  // 10 TextOutsideAfter
 };
 // clang-format on
 
@@ -44,6 +48,7 @@ const char* textIn(int id, int language) {
 }  // namespace
 
 const char* outcomeLineText(int id) { return textIn(id, settings.language); }
+const char* outcomeLineTextIn(int id, int language) { return textIn(id, language); }
 
 // The language is read once per text: the main thread may switch it while
 // a search writes its note, and a line is never of two languages.
@@ -66,5 +71,13 @@ void appendStockListNote(char* text, int used, int listed) {
     char note[160];
     snprintf(note, sizeof note, "%s%d%s%d%s", textIn(TextUsedBefore, language), used,
              textIn(TextUsedOf, language), listed, textIn(TextUsedAfter, language));
+    appendText(text, note);
+}
+
+void appendOutsideWindowNote(char* text, int count) {
+    int language = settings.language;
+    char note[160];
+    snprintf(note, sizeof note, "%s%d%s", textIn(TextOutsideBefore, language), count,
+             textIn(TextOutsideAfter, language));
     appendText(text, note);
 }

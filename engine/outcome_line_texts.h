@@ -16,11 +16,16 @@ enum OutcomeLineTextId : int {
     TextUsedAfter = 6,       // " values used)", at the end
     TextPart = 7,            // " part,", after a network size of 1
     TextPercent = 8,         // " %,", after how far the size has come
-    OutcomeLineTextCount = 9,
+    TextOutsideBefore = 9,   // " (", before the networks left out of the window
+    TextOutsideAfter = 10,   // " left out: worst case outside the window)"
+    OutcomeLineTextCount = 11,
 };
 
 // The text of `id` in the current language; "" for an id outside the table.
 const char* outcomeLineText(int id);
+// The same in `language` (0 Japanese, 1 English), for a search that keeps
+// its language of its own.
+const char* outcomeLineTextIn(int id, int language);
 
 // The progress line of a search into `out` (`size` bytes, always ended):
 // "Searching: 4 parts, 38 %, 1234 found" / "探索中: 4本構成, 38%, 1234組"
@@ -32,3 +37,8 @@ void formatProgressLine(char* out, int size, int parts, int percent, int found);
 // first `used` of the `listed` values of its stock list:
 // " (500 of 599 values used)" / "(先頭の500/599個を使用)".
 void appendStockListNote(char* text, int used, int listed);
+
+// Appends to `text` the note that `count` matching networks were left out
+// because their worst case, as built, leaves the window:
+// " (3 left out: worst case outside the window)" / "(最悪値が範囲外の3組を除外)".
+void appendOutsideWindowNote(char* text, int count);

@@ -10,6 +10,7 @@
 
 #include "engine/network_description.h"
 #include "engine/network_shapes.h"
+#include "engine/part_spread.h"
 #include "engine/result_display.h"
 #include "engine/search_inputs.h"
 
@@ -39,7 +40,9 @@ constexpr double SafeHigh = 1e100;
 
 // A side's network: its series-domain value and which it is, packed as
 // shape << 27 | pick0 << 18 | pick1 << 9 | pick2, so that comparing two refs
-// compares shapes and then stock lines.
+// compares shapes and then stock lines; LimitedBit marks a network that uses
+// a line of which the drawer holds only so many, when both sides draw on
+// it, and takes no part in any comparison.
 #pragma pack(push, 4)
 struct Entry {
     double value;
@@ -54,10 +57,20 @@ uint32_t packRef(int shape, const int* picks) {
            static_cast<uint32_t>(picks[1]) << 9 | static_cast<uint32_t>(picks[2]);
 }
 
-int shapeOf(uint32_t ref) { return static_cast<int>(ref >> 27); }
-int pickOfRef(uint32_t ref, int k) { return static_cast<int>(ref >> (18 - 9 * k) & 0x1ff); }
+constexpr uint32_t LimitedBit = 1u << 30;
+uint32_t refKey(uint32_t ref) { return ref & ~LimitedBit; }
+bool limited(uint32_t ref) { return (ref & LimitedBit) != 0; }
 
-bool entryLess(const Entry& x, const Entry& y) { return x.value != y.value ? x.value < y.value : x.ref < y.ref; }
+int shapeOf(uint32_t ref) { return static_cast<int>(ref >> 27 & 7); }
+int pickOfRef(uint32_t ref, int k) { return static_cast<int>(ref >> (18 - 9 * k) & 0x1ff); }
+int partsOfRef(uint32_t ref) {
+    int shape = shapeOf(ref);
+    return shape == 0 ? 1 : shape <= 2 ? 2 : 3;
+}
+
+bool entryLess(const Entry& x, const Entry& y) {
+    return x.value != y.value ? x.value < y.value : refKey(x.ref) < refKey(y.ref);
+}
 
 // ohm, farad or henry from a series-domain value.
 double naturalOf(int partType, double s) { return partType == Capacitor ? 1 / s : s; }
@@ -151,8 +164,49 @@ struct Side {
     int maxParts = 0;
     double seriesOf[limits::StockCapacity];
     std::vector<Entry> lists[limits::PairMaxParts + 1];  // by part count
+    // Where only pairs within the window count: each network's series
+    // values with its parts at their least and greatest, entry by entry.
+    std::vector<double> lows[limits::PairMaxParts + 1], highs[limits::PairMaxParts + 1];
     int64_t networks = 0;
 };
+
+// What a side's networks must respect beyond their range.
+struct AsBuilt {
+    bool quantities;   // no line used more often than the drawer holds it
+    bool markLimited;  // mark networks with limited lines: the sides share one drawer
+    bool corners;      // each network's least and greatest values
+    double partTolerancePercent;
+};
+
+// How often a network uses each of its lines, against the drawer.
+bool withinDrawer(const PairSide& in, const int* picks, int parts) {
+    for (int k = 0; k < parts; ++k) {
+        int32_t held = in.parts[picks[k]].quantity;
+        if (held <= 0) continue;
+        int used = 0;
+        for (int j = 0; j < parts; ++j) used += picks[j] == picks[k] ? 1 : 0;
+        if (used > held) return false;
+    }
+    return true;
+}
+
+bool usesLimitedLine(const PairSide& in, const int* picks, int parts) {
+    for (int k = 0; k < parts; ++k) {
+        if (in.parts[picks[k]].quantity > 0) return true;
+    }
+    return false;
+}
+
+// Two networks of sides that share one drawer: together they use no line
+// more often than it holds.
+bool pairWithinDrawer(const PairSide& stock, uint32_t aRef, uint32_t bRef) {
+    int picks[6];
+    int n = 0;
+    for (uint32_t ref : {aRef, bRef}) {
+        for (int k = 0; k < partsOfRef(ref); ++k) picks[n++] = pickOfRef(ref, k);
+    }
+    return withinDrawer(stock, picks, n);
+}
 
 // Calls visit(shape, picks) for every network of `parts` parts of m items,
 // each listed once.
@@ -222,17 +276,19 @@ void sortEntries(std::vector<Entry>& entries, int threads) {
 
 // Builds the side's sorted lists; false when it has more networks than
 // their capacity, or was stopped.
-bool buildSide(const PairSide& in, int threads, const std::atomic<bool>& stop, Side* side, bool* tooMany) {
+bool buildSide(const PairSide& in, const AsBuilt& built, int threads, const std::atomic<bool>& stop, Side* side,
+               bool* tooMany) {
     side->partType = in.partType;
     side->maxParts = in.maxParts;
     for (int i = 0; i < in.count; ++i) {
         side->seriesOf[i] = in.partType == Capacitor ? 1 / in.parts[i].value : in.parts[i].value;
     }
-    const bool ranged = !(in.range.low == 0 && std::isinf(in.range.high));
-    // The natural value within the range, as the records show it.
-    auto admitted = [&](double s) {
+    const bool ranged = !(in.range.low == 0 && std::isinf(in.range.high)) || built.quantities;
+    // The natural value within the range, as the records show it, and the
+    // lines within what the drawer holds.
+    auto admitted = [&](double s, const int* picks, int parts) {
         double v = naturalOf(in.partType, s);
-        return v >= in.range.low && v <= in.range.high;
+        return v >= in.range.low && v <= in.range.high && (!built.quantities || withinDrawer(in, picks, parts));
     };
     const int m = in.count;
     int64_t all = pairNetworkCount(m, in.maxParts);
@@ -246,7 +302,7 @@ bool buildSide(const PairSide& in, int threads, const std::atomic<bool>& stop, S
         kept = 0;
         for (int parts = 1; parts <= in.maxParts; ++parts) {
             bool went = eachNetwork(m, parts, stop, [&](int shape, const int* picks) {
-                if (admitted(networkValue(*side, shape, picks, parts))) ++kept;
+                if (admitted(networkValue(*side, shape, picks, parts), picks, parts)) ++kept;
             });
             if (!went) return false;
         }
@@ -262,11 +318,34 @@ bool buildSide(const PairSide& in, int threads, const std::atomic<bool>& stop, S
         list.reserve(static_cast<size_t>(std::min(kept, pairNetworkCount(m, parts) - pairNetworkCount(m, parts - 1))));
         bool went = eachNetwork(m, parts, stop, [&](int shape, const int* picks) {
             double v = networkValue(*side, shape, picks, parts);
-            if (!ranged || admitted(v)) list.push_back(Entry{v, packRef(shape, picks)});
+            if (ranged && !admitted(v, picks, parts)) return;
+            uint32_t ref = packRef(shape, picks);
+            if (built.markLimited && usesLimitedLine(in, picks, parts)) ref |= LimitedBit;
+            list.push_back(Entry{v, ref});
         });
         if (!went) return false;
         sortEntries(list, threads);
         side->networks += static_cast<int64_t>(list.size());
+        if (built.corners) {
+            std::vector<double>& lows = side->lows[parts];
+            std::vector<double>& highs = side->highs[parts];
+            lows.resize(list.size());
+            highs.resize(list.size());
+            for (size_t i = 0; i < list.size(); ++i) {
+                const uint32_t ref = list[i].ref;
+                const int shape = shapeOf(ref);
+                double values[3], tolerances[3];
+                for (int k = 0; k < parts; ++k) {
+                    const StockItem& item = in.parts[pickOfRef(ref, k)];
+                    values[k] = item.value;
+                    tolerances[k] = partTolerance(item.tolerancePercent, built.partTolerancePercent);
+                }
+                if (!networkCorners(*networkDescription(shape), in.partType, values, tolerances, &lows[i], &highs[i])) {
+                    lows[i] = 0;
+                    highs[i] = HUGE_VAL;
+                }
+            }
+        }
     }
     return true;
 }
@@ -286,8 +365,8 @@ bool foundLess(const Found& x, const Found& y) {
     if (x.absError != y.absError) return x.absError < y.absError;
     if (x.aValue != y.aValue) return x.aValue < y.aValue;
     if (x.bValue != y.bValue) return x.bValue < y.bValue;
-    if (x.aRef != y.aRef) return x.aRef < y.aRef;
-    return x.bRef < y.bRef;
+    if (refKey(x.aRef) != refKey(y.aRef)) return refKey(x.aRef) < refKey(y.aRef);
+    return refKey(x.bRef) < refKey(y.bRef);
 }
 
 // The b of one a: [lo, sureLo) and [sureHi, hi) to be tried, [sureLo,
@@ -449,6 +528,13 @@ PairFault checkPairRequest(const PairRequest& r) {
             }
         }
     }
+    auto toleranceUsable = [](double t) { return t == NoTolerance || (t >= 0 && t < 100); };
+    if (!toleranceUsable(r.partTolerancePercent)) return PairFault::PartToleranceOutOfRange;
+    for (const PairSide* side : {&r.a, &r.b}) {
+        for (int i = 0; i < side->count; ++i) {
+            if (!toleranceUsable(side->parts[i].tolerancePercent)) return PairFault::PartToleranceOutOfRange;
+        }
+    }
     for (const ValueRange* range : {&r.a.range, &r.b.range, &r.total}) {
         if (!(range->low >= 0) || !(range->high >= range->low)) return PairFault::RangeEmpty;
     }
@@ -499,6 +585,7 @@ void inChunks(size_t n, int threads, Body body) {
 PairFault PairSearch::run(const PairRequest& r) {
     records_.clear();
     matches_ = 0;
+    outsideWindow_ = 0;
     networksA_ = networksB_ = 0;
     stopped_ = false;
     stop_ = false;
@@ -510,10 +597,14 @@ PairFault PairSearch::run(const PairRequest& r) {
     showPairProgress(progress);
     const int threads = threadsFor(r.threads);
 
-    // The sides; B shares A's lists when it is the same side.
+    // The sides; B shares A's lists when it is the same side. Sides that
+    // draw on the same stock share one drawer.
+    const bool drawer = r.quantities && r.a.parts == r.b.parts && r.a.count == r.b.count;
+    const bool within = r.withinTolerance;
+    const AsBuilt built{r.quantities, drawer, within, r.partTolerancePercent};
     std::unique_ptr<Side> sideA(new Side), sideB;
     bool tooMany = false;
-    if (!buildSide(r.a, threads, stop_, sideA.get(), &tooMany)) {
+    if (!buildSide(r.a, built, threads, stop_, sideA.get(), &tooMany)) {
         if (tooMany) return PairFault::TooManyNetworks;
         stopped_ = true;
         return PairFault::None;
@@ -523,7 +614,7 @@ PairFault PairSearch::run(const PairRequest& r) {
     const Side* B = sideA.get();
     if (!same || r.b.maxParts > r.a.maxParts) {
         sideB.reset(new Side);
-        if (!buildSide(r.b, threads, stop_, sideB.get(), &tooMany)) {
+        if (!buildSide(r.b, built, threads, stop_, sideB.get(), &tooMany)) {
             if (tooMany) return PairFault::TooManyNetworks;
             stopped_ = true;
             return PairFault::None;
@@ -552,6 +643,10 @@ PairFault PairSearch::run(const PairRequest& r) {
         showPairProgress(progress);
     };
 
+    // The records say how they are built where a part has a tolerance, or
+    // only pairs within the window count.
+    const bool spreads = within || anyTolerance(r.a.parts, r.a.count, r.partTolerancePercent) ||
+                         anyTolerance(r.b.parts, r.b.count, r.partTolerancePercent);
     int32_t wanted = limits::PairRecordCapacity;
     const int mostParts = r.a.maxParts + r.b.maxParts;
     for (int total = 2; total <= mostParts && !whole.empty; ++total) {
@@ -561,13 +656,32 @@ PairFault PairSearch::run(const PairRequest& r) {
         struct Lists {
             const std::vector<Entry>* a;
             const std::vector<Entry>* b;
+            const double *aLow, *aHigh, *bLow, *bHigh;  // within the window only
         };
         Lists lists[limits::PairMaxParts];
         int listCount = 0;
         for (int pa = 1; pa <= r.a.maxParts; ++pa) {
             int pb = total - pa;
-            if (pb >= 1 && pb <= r.b.maxParts) lists[listCount++] = {&A->lists[pa], &B->lists[pb]};
+            if (pb >= 1 && pb <= r.b.maxParts) {
+                lists[listCount++] = {&A->lists[pa],        &B->lists[pb],         A->lows[pa].data(),
+                                      A->highs[pa].data(),  B->lows[pb].data(),    B->highs[pb].data()};
+            }
         }
+        // Beyond the quantity's window: 1 the pair counts, 0 it needs more
+        // of a line than the one drawer holds, -1 its worst case leaves the
+        // window.
+        auto asBuilt = [&](const Lists& l, size_t i, size_t j) -> int {
+            const Entry& x = (*l.a)[i];
+            const Entry& y = (*l.b)[j];
+            if (drawer && limited(x.ref) && limited(y.ref) && !pairWithinDrawer(r.a, x.ref, y.ref)) return 0;
+            if (within) {
+                Spread worst;
+                pairCorners(r, l.aLow[i], l.aHigh[i], l.bLow[j], l.bHigh[j], &worst.worstLow, &worst.worstHigh);
+                if (!spreadWithin(worst, r.target, r.tolerancePercent)) return -1;
+            }
+            return 1;
+        };
+        std::atomic<int64_t> outside{0};
 
         // How many pairs of this total match.
         int64_t count = 0;
@@ -579,16 +693,27 @@ PairFault PairSearch::run(const PairRequest& r) {
                 if (stop_ || lb.empty()) return;
                 Pointers pointers(r, whole, lb, totalLow, totalHigh);
                 pointers.start(la[from].value);
-                int64_t n = 0;
+                int64_t n = 0, left = 0;
                 for (size_t i = from; i < to; ++i) {
                     const double a = la[i].value;
                     Stretch s = pointers.next(a);
-                    n += static_cast<int64_t>(s.sureHi - s.sureLo);
                     double q, e;
+                    if (within || (drawer && limited(la[i].ref))) {
+                        // Each pair as built, one by one.
+                        for (size_t j = s.lo; j < s.hi; ++j) {
+                            if (!pairMatches(r, a, lb[j].value, &q, &e)) continue;
+                            int kept = asBuilt(lists[l], i, j);
+                            n += kept > 0 ? 1 : 0;
+                            left += kept < 0 ? 1 : 0;
+                        }
+                        continue;
+                    }
+                    n += static_cast<int64_t>(s.sureHi - s.sureLo);
                     for (size_t j = s.lo; j < s.sureLo; ++j) n += pairMatches(r, a, lb[j].value, &q, &e) ? 1 : 0;
                     for (size_t j = s.sureHi; j < s.hi; ++j) n += pairMatches(r, a, lb[j].value, &q, &e) ? 1 : 0;
                 }
                 found += n;
+                outside += left;
             });
             count += found;
             progress.matches = matches_ + count;
@@ -600,6 +725,7 @@ PairFault PairSearch::run(const PairRequest& r) {
             break;
         }
         matches_ += count;
+        outsideWindow_ += outside;
         if (count == 0 || wanted == 0) continue;
 
         // The best `keep` of them, in the records' order: a bounded heap
@@ -640,9 +766,11 @@ PairFault PairSearch::run(const PairRequest& r) {
                                                  lb.begin());
                     }
                     const double aValue = naturalOf(A->partType, a);
+                    const bool oneByOne = within || (drawer && limited(la[i].ref));
                     for (size_t j = lo; j < hi; ++j) {
                         double q, e;
                         if (!pairMatches(r, a, lb[j].value, &q, &e)) continue;
+                        if (oneByOne && asBuilt(lists[l], i, j) != 1) continue;
                         Found f{std::fabs(e), aValue, naturalOf(B->partType, lb[j].value), la[i].ref, lb[j].ref, q, e};
                         if (heap.size() < keep) {
                             heap.push_back(f);
@@ -674,6 +802,7 @@ PairFault PairSearch::run(const PairRequest& r) {
             };
             fill(record.a, f.aRef, f.aValue);
             fill(record.b, f.bRef, f.bValue);
+            if (spreads) record.hasSpread = pairSpread(r, record, r.partTolerancePercent, &record.spread);
             records_.push_back(record);
         }
         wanted -= static_cast<int32_t>(best.size());
@@ -686,4 +815,14 @@ PairFault PairSearch::run(const PairRequest& r) {
     if (!stopped_) progress.permille = 1000;
     showPairProgress(progress);
     return PairFault::None;
+}
+
+void PairSearch::sortByMargin(const PairRequest& r) {
+    auto margin = [&r](const PairRecord& x) {
+        return x.hasSpread ? spreadMargin(x.spread, r.target, r.tolerancePercent) : -HUGE_VAL;
+    };
+    std::stable_sort(records_.begin(), records_.end(), [&margin](const PairRecord& x, const PairRecord& y) {
+        if (x.parts != y.parts) return x.parts < y.parts;
+        return margin(x) > margin(y);
+    });
 }

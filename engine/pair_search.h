@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "engine/limits.h"
+#include "engine/spread.h"
 #include "engine/stock_list.h"
 
 enum class PairMode : int32_t {
@@ -78,6 +79,15 @@ struct PairRequest {
     // Threads to run on: 0 as many as the machine has (at most
     // limits::MaxSearchThreads), 1 on the calling thread alone.
     int32_t threads = 0;
+    // The parts as built (engine/part_spread.h): the tolerance of every part
+    // whose stock line names none (NoTolerance: none); whether a network
+    // uses each stock line only as often as its line says the drawer holds
+    // it, both sides counted together where they draw on the same stock;
+    // and whether a pair counts only when its worst case stays inside the
+    // window. At their defaults nothing changes.
+    double partTolerancePercent = NoTolerance;
+    bool quantities = false;
+    bool withinTolerance = false;
 };
 
 // Why a request cannot be searched; PairFault::None when it can.
@@ -93,8 +103,9 @@ enum class PairFault : int32_t {
     RangeEmpty,             // a range whose low end lies above its high end, or not a number
     TotalWithoutMeaning,    // a total range for Rc or Lc, whose sides add up in different units
     TooManyNetworks,        // a side has more networks than limits::PairNetworkCapacity
+    PartToleranceOutOfRange,  // the parts' tolerance is not from 0 up to below 100 %
 };
-constexpr int PairFaultCount = 11;
+constexpr int PairFaultCount = 12;
 
 // One side's network in a record.
 struct PairNetwork {
@@ -109,6 +120,10 @@ struct PairRecord {
     double quantity;      // in the target's unit
     double errorPercent;  // (quantity - target) / target, in percent
     PairNetwork a, b;
+    // As built, where a part has a tolerance or only pairs within the
+    // window count (hasSpread): the quantity's worst case and spread.
+    bool hasSpread;
+    Spread spread;
 };
 
 // How far a running search has come, for a front end to show: read from
@@ -134,8 +149,15 @@ class PairSearch {
     bool stopped() const { return stopped_; }
 
     const std::vector<PairRecord>& records() const { return records_; }
+    // Orders the records by how far each pair's worst case stays inside
+    // the window (the widest margin first), within each total part count;
+    // records without a spread keep their order after those with one.
+    void sortByMargin(const PairRequest& request);
     // Every pair that matched, the records and those past them.
     int64_t matches() const { return matches_; }
+    // The pairs left out (withinTolerance) because their worst case leaves
+    // the window.
+    int64_t outsideWindow() const { return outsideWindow_; }
     // The networks each side had (after its range), for a front end that
     // says how many were tried.
     int64_t networksOfA() const { return networksA_; }
@@ -146,6 +168,7 @@ class PairSearch {
   private:
     std::vector<PairRecord> records_;
     int64_t matches_ = 0;
+    int64_t outsideWindow_ = 0;
     int64_t networksA_ = 0, networksB_ = 0;
     std::atomic<bool> stop_{false};
     bool stopped_ = false;

@@ -10,6 +10,8 @@
 #include <cstring>
 
 #include "engine/network_shapes.h"
+#include "engine/outcome_line_texts.h"
+#include "engine/part_spread.h"
 #include "engine/search_inputs.h"
 
 namespace {
@@ -254,6 +256,20 @@ PairShown pairShownQuantity(const PairRequest& request, const PairRecord& record
     return {f, (f - target) / target * 100};
 }
 
+bool pairShowsSpread(const PairRequest& request, const PairRecord& record) {
+    return record.hasSpread && (anyTolerance(request.a.parts, request.a.count, request.partTolerancePercent) ||
+                                anyTolerance(request.b.parts, request.b.count, request.partTolerancePercent));
+}
+
+Spread pairShownSpread(const PairRequest& request, const PairRecord& record, PairShownAs as) {
+    Spread s = record.spread;
+    if (pairShowsCutoff(request.mode, as)) {
+        s.worstLow = 1 / (TwoPi * record.spread.worstHigh);
+        s.worstHigh = 1 / (TwoPi * record.spread.worstLow);
+    }
+    return s;
+}
+
 const char* pairQuantityUnit(PairMode mode, PairShownAs as) {
     switch (mode) {
         case PairMode::Feedback: return "V";
@@ -337,8 +353,20 @@ int formatPairLine(const PairRequest& request, const PairRecord& record, PairSho
     formatPairError(shown.errorPercent, error, sizeof error);
     formatPairFormula(request.a, record.a, formulaA, sizeof formulaA);
     formatPairFormula(request.b, record.b, formulaB, sizeof formulaB);
-    return put(out, size, "%d: %s, %8s%%, %s = %s, %s = %s", record.parts, quantity, error, labelOf(request, 0),
-               formulaA, labelOf(request, 1), formulaB);
+    char spread[100] = "";
+    if (pairShowsSpread(request, record)) {
+        formatSpreadSuffix(pairShownSpread(request, record, as), pairShownTarget(request, as), spread,
+                           sizeof spread);
+    }
+    return put(out, size, "%d: %s, %8s%%, %s = %s, %s = %s%s", record.parts, quantity, error, labelOf(request, 0),
+               formulaA, labelOf(request, 1), formulaB, spread);
+}
+
+int formatPairOutsideNote(int64_t count, int language, char* out, int size) {
+    if (size > 0) out[0] = '\0';
+    if (count <= 0) return 0;
+    return put(out, size, "%s%lld%s", outcomeLineTextIn(TextOutsideBefore, language), static_cast<long long>(count),
+               outcomeLineTextIn(TextOutsideAfter, language));
 }
 
 // ---- The outcome line -------------------------------------------------------
@@ -420,6 +448,19 @@ int formatPairFault(PairFault fault, const PairRequest& r, int language, char* o
                           : "%s\x82\xcc\x91\x67\x82\xc5\x82\xcd\x8d\x87\x8c\x76\x82\xcc\x94\xcd\x88\xcd\x82\xcd\x8e\x67\x82\xa6\x82\xdc\x82\xb9\x82\xf1(\x97\xbc\x91\xa4\x82\xcc\x92\x50\x88\xca\x82\xaa\x88\xd9\x82\xc8\x82\xe8\x82\xdc\x82\xb7)\x81\x42\x91\xe3\x82\xed\x82\xe8\x82\xc9\x8a\x65\x91\xa4\x82\xcc\x94\xcd\x88\xcd\x82\xf0\x8e\x77\x92\xe8\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* %sの組では合計の範囲は使えません(両側の単位が異なります)。代わりに各側の範囲を指定してください。 */,
                        knownMode(r.mode) ? pairModeName(r.mode) : "rc");
         case PairFault::TooManyNetworks: return networksFault(r, en, out, size);
+        case PairFault::PartToleranceOutOfRange: {
+            double t = r.partTolerancePercent;
+            for (const PairSide* side : {&r.a, &r.b}) {
+                for (int i = 0; i < side->count && (t == NoTolerance || (t >= 0 && t < 100)); ++i) {
+                    t = side->parts[i].tolerancePercent;
+                }
+            }
+            const ValueText tolerance = valueText(t, true);
+            return put(out, size,
+                       en ? "A part's tolerance of %s %% is not from 0 up to below 100: give it in percent, as 1 or 0.1."
+                          : "\x95\x94\x95\x69\x82\xcc\x8b\x96\x97\x65\x8d\xb7 %s %% \x82\xcd" "0\x88\xc8\x8f\xe3" "100\x96\xa2\x96\x9e\x82\xc5\x82\xcd\x82\xa0\x82\xe8\x82\xdc\x82\xb9\x82\xf1\x81\x42" "1\x82\xe2" "0.1\x82\xcc\x82\xe6\x82\xa4\x82\xc9\x83\x70\x81\x5b\x83\x5a\x83\x93\x83\x67\x82\xc5\x8e\x77\x92\xe8\x82\xb5\x82\xc4\x82\xad\x82\xbe\x82\xb3\x82\xa2\x81\x42" /* 部品の許容差 %s %% は0以上100未満ではありません。1や0.1のようにパーセントで指定してください。 */,
+                       tolerance.text);
+        }
     }
     return 0;
 }

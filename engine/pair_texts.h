@@ -51,6 +51,14 @@ PairShown pairShownQuantity(const PairRequest& request, const PairRecord& record
 // The target as shown: the request's, or for an rc cutoff 1 / (2 pi target).
 double pairShownTarget(const PairRequest& request, PairShownAs as);
 
+// Whether the record's pair has a spread to show: it was computed and a
+// part of the request has a tolerance (a spread of ideal parts says
+// nothing, and the lines stay as they are without tolerances).
+bool pairShowsSpread(const PairRequest& request, const PairRecord& record);
+// The record's spread as its quantity is shown: for an rc cutoff the worst
+// case's ends swap, as the cutoff falls while the time constant rises.
+Spread pairShownSpread(const PairRequest& request, const PairRecord& record, PairShownAs as);
+
 // Whether `as` changes what `mode` shows (only Cutoff of Rc does).
 bool pairShowsCutoff(PairMode mode, PairShownAs as);
 
@@ -79,7 +87,9 @@ int formatPairError(double errorPercent, char* out, int size);
 int formatPairFormula(const PairSide& side, const PairNetwork& network, char* out, int size);
 
 // The result line of `record`, a record of `request`'s search (the line
-// above), without a line end.
+// above), without a line end. Where a part of the request has a tolerance
+// the line ends in the quantity's worst case and spread as built, as the
+// single search's lines do: "  (-0.12%..+1.32%, RSS 0.51%)".
 int formatPairLine(const PairRequest& request, const PairRecord& record, PairShownAs as, int language,
                    char* out, int size);
 
@@ -88,6 +98,11 @@ int formatPairLine(const PairRequest& request, const PairRecord& record, PairSho
 // "12 pairs found." when all are shown, "No pair found." for none; after a
 // stop, how many were found until then.
 int formatPairOutcome(int64_t matches, int64_t shown, bool stopped, int language, char* out, int size);
+
+// The note behind the outcome when pairs were left out because their worst
+// case leaves the window: " (3 left out: worst case outside the window)",
+// the single search's words. Empty for none.
+int formatPairOutsideNote(int64_t count, int language, char* out, int size);
 
 // Why `request` cannot be searched (fault as run() or checkPairRequest()
 // gave it): what is wrong, with the values and sides concerned, and what is

@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "engine/message_table.h"
+#include "engine/network_description.h"
+#include "engine/part_spread.h"
 #include "engine/result_display.h"
 #include "engine/result_ordering.h"
 #include "engine/search_inputs.h"
@@ -14,6 +16,9 @@
 #include "engine/thresholds.h"
 
 ResultStore resultStore;
+PartOptions partOptions;
+bool searchHasTolerances = false;
+int32_t recordsOutsideWindow = 0;
 int32_t pick1 = 0, pick2 = 0, pick3 = 0, pick4 = 0, pick5 = 0;
 std::mutex resultStateMutex;
 
@@ -70,6 +75,7 @@ void resetResults() {
     // records are stays with them.
     resultStore.partType = settings.partType;
     resultsFinished = false;
+    recordsOutsideWindow = 0;
 }
 
 int32_t formatResultLine(char* line, const char* format, double v, double e) {
@@ -137,9 +143,79 @@ double signedError(double v) {
     return (v / searchParams.target - 1) * 100;
 }
 
+double naturalTarget() {
+    return settings.partType == Capacitor ? 1 / searchParams.target : searchParams.target;
+}
+
+bool spreadOfPicks(const NetworkShape& shape, const int16_t* picks, Spread* out, double* sensitivities) {
+    const NetworkDescription* d = networkDescription(shape.id);
+    if (!d || d->partCount != shape.parts) return false;
+    double values[limits::MaxNetworkParts], tolerances[limits::MaxNetworkParts];
+    for (int k = 0; k < shape.parts; ++k) {
+        int pick = picks[k];
+        if (pick < 0 || pick >= stockCount) return false;
+        const StockPart& part = stockParts[pick];
+        values[k] = settings.partType == Capacitor ? part.parallelValue : part.seriesValue;
+        tolerances[k] = partTolerance(stockNotes[pick].tolerancePercent, partOptions.partTolerancePercent);
+    }
+    return networkSpread(*d, settings.partType, values, tolerances, out, sensitivities);
+}
+
+bool recordSpread(const MatchRecord& record, Spread* out, double* sensitivities) {
+    return record.shape != nullptr && spreadOfPicks(*record.shape, record.picks, out, sensitivities);
+}
+
+namespace {
+
+// Whether a network uses no stock line more often than the line says it
+// is in the drawer.
+bool respectsQuantities(const NetworkShape& shape, const int16_t* picks) {
+    for (int k = 0; k < shape.parts; ++k) {
+        int pick = picks[k];
+        if (pick < 0 || pick >= stockCount) continue;
+        int32_t held = stockNotes[pick].quantity;
+        if (held <= 0) continue;
+        int used = 0;
+        for (int j = 0; j < shape.parts; ++j) used += picks[j] == pick ? 1 : 0;
+        if (used > held) return false;
+    }
+    return true;
+}
+
+// The spread behind a line's formula, before its line end; the line stays
+// within limits::LineSize.
+int32_t appendSpreadToLine(char* line, int32_t n, const Spread& spread, double target) {
+    if (n < 2 || line[n - 2] != '\r' || line[n - 1] != '\n') return n;
+    char suffix[limits::LineSize];
+    int length = formatSpreadSuffix(spread, target, suffix, sizeof suffix);
+    if (length < 0 || n - 2 + length + 2 >= limits::LineSize) return n;
+    memcpy(line + n - 2, suffix, static_cast<size_t>(length));
+    memcpy(line + n - 2 + length, "\r\n", 3);
+    return n + length;
+}
+
+}  // namespace
+
 int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     std::unique_lock<std::mutex> lock(resultStateMutex);
     if (searchStopped()) return -1;
+    const int32_t picks[limits::MaxNetworkParts] = {pick1, pick2, pick3, pick4, pick5};
+    int16_t recordPicks[limits::MaxNetworkParts] = {-1, -1, -1, -1, -1};
+    for (int k = 0; k < shape.parts && k < limits::MaxNetworkParts; ++k) {
+        recordPicks[k] = static_cast<int16_t>(picks[k]);
+    }
+    // A network that needs more of a line than the drawer holds is no match
+    // to record; nor, where only what is in tolerance once built counts, is
+    // one whose worst case leaves the window.
+    if (partOptions.quantities && !respectsQuantities(shape, recordPicks)) return 0;
+    Spread spread{};
+    const bool spreadShown = searchHasTolerances || partOptions.withinTolerance;
+    const bool haveSpread = spreadShown && spreadOfPicks(shape, recordPicks, &spread);
+    if (partOptions.withinTolerance &&
+        !(haveSpread && spreadWithin(spread, naturalTarget(), searchParams.typedTolerance))) {
+        ++recordsOutsideWindow;
+        return 0;
+    }
     if (settings.matchCount >= limits::RecordCapacity) {
         setText(statusText, messageText(MsgTooManyMatches));
         return -1;
@@ -152,6 +228,7 @@ int32_t recordMatch(const NetworkShape& shape, double networkValue) {
 
     char line[limits::LineSize];
     int32_t n = formatResultLine(line, shape.format, v, e);
+    if (searchHasTolerances && haveSpread) n = appendSpreadToLine(line, n, spread, naturalTarget());
     ResultStore& store = resultStore;
     store.displayBudget -= n;
 
@@ -163,10 +240,7 @@ int32_t recordMatch(const NetworkShape& shape, double networkValue) {
     memcpy(text, line, static_cast<size_t>(n) + 1);
     MatchRecord& record = store.records[store.recordCount];
     record = MatchRecord{absError, v, n, text, store.recordCount, &shape, {-1, -1, -1, -1, -1}};
-    const int32_t picks[limits::MaxNetworkParts] = {pick1, pick2, pick3, pick4, pick5};
-    for (int k = 0; k < shape.parts && k < limits::MaxNetworkParts; ++k) {
-        record.picks[k] = static_cast<int16_t>(picks[k]);
-    }
+    for (int k = 0; k < limits::MaxNetworkParts; ++k) record.picks[k] = recordPicks[k];
     ++store.recordCount;
     store.storeUsed += n + 1;
 

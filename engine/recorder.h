@@ -85,3 +85,36 @@ double signedError(double v);
 // signed error e into `line` (limits::LineSize bytes) and returns its length.
 // The names are those of the five picks.
 int32_t formatResultLine(char* line, const char* format, double v, double e);
+
+// ---- Parts as built: their tolerances and how many there are -------------
+
+// What the front end asks of the parts beyond the search's inputs: the
+// tolerance every part without its own has (NoTolerance: none), whether a
+// network may use a stock line only as often as the line says there are
+// ("22k x2"), and whether only the networks whose worst case stays inside
+// the window are recorded. At their defaults nothing of the search changes.
+struct PartOptions {
+    double partTolerancePercent = -1;
+    bool quantities = false;
+    bool withinTolerance = false;
+};
+extern PartOptions partOptions;
+
+// Whether the parts of the current search have tolerances: the search's is
+// given or a stock line names one. Set as the search reads its stock list;
+// only then do result lines show the spread.
+extern bool searchHasTolerances;
+// The networks left out because their worst case leaves the window
+// (withinTolerance), counted by the search that recorded them.
+extern int32_t recordsOutsideWindow;
+
+struct Spread;
+// The worst case and spread of a network of `shape` whose parts are the
+// stock's `picks` (formula order), as built with the current search's
+// tolerances; false when it cannot be said.
+bool spreadOfPicks(const NetworkShape& shape, const int16_t* picks, Spread* out, double* sensitivities = nullptr);
+// The same for a record of the current search.
+bool recordSpread(const MatchRecord& record, Spread* out, double* sensitivities = nullptr);
+// The window's target and tolerance as the spread is measured against:
+// the target's value (ohm, farad or henry) and the typed tolerance.
+double naturalTarget();

@@ -1,9 +1,12 @@
 // The result orderings and the rebuilding of the Result box text.
 #include "engine/result_ordering.h"
 
+#include <cmath>
 #include <cstdlib>
 
+#include "engine/part_spread.h"
 #include "engine/recorder.h"
+#include "engine/search_inputs.h"
 #include "engine/result_display.h"
 #include "engine/shared_state.h"
 
@@ -100,3 +103,26 @@ void finishResults() {
 
 void sortByError() { sortDisplayed(compareByError); }
 void sortByValue() { sortDisplayed(compareByValue); }
+
+namespace {
+
+// A record's margin; a record whose spread cannot be said goes last.
+double marginOf(const MatchRecord& r) {
+    Spread spread;
+    if (!recordSpread(r, &spread)) return -HUGE_VAL;
+    return spreadMargin(spread, naturalTarget(), searchParams.typedTolerance);
+}
+
+}  // namespace
+
+int compareByMargin(const void* a, const void* b) {
+    const MatchRecord& x = *static_cast<const MatchRecord*>(a);
+    const MatchRecord& y = *static_cast<const MatchRecord*>(b);
+    if (partCountKey(x) != partCountKey(y)) return partCountKey(x) - partCountKey(y);
+    double mx = marginOf(x), my = marginOf(y);
+    if (mx > my) return -1;
+    if (mx < my) return 1;
+    return compareByError(a, b);
+}
+
+void sortByMargin() { sortDisplayed(compareByMargin); }

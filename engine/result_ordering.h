@@ -19,6 +19,12 @@ void orderResults();
 void sortByError();
 void sortByValue();
 
+// By how far each network's worst case, as built, stays inside the window
+// (the widest margin first), within each part count; then by error. For a
+// search whose parts have tolerances.
+int compareByMargin(const void* a, const void* b);
+void sortByMargin();
+
 // Whether the records of the current search have been through
 // finishResults. A search stopped by a limit or by Abort leaves them in
 // recording order.

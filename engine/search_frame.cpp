@@ -139,6 +139,11 @@ void writeSummary() {
 
 // Behind the outcome, when the list named more values than were read.
 // Called with resultStateMutex held.
+void noteOutsideWindow() {
+    if (searchStopped() || !partOptions.withinTolerance || recordsOutsideWindow == 0) return;
+    appendOutsideWindowNote(statusText, recordsOutsideWindow);
+}
+
 void noteListCutShort() {
     if (searchStopped() || stockListed <= stockCount) return;
     appendStockListNote(statusText, stockCount, stockListed);
@@ -168,6 +173,10 @@ int32_t runSearch() {
             return 0;
         }
         setAcceptanceWindow();
+        searchHasTolerances = partOptions.partTolerancePercent >= 0;
+        for (int i = 0; i < stockCount && !searchHasTolerances; ++i) {
+            searchHasTolerances = stockNotes[i].tolerancePercent >= 0;
+        }
     }
     const NetworkTemplates& templates = *searchTemplates;
     progressSizeBegins(1);
@@ -180,6 +189,7 @@ int32_t runSearch() {
         if (templates.runOfSize(n) != 0) {
             // A limit (or a stop) ended the search; its message is the outcome.
             std::lock_guard<std::mutex> lock(resultStateMutex);
+            noteOutsideWindow();
             noteListCutShort();
             return 0;
         }
@@ -191,12 +201,14 @@ int32_t runSearch() {
         orderResults();
         writeSummary();
         lastSearchEnd = SearchEnd::Found;
+        noteOutsideWindow();
         noteListCutShort();
         lock.unlock();
         showResultText();
     } else {
         writeNearestPartHint();
         lastSearchEnd = SearchEnd::NotFound;
+        noteOutsideWindow();
         noteListCutShort();
     }
     return 0;

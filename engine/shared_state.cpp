@@ -3,6 +3,9 @@
 
 #include <cstring>
 
+#include "engine/recorder.h"
+#include "engine/stock_list.h"
+
 Settings settings;
 char textBuffers[limits::TextBufferCount][limits::TextSize];
 char (&resultText)[limits::TextSize] = textBuffers[BufResult];
@@ -67,4 +70,6 @@ void appendText(char* buffer, const char* text) {
 void resetSharedState() {
     for (int n = 0; n < limits::SettingsCount; ++n) settingsField(n) = 0;
     for (auto& buffer : textBuffers) buffer[0] = '\0';
+    partOptions = PartOptions{};
+    for (StockLineNotes& notes : stockNotes) notes = StockLineNotes{};
 }

@@ -77,6 +77,7 @@ void setTextN(char* buffer, const char* text, int length);
 // Appends at most `length` bytes; returns 0 when everything fitted.
 int appendTextN(char* buffer, const char* text, int length);
 
-// Both stores back to the state at process start: settings 0, texts empty.
-// Used by tests and by the command-line search.
+// Both stores back to the state at process start: settings 0, texts empty,
+// and the part options (recorder.h) at their defaults. Used by tests and by
+// the command-line search.
 void resetSharedState();

@@ -9,6 +9,7 @@
 #include "engine/shared_state.h"
 
 StockPart stockParts[limits::StockCapacity];
+StockLineNotes stockNotes[limits::StockCapacity];
 int32_t stockCount = 0;
 int32_t stockListed = 0;
 int32_t stockFaultLine = 0;
@@ -64,17 +65,29 @@ int32_t lineOf(const char* text, const char* p) {
 
 // The value of the item at p: a number, then directly a multiplier letter
 // or anything else (no letter); in the RKM code ("4k7") the letter stands
-// inside the number. 0 when the number is not above 0.
-double readItemValue(const char* p, int partType) {
+// inside the number. 0 when the number is not above 0. *rest: where the
+// text after the value begins.
+double readItemValue(const char* p, int partType, const char** rest) {
     WrittenNumber w = readWrittenNumber(p);
+    *rest = w.end > p ? w.end : p;
     double v = w.number;
     if (!(v > 0)) return 0;
     char letter = w.rkmLetter;
-    if (letter == '\0') multiplierAt(w.end, &letter);
+    if (letter == '\0') *rest += multiplierAt(w.end, &letter);
     double scaled = 0;
     if (!applyMultiplier(letter, v, &scaled)) scaled = valueWithoutLetter(v, partType);
     return scaled;
 }
+
+bool endsLine(char c) { return c == '\0' || c == '\r' || c == '\n'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigitChar(char c) { return c >= '0' && c <= '9'; }
+bool isWordChar(char c) {
+    return isDigitChar(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' || c == '_';
+}
+
+// The multiplication sign in CP932.
+constexpr char TimesSign[] = "\x81\x7e" /* × */;
 
 // Reads the items of `text`, at most `capacity`, handing each to
 // keep(index, name, value) with its name (the line's first characters) and
@@ -91,7 +104,8 @@ bool eachItem(const char* text, int partType, int capacity, Keep keep, int32_t* 
         p = skipBlankLines(p);
         if (*p == '\0' || *p == '-') break;
 
-        double scaled = readItemValue(p, partType);
+        const char* rest = p;
+        double scaled = readItemValue(p, partType, &rest);
         // A value that is not finite once scaled (or whose reciprocal is
         // not) cannot take part in any sum of the walk.
         if (!std::isfinite(scaled) || !(scaled > 0) || !std::isfinite(1 / scaled)) {
@@ -108,8 +122,9 @@ bool eachItem(const char* text, int partType, int capacity, Keep keep, int32_t* 
             ++n;
         }
         name[n] = '\0';
+        StockLineNotes notes = stockLineNotes(rest);
         p = skipToLineFeed(p);
-        keep(j, name, scaled);
+        keep(j, name, scaled, notes);
         ++j;
     }
     *count = j;
@@ -120,9 +135,10 @@ bool eachItem(const char* text, int partType, int capacity, Keep keep, int32_t* 
 bool readItems(const char* text, int partType) {
     return eachItem(
         text, partType, limits::StockCapacity,
-        [partType](int j, const char* name, double scaled) {
+        [partType](int j, const char* name, double scaled, StockLineNotes notes) {
             StockPart& item = stockParts[j];
             memcpy(item.name, name, sizeof item.name);
+            stockNotes[j] = notes;
             if (partType == Capacitor) {
                 item.seriesValue = 1 / scaled;
                 item.parallelValue = scaled;
@@ -142,11 +158,14 @@ bool readItems(const char* text, int partType) {
 void sortStockParts() {
     for (int i = 1; i < stockCount; ++i) {
         StockPart item = stockParts[i];
+        StockLineNotes notes = stockNotes[i];
         int j = i;
         for (; j > 0 && compareStockParts(&stockParts[j - 1], &item) > 0; --j) {
             stockParts[j] = stockParts[j - 1];
+            stockNotes[j] = stockNotes[j - 1];
         }
         stockParts[j] = item;
+        stockNotes[j] = notes;
     }
 }
 
@@ -194,11 +213,47 @@ StockReading readStockItems(const char* text, int partType, StockItem* out, int 
     StockReading reading{};
     reading.usable = eachItem(
         text, partType, capacity,
-        [out](int j, const char* name, double value) {
+        [out](int j, const char* name, double value, StockLineNotes notes) {
             memcpy(out[j].name, name, sizeof out[j].name);
             out[j].value = value;
+            out[j].tolerancePercent = notes.tolerancePercent;
+            out[j].quantity = notes.quantity;
         },
         &reading.count, &reading.listed, &reading.faultLine);
     reading.usable = reading.usable && reading.count > 0;
     return reading;
+}
+
+StockLineNotes stockLineNotes(const char* rest) {
+    StockLineNotes notes{NoTolerance, 0};
+    const char* p = rest;
+    bool wordStart = false;  // a word begins here: after a blank
+    for (; !endsLine(*p); ++p) {
+        // A tolerance: a number not inside a word, then "%".
+        if (notes.tolerancePercent == NoTolerance && (isDigitChar(*p) || (*p == '.' && isDigitChar(p[1]))) &&
+            (p == rest || !isWordChar(p[-1]))) {
+            char* end = nullptr;
+            double t = strtod(p, &end);
+            const char* q = end;
+            while (isBlank(*q)) ++q;
+            if (*q == '%' && end > p && t >= 0 && t < 100) notes.tolerancePercent = t;
+        }
+        // A quantity: a whole word "xN" or "×N".
+        if (notes.quantity == 0 && wordStart) {
+            int sign = *p == 'x' ? 1 : strncmp(p, TimesSign, 2) == 0 ? 2 : 0;
+            const char* digits = p + sign;
+            const char* q = digits;
+            long n = 0;
+            while (sign > 0 && isDigitChar(*q) && n <= 1000000) n = n * 10 + (*q++ - '0');
+            if (sign > 0 && q > digits && (endsLine(*q) || isBlank(*q)) && n >= 1 && n <= 1000000) {
+                notes.quantity = static_cast<int32_t>(n);
+            }
+        }
+        // CP932 lead bytes carry a second byte that is no character of its own.
+        unsigned char c = static_cast<unsigned char>(*p);
+        bool lead = (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc);
+        wordStart = isBlank(*p);
+        if (lead && !endsLine(p[1])) ++p;
+    }
+    return notes;
 }

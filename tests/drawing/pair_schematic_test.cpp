@@ -270,7 +270,7 @@ TEST(PairSchematic, RecordsTheirRequestsDoNotHoldAreNotDrawn) {
     request.mode = PairMode::Divider;
     request.a = PairSide{Resistor, stock, 2, 2, {}};
     request.b = request.a;
-    const PairRecord good{2, 0.5, 0, {0, 1, {0, -1, -1}, 1000}, {0, 1, {1, -1, -1}, 2000}};
+    const PairRecord good{2, 0.5, 0, {0, 1, {0, -1, -1}, 1000}, {0, 1, {1, -1, -1}, 2000}, false, {}};
     PairSchematic p;
     ASSERT_TRUE(layoutPairRecord(good, request, &p));
 

@@ -226,6 +226,14 @@ class ReferenceSearch {
             g[k] = stockParts[picks_[k]].parallelValue;
         }
         double value = t.value(s, g);
+        // A network that needs more of a line than the drawer holds is none.
+        if (partOptions.quantities) {
+            for (int k = 1; k <= t.parts; ++k) {
+                int held = stockNotes[picks_[k]].quantity, used = 0;
+                for (int j = 1; j <= t.parts; ++j) used += picks_[j] == picks_[k] ? 1 : 0;
+                if (held > 0 && used > held) return;
+            }
+        }
         double low = stages[0].seriesLow, high = stages[0].seriesHigh;
         if (std::fabs(value - low) <= 1e-9 * std::fabs(low) ||
             std::fabs(value - high) <= 1e-9 * std::fabs(high)) {

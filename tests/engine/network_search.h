@@ -23,9 +23,11 @@ struct TypedSearch {
     bool showAll = false;
     bool parallelOnly = false;
     const char* range = "200";
+    PartOptions options{};  // the parts as built: none by default
 
     void run() const {
         resetSharedState();
+        partOptions = options;
         runAsSearchNumber(newSearchNumber());
         settings.language = 1;
         settings.partType = partType;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "engine/network_description.h"
+#include "engine/part_spread.h"
 #include "engine/result_display.h"
 #include "engine/search_inputs.h"
 
@@ -35,7 +36,17 @@ struct Net {
 };
 
 // Every network of up to maxParts parts of the side, each once.
-std::vector<Net> allNetworks(const PairSide& side) {
+// How often a set of stock lines uses each, against what the drawer holds.
+bool fitsDrawer(const StockItem* stock, const int* picks, int n) {
+    for (int k = 0; k < n; ++k) {
+        int held = stock[picks[k]].quantity, used = 0;
+        for (int j = 0; j < n; ++j) used += picks[j] == picks[k] ? 1 : 0;
+        if (held > 0 && used > held) return false;
+    }
+    return true;
+}
+
+std::vector<Net> allNetworks(const PairSide& side, bool quantities = false) {
     static const int shapesOf[4][5] = {{}, {0, -1}, {1, 2, -1}, {3, 4, 5, 6, -1}};
     std::set<std::tuple<int, int, int, int>> seen;
     std::vector<Net> nets;
@@ -73,6 +84,7 @@ std::vector<Net> allNetworks(const PairSide& side) {
                 Net n{shape, p, parts, describedValue(*networkDescription(shape), values), 0};
                 n.natural = side.partType == Capacitor ? 1 / n.series : n.series;
                 if (!(n.natural >= side.range.low && n.natural <= side.range.high)) continue;
+                if (quantities && !fitsDrawer(side.parts, p.data(), parts)) continue;
                 nets.push_back(n);
             }
         }
@@ -102,19 +114,50 @@ bool matchBefore(const Match& x, const Match& y) {
 struct BruteForce {
     std::vector<Match> kept;
     int64_t matches = 0;
+    int64_t outside = 0;
 };
 
+PairRecord asRecord(const Net& a, const Net& b) {
+    PairRecord record{};
+    auto fill = [](PairNetwork& n, const Net& net) {
+        n.shape = net.shape;
+        n.partCount = net.parts;
+        for (int k = 0; k < 3; ++k) n.picks[k] = net.picks[static_cast<size_t>(k)];
+        n.value = net.natural;
+    };
+    fill(record.a, a);
+    fill(record.b, b);
+    return record;
+}
+
 BruteForce bruteForce(const PairRequest& r) {
-    std::vector<Net> as = allNetworks(r.a), bs = allNetworks(r.b);
+    std::vector<Net> as = allNetworks(r.a, r.quantities), bs = allNetworks(r.b, r.quantities);
+    // One drawer where both sides draw on the same stock.
+    const bool drawer = r.quantities && r.a.parts == r.b.parts;
     std::vector<Match> all;
+    BruteForce f;
     for (const Net& a : as) {
         for (const Net& b : bs) {
             double q, e;
-            if (pairMatches(r, a.series, b.series, &q, &e)) all.push_back({a.parts + b.parts, q, e, a, b});
+            if (!pairMatches(r, a.series, b.series, &q, &e)) continue;
+            if (drawer) {
+                int picks[6], n = 0;
+                for (int k = 0; k < a.parts; ++k) picks[n++] = a.picks[static_cast<size_t>(k)];
+                for (int k = 0; k < b.parts; ++k) picks[n++] = b.picks[static_cast<size_t>(k)];
+                if (!fitsDrawer(r.a.parts, picks, n)) continue;
+            }
+            if (r.withinTolerance) {
+                Spread spread;
+                if (!pairSpread(r, asRecord(a, b), r.partTolerancePercent, &spread) ||
+                    !spreadWithin(spread, r.target, r.tolerancePercent)) {
+                    ++f.outside;
+                    continue;
+                }
+            }
+            all.push_back({a.parts + b.parts, q, e, a, b});
         }
     }
     std::sort(all.begin(), all.end(), matchBefore);
-    BruteForce f;
     f.matches = static_cast<int64_t>(all.size());
     if (all.size() > static_cast<size_t>(limits::PairRecordCapacity)) all.resize(limits::PairRecordCapacity);
     f.kept = all;
@@ -183,6 +226,23 @@ class RandomRequests {
     }
 
     int pick(int n) { return static_cast<int>(random_() % static_cast<unsigned>(n)); }
+
+    // Tolerances and quantities on some stock lines, a tolerance for the
+    // rest or none, and the two options at random.
+    void asBuilt(PairRequest* r) {
+        for (std::vector<StockItem>* parts : {&partsA_, &partsB_}) {
+            for (StockItem& item : *parts) {
+                static const double tolerances[] = {NoTolerance, NoTolerance, 0, 0.1, 1, 5, 20};
+                item.tolerancePercent = tolerances[pick(7)];
+                item.quantity = pick(3) == 0 ? 0 : pick(3);
+            }
+        }
+        static const double shared[] = {NoTolerance, 0.5, 2, 10};
+        r->partTolerancePercent = shared[pick(4)];
+        r->quantities = pick(2) == 0;
+        r->withinTolerance = pick(2) == 0;
+        r->tolerancePercent = std::max(r->tolerancePercent, 5.0);
+    }
 
   private:
     double unit(int type) { return type == Resistor ? 1000 : type == Capacitor ? 1e-7 : 1e-4; }
@@ -319,6 +379,48 @@ TEST(PairSearch, ExtremeValuesCountAsTheExactTestSays) {
             EXPECT_EQ(search.records()[i].errorPercent, want.kept[i].error) << i;
         }
     }
+}
+
+// The parts as built: stock lines with tolerances and quantities, a
+// tolerance for the rest, one drawer for sides that share their stock, and
+// only what stays in the window counting. The brute force filters every
+// pair itself and takes each pair's worst case from pairSpread.
+TEST(PairSearch, PartsAsBuiltAsABruteForceKeeps) {
+    RandomRequests random(2222);
+    PairSearch search;
+    int dropped = 0, drawerCases = 0, spreadRecords = 0;
+    for (int trial = 0; trial < 400; ++trial) {
+        PairRequest r = random.next();
+        random.asBuilt(&r);
+        BruteForce want = bruteForce(r);
+        ASSERT_EQ(search.run(r), PairFault::None) << describe(r);
+        SCOPED_TRACE(describe(r));
+        ASSERT_EQ(search.matches(), want.matches);
+        ASSERT_EQ(search.outsideWindow(), want.outside);
+        ASSERT_EQ(search.records().size(), want.kept.size());
+        const bool spreads = r.withinTolerance || anyTolerance(r.a.parts, r.a.count, r.partTolerancePercent) ||
+                             anyTolerance(r.b.parts, r.b.count, r.partTolerancePercent);
+        for (size_t i = 0; i < want.kept.size(); ++i) {
+            const PairRecord& got = search.records()[i];
+            expectSameNetwork(got.a, want.kept[i].a, "A");
+            expectSameNetwork(got.b, want.kept[i].b, "B");
+            ASSERT_EQ(got.hasSpread, spreads);
+            if (spreads) {
+                Spread s;
+                ASSERT_TRUE(pairSpread(r, got, r.partTolerancePercent, &s));
+                EXPECT_EQ(got.spread.worstLow, s.worstLow);
+                EXPECT_EQ(got.spread.worstHigh, s.worstHigh);
+                EXPECT_EQ(got.spread.rssPercent, s.rssPercent);
+                ++spreadRecords;
+            }
+            if (::testing::Test::HasFailure()) return;
+        }
+        dropped += static_cast<int>(want.outside);
+        drawerCases += r.quantities && r.a.parts == r.b.parts ? 1 : 0;
+    }
+    EXPECT_GT(dropped, 1000);
+    EXPECT_GT(drawerCases, 50);
+    EXPECT_GT(spreadRecords, 10000);
 }
 
 TEST(PairSearch, RequestsThatCannotRunSayWhy) {

@@ -331,6 +331,9 @@ TEST(PairTexts, EveryFaultHasAMessageThatNamesWhatIsWrong) {
     r.b.maxParts = 3;
     add(PairFault::TooManyNetworks, r, {"too many networks", "narrower range or fewer parts"},
         {"R2", "500", "3", std::to_string(pairNetworkCount(500, 3)), std::to_string(limits::PairNetworkCapacity)});
+    r = requestOf(PairMode::Divider, Resistor, Resistor, 0.5);
+    r.partTolerancePercent = 100;
+    add(PairFault::PartToleranceOutOfRange, r, {"part's tolerance", "below 100"}, {"100"});
 
     std::set<int> faultsCovered;
     std::set<std::string> englishTexts;

@@ -674,7 +674,7 @@ TEST_P(NetworkWindow, APairIsDrawnAsItsRecordIsLaidOut) {
     rc.mode = PairMode::Rc;
     rc.a = PairSide{Resistor, resistors, 2, 3, {}};
     rc.b = PairSide{Capacitor, capacitors, 2, 3, {}};
-    const PairRecord tall{6, 1e-3, 0.5, {4, 3, {0, 1, 1}, 500}, {4, 3, {0, 1, 1}, 2e-6}};
+    const PairRecord tall{6, 1e-3, 0.5, {4, 3, {0, 1, 1}, 500}, {4, 3, {0, 1, 1}, 2e-6}, false, {}};
     ASSERT_TRUE(show(tall, rc, "6: 1.00000ms"));
     EXPECT_EQ(networkWindow(), network);
     items = drawn();
