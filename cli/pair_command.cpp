@@ -292,6 +292,7 @@ const char* optionsOfFault(PairFault fault, PairMode mode) {
         case PairFault::RangeEmpty: return "--range-a, --range-b, --range-total";
         case PairFault::TotalWithoutMeaning: return "--range-total";
         case PairFault::TooManyNetworks: return "--range-a, --range-b, --max-parts";
+        case PairFault::PartToleranceOutOfRange: return "--part-tolerance, --list, --stock, --list-b, --stock-b";
     }
     return "";
 }
@@ -326,14 +327,15 @@ bool pairOptionsConsistent(const SearchCommand& c, FILE* err) {
         bool given;
     } singleOnly[] = {{"show-all", c.showAll},
                       {"parallel-only", c.parallelOnly},
-                      {"sort", c.sort != SortOrder::None}};
+                      {"sort", c.sort != SortOrder::None && c.sort != SortOrder::Margin}};
     if (c.inputs[BufRange] != nullptr) {
         return complain(err, "--range goes with the single search; the pair search takes --range-a, --range-b "
                              "and --range-total");
     }
     for (const auto& option : singleOnly) {
         if (!option.given) continue;
-        snprintf(text, sizeof text, "--%s goes with the single search, not with --pair", option.name);
+        snprintf(text, sizeof text, "--%s goes with the single search, not with --pair%s", option.name,
+                 strcmp(option.name, "sort") == 0 ? " (which takes --sort margin)" : "");
         return complain(err, text);
     }
     if (twoTypes(mode) && c.typeGiven) {
@@ -448,6 +450,9 @@ int runPairCommand(const SearchCommand& c, FILE* in, FILE* out, FILE* err) {
     }
     if (p.rangeTotal != nullptr) rangeOf(p.rangeTotal, r.a.partType, &r.total);
     r.threads = 0;
+    r.partTolerancePercent = c.partTolerancePercent;
+    r.quantities = c.quantities;
+    r.withinTolerance = c.withinTolerance;
 
     if (!buildSide(c, 0, in, &job, err) || !buildSide(c, 1, in, &job, err)) return ExitTrouble;
 
@@ -458,6 +463,7 @@ int runPairCommand(const SearchCommand& c, FILE* in, FILE* out, FILE* err) {
         fprintf(err, "combinix-search: %s (%s)\n", utf8Of(message).text, optionsOfFault(fault, r.mode));
         return ExitTrouble;
     }
+    if (c.sort == SortOrder::Margin) pairSearch.sortByMargin(r);
     int status = ExitFound;
     switch (job.format) {
         case OutputFormat::Text: status = writePairText(out, err, job, pairSearch); break;

@@ -14,6 +14,7 @@
 #include "cli/output_fields.h"
 
 #include "cli/drawing_output.h"
+#include "engine/part_spread.h"
 #include "engine/search_inputs.h"
 #include "platform/code_page.h"
 
@@ -44,10 +45,20 @@ double partValue(const PairRequest& r, const PairNetwork& n, int side, int k) {
 }
 
 // What the outcome line says of the records an output holds.
+// With the note of the pairs left out because their worst case leaves the
+// window, as the single search's outcome has it.
 std::string outcomeOf(const PairJob& job, const PairSearch& search, int64_t shown) {
     char line[limits::PairTextSize];
     formatPairOutcome(search.matches(), shown, search.stopped(), job.language, line, sizeof line);
-    return utf8Field(line);
+    char note[limits::PairTextSize];
+    formatPairOutsideNote(search.outsideWindow(), job.language, note, sizeof note);
+    return utf8Field(line) + utf8Field(note);
+}
+
+// Whether the records carry their spread: some part has a tolerance.
+bool spreadShown(const PairRequest& r) {
+    return anyTolerance(r.a.parts, r.a.count, r.partTolerancePercent) ||
+           anyTolerance(r.b.parts, r.b.count, r.partTolerancePercent);
 }
 
 int shownCount(const PairJob& job, const PairSearch& search) {
@@ -96,8 +107,10 @@ void writePairCsv(FILE* out, const PairJob& job, const PairSearch& search) {
                       std::to_string(k);
         }
     }
-    fputs((header + "\r\n").c_str(), out);
     const PairRequest& r = job.request;
+    const bool withSpread = spreadShown(r);
+    if (withSpread) header += ",worst_low,worst_high,rss_percent";
+    fputs((header + "\r\n").c_str(), out);
     for (const PairRecord& record : search.records()) {
         const PairShown shown = pairShownQuantity(r, record, job.shownAs);
         std::string row = std::to_string(record.parts) + "," + numberText(shown.value) + "," +
@@ -112,6 +125,13 @@ void writePairCsv(FILE* out, const PairJob& job, const PairSearch& search) {
                     row += ",,";
                 }
             }
+        }
+        if (withSpread && pairShowsSpread(r, record)) {
+            const Spread spread = pairShownSpread(r, record, job.shownAs);
+            row += "," + numberText(spread.worstLow) + "," + numberText(spread.worstHigh) + "," +
+                   numberText(spread.rssPercent);
+        } else if (withSpread) {
+            row += ",,,";
         }
         fputs((row + "\r\n").c_str(), out);
     }
@@ -163,6 +183,12 @@ void writePairJson(FILE* out, const PairJob& job, const PairSearch& search) {
                                              {"formula", formulaOf(r, record, side)},
                                              {"parts", parts}};
         }
+        if (pairShowsSpread(r, record)) {
+            const Spread spread = pairShownSpread(r, record, job.shownAs);
+            j["spread"] = Json{{"worst_low", spread.worstLow},
+                               {"worst_high", spread.worstHigh},
+                               {"rss_percent", spread.rssPercent}};
+        }
         records.push_back(j);
     }
 
@@ -176,6 +202,12 @@ void writePairJson(FILE* out, const PairJob& job, const PairSearch& search) {
     document["total"] = rangeJson(r.total);
     document["language"] = job.language == 0 ? "ja" : "en";
     document["matches"] = search.matches();
+    if (spreadShown(r) || r.withinTolerance) {
+        document["part_tolerance_percent"] = r.partTolerancePercent >= 0 ? Json(r.partTolerancePercent) : Json(nullptr);
+        document["within_tolerance"] = r.withinTolerance;
+        document["left_out"] = search.outsideWindow();
+    }
+    if (r.quantities) document["quantities"] = true;
     document["records"] = records;
     const std::string text = document.dump(2, ' ', false, Json::error_handler_t::replace);
     fputs(text.c_str(), out);

@@ -11,6 +11,7 @@
 
 #include "cli/output_fields.h"
 
+#include "engine/part_spread.h"
 #include "engine/recorder.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
@@ -29,6 +30,8 @@ struct RecordFields {
     std::string formula;     // the line's formula with the parts' names
     std::string names[limits::MaxNetworkParts];
     double values[limits::MaxNetworkParts] = {};
+    bool hasSpread = false;  // as built, where the search's parts have tolerances
+    Spread spread;
 };
 
 RecordFields fieldsOf(const MatchRecord& r) {
@@ -44,10 +47,22 @@ RecordFields fieldsOf(const MatchRecord& r) {
     const char* from = line + 2;
     while (comma != nullptr && from < comma && *from == ' ') ++from;
     if (comma != nullptr) f.valueText.assign(from, static_cast<size_t>(comma - from));
+    // Where the parts have tolerances the line ends in the spread's suffix,
+    // which is no part of the formula.
+    char suffix[limits::LineSize] = "";
+    if (searchHasTolerances && recordSpread(r, &f.spread)) {
+        f.hasSpread = true;
+        formatSpreadSuffix(f.spread, naturalTarget(), suffix, sizeof suffix);
+    }
     const char* formula = strstr(line, "%, ");
     if (formula != nullptr) {
         formula += 3;
         size_t length = strcspn(formula, "\r\n");
+        const size_t suffixLength = strlen(suffix);
+        if (suffixLength > 0 && length >= suffixLength &&
+            memcmp(formula + length - suffixLength, suffix, suffixLength) == 0) {
+            length -= suffixLength;
+        }
         f.formula = utf8Field(formula, length);
     }
 
@@ -78,6 +93,7 @@ void writeCsvRecords(FILE* out) {
     for (int k = 1; k <= limits::MaxNetworkParts; ++k) {
         header += ",name_" + std::to_string(k) + ",value_" + std::to_string(k);
     }
+    if (searchHasTolerances) header += ",worst_low,worst_high,rss_percent";
     fputs((header + "\r\n").c_str(), out);
     for (int i = 0; i < resultStore.recordCount; ++i) {
         RecordFields f = fieldsOf(resultStore.records[i]);
@@ -88,6 +104,12 @@ void writeCsvRecords(FILE* out) {
             row += ",";
             if (k < f.partCount) row += csvField(f.names[k]) + "," + numberText(f.values[k]);
             else row += ",";
+        }
+        if (f.hasSpread) {
+            row += "," + numberText(f.spread.worstLow) + "," + numberText(f.spread.worstHigh) + "," +
+                   numberText(f.spread.rssPercent);
+        } else if (searchHasTolerances) {
+            row += ",,,";
         }
         fputs((row + "\r\n").c_str(), out);
     }
@@ -109,9 +131,19 @@ void writeJsonDocument(FILE* out, const SearchCommand& command) {
     inputs["stock_values"] = stockCount;
     inputs["show_all"] = settings.showAll != 0;
     inputs["parallel_only"] = settings.parallelOnly != 0;
-    inputs["sort"] = command.sort == SortOrder::Error   ? Json("error")
-                     : command.sort == SortOrder::Value ? Json("value")
-                                                        : Json(nullptr);
+    inputs["sort"] = command.sort == SortOrder::Error    ? Json("error")
+                     : command.sort == SortOrder::Value  ? Json("value")
+                     : command.sort == SortOrder::Margin ? Json("margin")
+                                                         : Json(nullptr);
+    // The parts as built, only where asked for: without them the document
+    // is what it always was.
+    if (searchHasTolerances || partOptions.withinTolerance) {
+        inputs["part_tolerance_percent"] =
+            partOptions.partTolerancePercent >= 0 ? Json(partOptions.partTolerancePercent) : Json(nullptr);
+        inputs["within_tolerance"] = partOptions.withinTolerance;
+        inputs["left_out"] = recordsOutsideWindow;
+    }
+    if (partOptions.quantities) inputs["quantities"] = true;
     inputs["language"] = settings.language == 0 ? "ja" : "en";
 
     Json records = Json::array();
@@ -121,12 +153,19 @@ void writeJsonDocument(FILE* out, const SearchCommand& command) {
         for (int k = 0; k < f.partCount && k < limits::MaxNetworkParts; ++k) {
             parts.push_back(Json{{"name", f.names[k]}, {"value", f.values[k]}});
         }
-        records.push_back(Json{{"part_count", f.partCount},
-                               {"value", f.value},
-                               {"value_text", f.valueText},
-                               {"error_percent", f.error},
-                               {"formula", f.formula},
-                               {"parts", parts}});
+        Json record{{"part_count", f.partCount},
+                    {"value", f.value},
+                    {"value_text", f.valueText},
+                    {"error_percent", f.error},
+                    {"formula", f.formula},
+                    {"parts", parts}};
+        if (f.hasSpread) {
+            // In the record's unit: a capacitor's back from the series domain.
+            record["spread"] = Json{{"worst_low", f.spread.worstLow},
+                                    {"worst_high", f.spread.worstHigh},
+                                    {"rss_percent", f.spread.rssPercent}};
+        }
+        records.push_back(record);
     }
 
     Json document;

@@ -192,6 +192,9 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     settings.listSelection = command.listSelection;
     settings.showAll = command.showAll ? 1 : 0;
     settings.parallelOnly = command.parallelOnly ? 1 : 0;
+    partOptions.partTolerancePercent = command.partTolerancePercent;
+    partOptions.quantities = command.quantities;
+    partOptions.withinTolerance = command.withinTolerance;
     for (int b = BufTarget; b <= BufRange; ++b) {
         if (command.inputs[b] != nullptr) storeTypedText(textBuffers[b], command.inputs[b]);
     }
@@ -210,6 +213,7 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
     runSearch();
     if (command.sort == SortOrder::Error) sortByError();
     if (command.sort == SortOrder::Value) sortByValue();
+    if (command.sort == SortOrder::Margin) sortByMargin();
 
     int drawingStatus = ExitFound;
     switch (command.format) {

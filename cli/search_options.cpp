@@ -53,7 +53,8 @@ const Choice lists[] = {{"1", 0},   {"2", 1},   {"3", 2},
                         {"E192", FinerSeriesBase + 192}};
 
 const Choice sortOrders[] = {{"error", static_cast<int>(SortOrder::Error)},
-                             {"value", static_cast<int>(SortOrder::Value)}};
+                             {"value", static_cast<int>(SortOrder::Value)},
+                             {"margin", static_cast<int>(SortOrder::Margin)}};
 const Choice languages[] = {{"en", 1}, {"ja", 0}};
 const Choice formats[] = {{"text", static_cast<int>(OutputFormat::Text)},
                           {"csv", static_cast<int>(OutputFormat::Csv)},
@@ -151,7 +152,7 @@ const char* setParallelOnly(SearchCommand* c, const char*) {
 
 const char* setSort(SearchCommand* c, const char* v) {
     int order = 0;
-    if (!choose(sortOrders, v, &order)) return "error or value";
+    if (!choose(sortOrders, v, &order)) return "error, value or margin";
     c->sort = static_cast<SortOrder>(order);
     return nullptr;
 }
@@ -164,6 +165,29 @@ const char* setFormat(SearchCommand* c, const char* v) {
     int format = 0;
     if (!choose(formats, v, &format)) return "text, csv or json";
     c->format = static_cast<OutputFormat>(format);
+    return nullptr;
+}
+
+constexpr char PartToleranceAccepts[] =
+    "a number of percent from 0 up to below 100, as 5, 1 or 0.1%; nothing after it";
+
+const char* setPartTolerance(SearchCommand* c, const char* v) {
+    const char* text = asTyped(v);
+    if (!toleranceReadWhole(text)) return PartToleranceAccepts;
+    char* end = nullptr;
+    double t = strtod(text, &end);
+    if (end == text || !(t >= 0 && t < 100)) return PartToleranceAccepts;
+    c->partTolerancePercent = t;
+    return nullptr;
+}
+
+const char* setQuantities(SearchCommand* c, const char*) {
+    c->quantities = true;
+    return nullptr;
+}
+
+const char* setWithinTolerance(SearchCommand* c, const char*) {
+    c->withinTolerance = true;
     return nullptr;
 }
 
@@ -281,7 +305,10 @@ const OptionRow optionTable[] = {
     {"stock",          0,    "FILE",      "the list's text from FILE (- for standard input)",       setStock,        false},
     {"show-all",       0,    nullptr,     "show every match, not only ever better ones",            setShowAll,      false},
     {"parallel-only",  0,    nullptr,     "try only single parts and parallel groups",              setParallelOnly, false},
-    {"sort",           0,    "ORDER",     "order the results by error or by value",                 setSort,         false},
+    {"sort",           0,    "ORDER",     "order by error, value or margin (--pair: margin only)",  setSort,         false},
+    {"part-tolerance", 0,    "PERCENT",   "every part's tolerance where its line names none",       setPartTolerance, false},
+    {"within-tolerance", 0,  nullptr,     "keep only what stays in the window once built",          setWithinTolerance, false},
+    {"quantities",     0,    nullptr,     "use a line at most as often as its xN says",             setQuantities,   false},
     {"lang",           0,    "LANG",      "the language of the outcome line, en or ja; en",         setLanguage,     false},
     {"format",         0,    "FORMAT",    "text, csv or json; text",                                setFormat,       false},
     {"draw",           0,    nullptr,     "follow each result line with its schematic",             setDraw,         false},
@@ -599,7 +626,25 @@ void printHelp(FILE* out) {
           "every kept pair: parts, value, error_percent, and for a and b the value\n"
           "(ohm, farad, henry), formula and parts (name, value); json adds matches.\n"
           "--draw, --svg and --spice draw each shown pair: a divider from in to out\n"
-          "to GND, a feedback pair from out to FB to GND, the others side by side.\n"
+          "to GND, a feedback pair from out to FB to GND, the others one above the\n"
+          "other.\n"
+          "\n"
+          "Parts as built. A stock line's text after its value may name the part's\n"
+          "tolerance, a number and \"%\" (\"4k7 1%\", \"100n \xc2\xb1" "5%\", \"2R2 0.1 %\"), and how many\n"
+          "the drawer holds, a word \"xN\" or \"\xc3\x97N\" (\"22k x2\"); the whole line stays the\n"
+          "part's name. --part-tolerance gives every other part a tolerance (the E\n"
+          "series carry none of their own). With a tolerance, each result line ends\n"
+          "in its worst case, every part at an end of its tolerance, as the errors\n"
+          "of its two ends from the target, and its statistical spread (RSS); for\n"
+          "3.3k from \"4k7 1%\", \"10k\", \"1k\" and \"22k\" with --part-tolerance 5:\n"
+          "  3: 3.29299k, -0.21%, 4k7 1% /(10k + 1k)  (-2.44%..+1.95%, RSS 1.54%)\n"
+          "csv gains the columns worst_low, worst_high and rss_percent, json each\n"
+          "record a \"spread\" with them (the worst case in ohm, farad, henry or the\n"
+          "pair's quantity). --within-tolerance keeps only what stays inside the\n"
+          "window once built, and the outcome says how many were left out; --sort\n"
+          "margin orders by how far the worst case stays inside it. --quantities\n"
+          "uses a line at most as often as its \"xN\" says (the two sides of a pair\n"
+          "from one stock share one drawer); a line without one, any number of times.\n"
           "\n"
           "Examples of the pair search:\n"
           "  5 V to 3.3 V from E24, 10k to 100k in all:\n"

@@ -9,7 +9,7 @@
 
 enum class OutputFormat { Text, Csv, Json };
 
-enum class SortOrder { None, Error, Value };
+enum class SortOrder { None, Error, Value, Margin };
 
 // The options of the pair search as typed (UTF-8, pointing into the
 // arguments; null for an option not given). pair_command.h reads them.
@@ -49,6 +49,12 @@ struct SearchCommand {
     bool typeGiven = false;
     bool listGiven = false;
     PairOptions pair;
+    // The parts as built, for both searches: every part's tolerance where
+    // its line names none (percent, 0 to below 100; NoTolerance when not
+    // given), the drawer's quantities, and only what stays in the window.
+    double partTolerancePercent = -1;
+    bool quantities = false;
+    bool withinTolerance = false;
 };
 
 // One option. `argument` names its value in the help (null for a flag);

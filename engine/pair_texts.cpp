@@ -256,6 +256,20 @@ PairShown pairShownQuantity(const PairRequest& request, const PairRecord& record
     return {f, (f - target) / target * 100};
 }
 
+bool pairShowsSpread(const PairRequest& request, const PairRecord& record) {
+    return record.hasSpread && (anyTolerance(request.a.parts, request.a.count, request.partTolerancePercent) ||
+                                anyTolerance(request.b.parts, request.b.count, request.partTolerancePercent));
+}
+
+Spread pairShownSpread(const PairRequest& request, const PairRecord& record, PairShownAs as) {
+    Spread s = record.spread;
+    if (pairShowsCutoff(request.mode, as)) {
+        s.worstLow = 1 / (TwoPi * record.spread.worstHigh);
+        s.worstHigh = 1 / (TwoPi * record.spread.worstLow);
+    }
+    return s;
+}
+
 const char* pairQuantityUnit(PairMode mode, PairShownAs as) {
     switch (mode) {
         case PairMode::Feedback: return "V";
@@ -339,16 +353,10 @@ int formatPairLine(const PairRequest& request, const PairRecord& record, PairSho
     formatPairError(shown.errorPercent, error, sizeof error);
     formatPairFormula(request.a, record.a, formulaA, sizeof formulaA);
     formatPairFormula(request.b, record.b, formulaB, sizeof formulaB);
-    // The worst case as shown: a cutoff falls as the time constant rises.
     char spread[100] = "";
-    if (record.hasSpread && (anyTolerance(request.a.parts, request.a.count, request.partTolerancePercent) ||
-                             anyTolerance(request.b.parts, request.b.count, request.partTolerancePercent))) {
-        Spread s = record.spread;
-        if (pairShowsCutoff(request.mode, as)) {
-            s.worstLow = 1 / (TwoPi * record.spread.worstHigh);
-            s.worstHigh = 1 / (TwoPi * record.spread.worstLow);
-        }
-        formatSpreadSuffix(s, pairShownTarget(request, as), spread, sizeof spread);
+    if (pairShowsSpread(request, record)) {
+        formatSpreadSuffix(pairShownSpread(request, record, as), pairShownTarget(request, as), spread,
+                           sizeof spread);
     }
     return put(out, size, "%d: %s, %8s%%, %s = %s, %s = %s%s", record.parts, quantity, error, labelOf(request, 0),
                formulaA, labelOf(request, 1), formulaB, spread);

@@ -51,6 +51,14 @@ PairShown pairShownQuantity(const PairRequest& request, const PairRecord& record
 // The target as shown: the request's, or for an rc cutoff 1 / (2 pi target).
 double pairShownTarget(const PairRequest& request, PairShownAs as);
 
+// Whether the record's pair has a spread to show: it was computed and a
+// part of the request has a tolerance (a spread of ideal parts says
+// nothing, and the lines stay as they are without tolerances).
+bool pairShowsSpread(const PairRequest& request, const PairRecord& record);
+// The record's spread as its quantity is shown: for an rc cutoff the worst
+// case's ends swap, as the cutoff falls while the time constant rises.
+Spread pairShownSpread(const PairRequest& request, const PairRecord& record, PairShownAs as);
+
 // Whether `as` changes what `mode` shows (only Cutoff of Rc does).
 bool pairShowsCutoff(PairMode mode, PairShownAs as);
 

@@ -173,6 +173,15 @@ TEST(SearchOptions, ValueOptionsTakeOneValueAndNothingAfterIt) {
         {"range", "2k", nullptr, 0},           // 2
         {"range", "200x", nullptr, 0},         // 200
         {"range", "1,5", nullptr, 0},          // 1
+        {"part-tolerance", "5", "part_tolerance_percent", 5},
+        {"part-tolerance", "0", "part_tolerance_percent", 0},
+        {"part-tolerance", "0.1 %", "part_tolerance_percent", 0.1},
+        {"part-tolerance", "99.9", "part_tolerance_percent", 99.9},
+        {"part-tolerance", "100", nullptr, 0},  // no part of a network is worth nothing
+        {"part-tolerance", "-1", nullptr, 0},
+        {"part-tolerance", "abc", nullptr, 0},
+        {"part-tolerance", "5x", nullptr, 0},
+        {"part-tolerance", "", nullptr, 0},
     };
     const std::string stock = writeStock("1k\n");
     for (const Case& c : cases) {
