@@ -106,6 +106,12 @@ constexpr int WheelLines = 3;
 // (both sides) or of a network.
 constexpr int SpreadLineCapacity = 1 + 2 * limits::PairMaxParts;
 static_assert(SpreadLineCapacity >= 1 + limits::MaxNetworkParts, "a line for each part of a network");
+// A part's line is four cells (name, tolerance, sensitivity, share), each
+// drawn from its column, in layout columns from the margin: the system
+// font is of variable pitch, so blanks would not keep them in line.
+constexpr int SpreadCellCount = 4;
+constexpr int SpreadCellColumns[SpreadCellCount] = {2, 21, 34, 53};
+constexpr int SpreadCellSize = 48;
 
 // What the window shows: copies made when the line was double-clicked.
 struct ShownLine {
@@ -120,7 +126,8 @@ struct ShownLine {
     // worst case line and one line per part, between the summary and the
     // drawing.
     int spreadLines;
-    char spread[SpreadLineCapacity][limits::LineSize];
+    char spread[SpreadLineCapacity][limits::LineSize];  // the worst case's line; the parts' are empty
+    char cells[SpreadLineCapacity][SpreadCellCount][SpreadCellSize];
     Schematic schematic;
 };
 
@@ -202,15 +209,19 @@ void listSpread(const Spread& spread, double target, const char* unit, const Spr
         const SpreadPart& p = parts[k];
         const double term = p.tolerancePercent * p.sensitivity;
         const double share = sum > 0 ? 100 * term * term / sum : 0;
-        char name[limits::StockNameSize + 8];
+        char name[SpreadCellSize];
         if (p.side != nullptr) {
             snprintf(name, sizeof name, "%s %s", p.side, p.name);
         } else {
             snprintf(name, sizeof name, "%s", p.name);
         }
-        n = snprintf(shown.spread[lines], limits::LineSize, "  %-18s %s %.3g %%   %s %+.4f   %s %.1f %%", name,
-                     inLanguage(PartToleranceCaption, language), p.tolerancePercent,
-                     inLanguage(SensitivityCaption, language), p.sensitivity, inLanguage(ShareCaption, language), share);
+        char(&cells)[SpreadCellCount][SpreadCellSize] = shown.cells[lines];
+        shown.spread[lines][0] = '\0';
+        n = snprintf(cells[0], SpreadCellSize, "%s", name);
+        n = snprintf(cells[1], SpreadCellSize, "%s %.3g %%", inLanguage(PartToleranceCaption, language),
+                     p.tolerancePercent);
+        n = snprintf(cells[2], SpreadCellSize, "%s %+.4f", inLanguage(SensitivityCaption, language), p.sensitivity);
+        n = snprintf(cells[3], SpreadCellSize, "%s %.1f %%", inLanguage(ShareCaption, language), share);
     }
     (void)n;
     shown.spreadLines = lines;
@@ -353,6 +364,13 @@ FitFrame frameOf(HWND window) {
     }
     int textBytes = static_cast<int>(longest);
     int width = textBytes * static_cast<int>(metrics.tmAveCharWidth);
+    // A part's line ends where its last cell does.
+    for (int i = 1; i < shown.spreadLines; ++i) {
+        const int last = SpreadCellCount - 1;
+        int end = SpreadCellColumns[last] * columnWidth() +
+                  static_cast<int>(strlen(shown.cells[i][last])) * static_cast<int>(metrics.tmAveCharWidth);
+        if (end > width) width = end;
+    }
     if (width < NarrowestColumns * columnWidth()) width = NarrowestColumns * columnWidth();
     return FitFrame{margin(), drawingTop(), margin(), headerTop(), width};
 }
@@ -587,6 +605,15 @@ void paint(HWND window) {
     for (int i = 0; i < headerLines(); ++i) {
         const char* text = i == 0 ? shown.line : i == 1 ? summary : shown.spread[i - 2];
         RECT r{margin() - dx, headerTop() + i * rowHeight() - dy, right - dx, headerTop() + (i + 1) * rowHeight() - dy};
+        if (i >= 3) {
+            // A part's cells, each from its column.
+            for (int c = 0; c < SpreadCellCount; ++c) {
+                RECT cell = r;
+                cell.left = r.left + SpreadCellColumns[c] * columnWidth();
+                DrawTextA(dc, shown.cells[i - 2][c], -1, &cell, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+            }
+            continue;
+        }
         DrawTextA(dc, text, -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
     }
     if (shown.drawn) drawSchematic(dc, Placement{fit.scale, fit.x - dx, fit.y - dy});

@@ -254,9 +254,18 @@ bool readPairRequest(const PairInputs& inputs, const PairListTexts& lists, PairS
     if (!readMaxParts(in, &parts, problem)) return false;
     r.a.maxParts = r.b.maxParts = parts;
     if (!readSide(in, lists, 0, stocks->a, &r.a, problem)) return false;
-    // B as A reads the same stock once more into its own items: the search
-    // then finds the two sides equal and builds their networks once.
+    // B reads its stock into its own items (a series over B's own range);
+    // the search finds two equal sides equal and builds their networks once.
     if (!readSide(in, lists, 1, stocks->b, &r.b, problem)) return false;
+    // Both sides from the same list of one part type take their parts from
+    // one drawer: B points at A's items, by which the search knows it and
+    // counts a line that both use against what the line says there are.
+    const int stockB = sideStock(in, 1);
+    if (stockB == sideStock(in, 0) && stockB >= PairStockList1 && stockB <= PairStockList3 &&
+        r.b.partType == r.a.partType) {
+        r.b.parts = stocks->a;
+        r.b.count = r.a.count;
+    }
     if (pairTextApplies(in, PairTextTotalMin) &&
         !readRange(in, PairTextTotalMin, r.a.partType, &r.total, problem)) {
         return false;

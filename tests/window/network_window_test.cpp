@@ -757,7 +757,7 @@ TEST_P(NetworkWindow, PartsWithTolerancesListTheirSensitivitiesAndShares) {
     doubleClickLine(line);
     ASSERT_NE(networkWindow(), nullptr);
     std::vector<std::string> texts = textsOf(drawn());
-    ASSERT_GE(texts.size(), 7u);
+    ASSERT_GE(texts.size(), 3u + 4 * 4);
     // 10k // 10k // (1k + 1k) = 1 / (2/10k + 1/2k) = 10k/7 = 1428.571 ohm,
     // against the target 1.42k. Its conductance is 0.1 + 0.1 + 0.5 (mS), so
     // d ln R / d ln R is 1/7 for each 10k and (5/7)(1/2) = 5/14 for each
@@ -772,28 +772,45 @@ TEST_P(NetworkWindow, PartsWithTolerancesListTheirSensitivitiesAndShares) {
     const std::string tolerance = inLanguage("\x8c\xf6\x8d\xb7" /* 公差 */, "tolerance");
     const std::string sensitivity = inLanguage("\x8a\xb4\x93\x78" /* 感度 */, "sensitivity");
     const std::string share = inLanguage("\x8a\xf1\x97\x5e" /* 寄与 */, "share");
+    // A part's line: its name, tolerance, sensitivity and share, each cell
+    // drawn on its own from its column. Formula order: 10k, 10k, 1k, 1k.
     auto partLine = [&](const char* name, const char* tol, const char* sens, const char* part) {
-        char padded[32];
-        snprintf(padded, sizeof padded, "  %-18s ", name);
-        return std::string(padded) + tolerance + " " + tol + " %   " + sensitivity + " " + sens + "   " + share + " " +
-               part + " %";
+        return std::vector<std::string>{name, tolerance + " " + tol + " %", sensitivity + " " + sens,
+                                        share + " " + part + " %"};
     };
-    // Formula order: 10k, 10k, 1k, 1k.
-    EXPECT_EQ(texts[3], partLine("10k 5%", "5", "+0.1429", "40.0"));
-    EXPECT_EQ(texts[4], partLine("10k 5%", "5", "+0.1429", "40.0"));
-    EXPECT_EQ(texts[5], partLine("1k", "1", "+0.3571", "10.0"));
-    EXPECT_EQ(texts[6], partLine("1k", "1", "+0.3571", "10.0"));
+    const std::vector<std::string> cells[] = {
+        partLine("10k 5%", "5", "+0.1429", "40.0"),
+        partLine("10k 5%", "5", "+0.1429", "40.0"),
+        partLine("1k", "1", "+0.3571", "10.0"),
+        partLine("1k", "1", "+0.3571", "10.0"),
+    };
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + 3 + 4 * k, texts.begin() + 7 + 4 * k), cells[k]) << k;
+    }
     // Then the drawing's labels, each part's name (and its value where the
     // name is more than it), all below the list.
-    EXPECT_EQ(std::vector<std::string>(texts.begin() + 7, texts.end()),
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 19, texts.end()),
               (std::vector<std::string>{"10k 5%", "10k", "10k 5%", "10k", "1k", "1k"}));
     std::vector<DrawnItem> items = drawn();
     int listBottom = 0, drawingTop = 1 << 30;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (items[i].kind == PaintKind::Text && i < 7) listBottom = std::max<int>(listBottom, items[i].rect.bottom);
-        if (items[i].kind != PaintKind::Text) drawingTop = std::min<int>(drawingTop, items[i].rect.top);
+    std::vector<int> cellLefts;
+    int texts_ = 0;
+    for (const DrawnItem& item : items) {
+        if (item.kind == PaintKind::Text && texts_++ < 19) {
+            listBottom = std::max<int>(listBottom, item.rect.bottom);
+            if (texts_ > 3) cellLefts.push_back(item.rect.left);
+        }
+        if (item.kind != PaintKind::Text) drawingTop = std::min<int>(drawingTop, item.rect.top);
     }
     EXPECT_LE(listBottom, drawingTop);
+    // The cells stand in columns: each part's k-th cell at the same x.
+    ASSERT_EQ(cellLefts.size(), 16u);
+    for (int k = 0; k < 4; ++k) {
+        for (int part = 1; part < 4; ++part) EXPECT_EQ(cellLefts[4 * part + k], cellLefts[k]) << part << " " << k;
+        if (k > 0) {
+            EXPECT_GT(cellLefts[k], cellLefts[k - 1]);
+        }
+    }
     // The window is wide enough for the longest line.
     RECT client;
     GetClientRect(networkWindow(), &client);

@@ -127,7 +127,8 @@ TEST(PairInputs, EveryModeGivesItsTargetAndSides) {
         EXPECT_EQ(r.a.count, c.countA);
         EXPECT_EQ(r.b.count, c.countB);
         EXPECT_EQ(r.a.parts, stocks.a);
-        EXPECT_EQ(r.b.parts, stocks.b);
+        // B as A of the same part type is the same list, one drawer: A's items.
+        EXPECT_EQ(r.b.parts, c.typeA == c.typeB ? stocks.a : stocks.b);
         EXPECT_EQ(r.threads, 0);
         EXPECT_EQ(checkPairRequest(r), PairFault::None);
     }
@@ -143,9 +144,23 @@ TEST(PairInputs, SidesTakeTheirListsAndBAsATakesTheSameChoice) {
     ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
     EXPECT_STREQ(stocks.a[1].name, "2.2k");
     EXPECT_DOUBLE_EQ(stocks.b[1].value, 2200);
+    // One list is one drawer: B's parts are A's items themselves, as the
+    // search tells a shared drawer by; so when B names A's list itself.
+    EXPECT_EQ(r.b.parts, r.a.parts);
+    EXPECT_EQ(r.b.count, r.a.count);
+    in.fields[PairFieldStockB] = 1 + PairStockList1;
+    ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, r.a.parts);
+    in.fields[PairFieldStockB] = PairStockAsA;
+    // Not a series (whose values follow each side's range), nor another list.
+    in.fields[PairFieldStockA] = PairStockE12;
+    ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, stocks.b);
+    in.fields[PairFieldStockA] = PairStockList1;
     // RC: B as A is List 1 of capacitors, in farads.
     in.fields[PairFieldMode] = static_cast<int32_t>(PairMode::Rc);
     ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, stocks.b);  // capacitors: a drawer of their own
     EXPECT_STREQ(stocks.a[0].name, "1k");
     EXPECT_STREQ(stocks.b[0].name, "100n");
     EXPECT_DOUBLE_EQ(stocks.b[1].value, 47e-9);

@@ -630,8 +630,19 @@ TEST_F(PairPartOptions, TheBoxesReachTheRequestAndTheDrawingListsTheSpread) {
     EXPECT_TRUE(checked(PairRowQuantities));
     EXPECT_EQ(pairInputs.fields[PairFieldQuantities], 1);
     pairType(PairRowPartToleranceBox, "0.5%");
+    // The main window's List 1, a drawer of two 10k and three 1k.
+    type(RowList1Box, "10k 5% x2\r\n1k x3\r\n2k2 1%\r\n4k7\r\n100\r\n");
     runDivider();
     const PairRequest& request = lastPairRequest();
+    // Both sides draw on the one drawer: no pair uses a line more often,
+    // A's and B's parts counted together.
+    for (const PairRecord& record : lastPairSearch().records()) {
+        int used[5] = {};
+        for (int k = 0; k < record.a.partCount; ++k) ++used[record.a.picks[k]];
+        for (int k = 0; k < record.b.partCount; ++k) ++used[record.b.picks[k]];
+        EXPECT_LE(used[0], 2);
+        EXPECT_LE(used[1], 3);
+    }
     EXPECT_DOUBLE_EQ(request.partTolerancePercent, 0.5);
     EXPECT_TRUE(request.quantities);
     EXPECT_FALSE(request.withinTolerance);
@@ -648,28 +659,37 @@ TEST_F(PairPartOptions, TheBoxesReachTheRequestAndTheDrawingListsTheSpread) {
     platform_test::runUntilIdle();
     std::vector<std::string> texts = drawnTexts(networkWindow());
     const int parts = first.a.partCount + first.b.partCount;
-    ASSERT_GE(texts.size(), static_cast<size_t>(3 + parts));
+    // Each part's line is four cells: name, tolerance, sensitivity, share.
+    ASSERT_GE(texts.size(), static_cast<size_t>(3 + 4 * parts));
     EXPECT_EQ(texts[2].find("\x8d\xc5\x88\xab\x92\x6c" /* 最悪値 */), 0u) << texts[2];
     EXPECT_NE(texts[2].find("RSS"), std::string::npos);
     // b / (a + b): d ln q / d ln a = -a / (a + b) and d ln q / d ln b =
     // a / (a + b); a part of a side's network shares its side's part of it.
     double shareSum = 0;
     for (int k = 0; k < parts; ++k) {
-        const std::string& partLine = texts[static_cast<size_t>(3 + k)];
-        SCOPED_TRACE(partLine);
-        EXPECT_EQ(partLine.find(k < first.a.partCount ? "  R1 " : "  R2 "), 0u);
-        EXPECT_NE(partLine.find("0.5 %"), std::string::npos);
-        const size_t sens = partLine.find("\x8a\xb4\x93\x78" /* 感度 */);
-        ASSERT_NE(sens, std::string::npos);
-        EXPECT_EQ(partLine[sens + 5], k < first.a.partCount ? '-' : '+');
-        const size_t share = partLine.find("\x8a\xf1\x97\x5e" /* 寄与 */);
-        ASSERT_NE(share, std::string::npos);
-        shareSum += atof(partLine.c_str() + share + 5);
+        const size_t at = static_cast<size_t>(3 + 4 * k);
+        SCOPED_TRACE(texts[at]);
+        EXPECT_EQ(texts[at].find(k < first.a.partCount ? "R1 " : "R2 "), 0u);
+        // The line's own tolerance, else the box's.
+        const char* own = texts[at].find("5%") != std::string::npos   ? " 5 %"
+                          : texts[at].find("1%") != std::string::npos ? " 1 %"
+                                                                      : " 0.5 %";
+        EXPECT_EQ(texts[at + 1], std::string("\x8c\xf6\x8d\xb7" /* 公差 */) + own);
+        const std::string& sensitivity = texts[at + 2];
+        EXPECT_EQ(sensitivity.find("\x8a\xb4\x93\x78" /* 感度 */), 0u);
+        ASSERT_GT(sensitivity.size(), 5u);
+        EXPECT_EQ(sensitivity[5], k < first.a.partCount ? '-' : '+');
+        const std::string& share = texts[at + 3];
+        EXPECT_EQ(share.find("\x8a\xf1\x97\x5e" /* 寄与 */), 0u);
+        shareSum += atof(share.c_str() + 5);
     }
     EXPECT_NEAR(shareSum, 100, 0.1 * parts);
     if (first.a.partCount == 1 && first.b.partCount == 1) {
-        // RSS = 0.5 % x sqrt(2) a / (a + b).
-        const double rss = 0.5 * std::sqrt(2.0) * first.a.value / (first.a.value + first.b.value);
+        // RSS = a / (a + b) x sqrt(tA^2 + tB^2), each t the line's own or 0.5 %.
+        auto tolerance = [](const StockItem& item) { return item.tolerancePercent >= 0 ? item.tolerancePercent : 0.5; };
+        const double tA = tolerance(request.a.parts[first.a.picks[0]]);
+        const double tB = tolerance(request.b.parts[first.b.picks[0]]);
+        const double rss = std::sqrt(tA * tA + tB * tB) * first.a.value / (first.a.value + first.b.value);
         char expected[32];
         snprintf(expected, sizeof expected, "RSS %.2f%%", rss);
         EXPECT_NE(texts[2].find(expected), std::string::npos) << texts[2];
