@@ -211,7 +211,7 @@ TEST_P(RealWindow, EveryControlIsWhereTheTablePutsIt) {
         EXPECT_EQ(actual.bottom, expected.bottom);
         ++checked;
     }
-    EXPECT_EQ(checked, 38 + 1);  // the classic 38 and the Pair window's button
+    EXPECT_EQ(checked, 38 + 1 + 4);  // the classic 38, the Pair window's button, the parts' box, caption, check boxes
 }
 
 TEST_P(RealWindow, CaptionsAreThoseOfTheLanguageAndRenderAsGlyphs) {
