@@ -156,7 +156,7 @@ bool spreadOfPicks(const NetworkShape& shape, const int16_t* picks, Spread* out,
         if (pick < 0 || pick >= stockCount) return false;
         const StockPart& part = stockParts[pick];
         values[k] = settings.partType == Capacitor ? part.parallelValue : part.seriesValue;
-        tolerances[k] = partTolerance(part.tolerancePercent, partOptions.partTolerancePercent);
+        tolerances[k] = partTolerance(stockNotes[pick].tolerancePercent, partOptions.partTolerancePercent);
     }
     return networkSpread(*d, settings.partType, values, tolerances, out, sensitivities);
 }
@@ -173,7 +173,7 @@ bool respectsQuantities(const NetworkShape& shape, const int16_t* picks) {
     for (int k = 0; k < shape.parts; ++k) {
         int pick = picks[k];
         if (pick < 0 || pick >= stockCount) continue;
-        int32_t held = stockParts[pick].quantity;
+        int32_t held = stockNotes[pick].quantity;
         if (held <= 0) continue;
         int used = 0;
         for (int j = 0; j < shape.parts; ++j) used += picks[j] == pick ? 1 : 0;

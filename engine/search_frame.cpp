@@ -172,7 +172,7 @@ int32_t runSearch() {
         setAcceptanceWindow();
         searchHasTolerances = partOptions.partTolerancePercent >= 0;
         for (int i = 0; i < stockCount && !searchHasTolerances; ++i) {
-            searchHasTolerances = stockParts[i].tolerancePercent >= 0;
+            searchHasTolerances = stockNotes[i].tolerancePercent >= 0;
         }
     }
     const NetworkTemplates& templates = *searchTemplates;

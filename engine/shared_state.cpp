@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/recorder.h"
+#include "engine/stock_list.h"
 
 Settings settings;
 char textBuffers[limits::TextBufferCount][limits::TextSize];
@@ -70,4 +71,5 @@ void resetSharedState() {
     for (int n = 0; n < limits::SettingsCount; ++n) settingsField(n) = 0;
     for (auto& buffer : textBuffers) buffer[0] = '\0';
     partOptions = PartOptions{};
+    for (StockLineNotes& notes : stockNotes) notes = StockLineNotes{};
 }

@@ -9,6 +9,7 @@
 #include "engine/shared_state.h"
 
 StockPart stockParts[limits::StockCapacity];
+StockLineNotes stockNotes[limits::StockCapacity];
 int32_t stockCount = 0;
 int32_t stockListed = 0;
 int32_t stockFaultLine = 0;
@@ -137,8 +138,7 @@ bool readItems(const char* text, int partType) {
         [partType](int j, const char* name, double scaled, StockLineNotes notes) {
             StockPart& item = stockParts[j];
             memcpy(item.name, name, sizeof item.name);
-            item.tolerancePercent = notes.tolerancePercent;
-            item.quantity = notes.quantity;
+            stockNotes[j] = notes;
             if (partType == Capacitor) {
                 item.seriesValue = 1 / scaled;
                 item.parallelValue = scaled;
@@ -158,11 +158,14 @@ bool readItems(const char* text, int partType) {
 void sortStockParts() {
     for (int i = 1; i < stockCount; ++i) {
         StockPart item = stockParts[i];
+        StockLineNotes notes = stockNotes[i];
         int j = i;
         for (; j > 0 && compareStockParts(&stockParts[j - 1], &item) > 0; --j) {
             stockParts[j] = stockParts[j - 1];
+            stockNotes[j] = stockNotes[j - 1];
         }
         stockParts[j] = item;
+        stockNotes[j] = notes;
     }
 }
 

@@ -9,18 +9,26 @@
 // A part whose line names no tolerance.
 constexpr double NoTolerance = -1;
 
+// 32 bytes: the search's innermost loops index this store, and what a
+// line says beside its value is kept apart from it (stockNotes).
 struct StockPart {
     char name[limits::StockNameSize];  // the line as typed, at most 15 characters
     double seriesValue;                // ohm, henry, or 1/farad
     double parallelValue;              // 1 / seriesValue
-    // What the line's text after the value says (stockLineNotes): the
-    // part's own tolerance in percent, NoTolerance where it gives none, and
-    // how many are in the drawer, 0 where it does not say.
-    double tolerancePercent = NoTolerance;
-    int32_t quantity = 0;
+};
+
+// What a stock line's text after its value says of the part: a tolerance,
+// a number and then "%" ("1%", "0.1 %", after "±" or not), the first one
+// below 100; and how many there are, a word "xN" or "×N" with N from 1 on
+// ("22k x2", "4k7 metal film x3").
+struct StockLineNotes {
+    double tolerancePercent = NoTolerance;  // NoTolerance when the line names none
+    int32_t quantity = 0;                   // 0 when it does not say
 };
 
 extern StockPart stockParts[limits::StockCapacity];
+// The notes of each part of stockParts, at the same index.
+extern StockLineNotes stockNotes[limits::StockCapacity];
 extern int32_t stockCount;
 // How many parts the list names, those past the first StockCapacity
 // included (which the search does not use): more than stockCount when the
@@ -55,15 +63,8 @@ struct StockItem {
     int32_t quantity = 0;
 };
 
-// What a stock line's text after its value says of the part: a tolerance,
-// a number and then "%" ("1%", "0.1 %", after "±" or not), the first one
-// below 100; and how many there are, a word "xN" or "×N" with N from 1 on
-// ("22k x2", "4k7 metal film x3"). `rest` is the line from the end of its
-// value on (a line end or the text's end ends it).
-struct StockLineNotes {
-    double tolerancePercent;  // NoTolerance when the line names none
-    int32_t quantity;         // 0 when it does not say
-};
+// The notes of a line; `rest` is the line from the end of its value on (a
+// line end or the text's end ends it).
 StockLineNotes stockLineNotes(const char* rest);
 
 struct StockReading {

@@ -229,7 +229,7 @@ class ReferenceSearch {
         // A network that needs more of a line than the drawer holds is none.
         if (partOptions.quantities) {
             for (int k = 1; k <= t.parts; ++k) {
-                int held = stockParts[picks_[k]].quantity, used = 0;
+                int held = stockNotes[picks_[k]].quantity, used = 0;
                 for (int j = 1; j <= t.parts; ++j) used += picks_[j] == picks_[k] ? 1 : 0;
                 if (held > 0 && used > held) return;
             }

@@ -282,7 +282,7 @@ TEST(PartQuantities, WithShowAllTheRecordsAreTodaysFilteredByTheDrawer) {
             const MatchRecord& r = resultStore.records[i];
             bool fits = true;
             for (int k = 0; k < r.shape->parts; ++k) {
-                int held = stockParts[r.picks[k]].quantity, used = 0;
+                int held = stockNotes[r.picks[k]].quantity, used = 0;
                 for (int j = 0; j < r.shape->parts; ++j) used += r.picks[j] == r.picks[k] ? 1 : 0;
                 fits = fits && (held == 0 || used <= held);
             }
