@@ -24,6 +24,7 @@
 #include "engine/result_lines.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
+#include "engine/stock_list.h"
 #include "window/control_table.h"
 #include "window/drawing_fit.h"
 #include "window/main_window.h"
@@ -238,8 +239,9 @@ void listNetworkSpread(const MatchRecord& record) {
     SpreadPart parts[limits::MaxNetworkParts];
     const int count = record.shape->parts;
     for (int k = 0; k < count; ++k) {
-        const StockPart& part = stockParts[record.picks[k]];
-        parts[k] = SpreadPart{nullptr, part.name, partTolerance(part.tolerancePercent, partOptions.partTolerancePercent),
+        const int pick = record.picks[k];
+        parts[k] = SpreadPart{nullptr, stockParts[pick].name,
+                              partTolerance(stockNotes[pick].tolerancePercent, partOptions.partTolerancePercent),
                               sensitivities[k]};
     }
     const int type = resultStore.partType >= 0 && resultStore.partType <= 2 ? resultStore.partType : 0;

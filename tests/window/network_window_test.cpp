@@ -815,4 +815,15 @@ TEST_P(NetworkWindow, PartsWithTolerancesListTheirSensitivitiesAndShares) {
     RECT client;
     GetClientRect(networkWindow(), &client);
     for (const DrawnItem& item : items) EXPECT_LE(item.rect.right, client.right);
+
+    // The part type switched after the search: the line is still the
+    // resistors' it was, in ohm, with the same spread.
+    SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowCapacitor, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(controlWindows[RowCapacitor]));
+    platform_test::runUntilIdle();
+    SetWindowTextA(box_, text.c_str());
+    doubleClickLine(line);
+    std::vector<std::string> again = textsOf(drawn());
+    ASSERT_GE(again.size(), 3u);
+    EXPECT_EQ(again[2], worst);
 }
