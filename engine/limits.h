@@ -36,8 +36,9 @@ constexpr int BuiltinListSize = 2048;
 // ---- The main window ------------------------------------------------------
 
 // One handle per row of the main window's control table: the classic 50
-// rows and the button that opens the Pair window after them.
-constexpr int ControlCount = 51;
+// rows, the button that opens the Pair window and the parts' tolerance box,
+// its caption and two check boxes after them.
+constexpr int ControlCount = 55;
 
 // ---- The stock list -------------------------------------------------------
 

@@ -143,22 +143,26 @@ double signedError(double v) {
     return (v / searchParams.target - 1) * 100;
 }
 
+// These two are also asked after the search, by the Network window, when
+// the part type buttons may name another type: the records' own is the one
+// the search ran with.
 double naturalTarget() {
-    return settings.partType == Capacitor ? 1 / searchParams.target : searchParams.target;
+    return resultStore.partType == Capacitor ? 1 / searchParams.target : searchParams.target;
 }
 
 bool spreadOfPicks(const NetworkShape& shape, const int16_t* picks, Spread* out, double* sensitivities) {
     const NetworkDescription* d = networkDescription(shape.id);
     if (!d || d->partCount != shape.parts) return false;
+    const int partType = resultStore.partType;
     double values[limits::MaxNetworkParts], tolerances[limits::MaxNetworkParts];
     for (int k = 0; k < shape.parts; ++k) {
         int pick = picks[k];
         if (pick < 0 || pick >= stockCount) return false;
         const StockPart& part = stockParts[pick];
-        values[k] = settings.partType == Capacitor ? part.parallelValue : part.seriesValue;
+        values[k] = partType == Capacitor ? part.parallelValue : part.seriesValue;
         tolerances[k] = partTolerance(stockNotes[pick].tolerancePercent, partOptions.partTolerancePercent);
     }
-    return networkSpread(*d, settings.partType, values, tolerances, out, sensitivities);
+    return networkSpread(*d, partType, values, tolerances, out, sensitivities);
 }
 
 bool recordSpread(const MatchRecord& record, Spread* out, double* sensitivities) {

@@ -15,6 +15,7 @@
 #include "engine/shared_state.h"
 #include "window/control_table.h"
 #include "window/pair_window.h"
+#include "window/part_options.h"
 #include "window/progress_line.h"
 
 std::atomic<HWND> workerHandle{nullptr};
@@ -36,7 +37,8 @@ unsigned long long workersLeft = 0;
 const int lockedBeforeAbort[] = {RowResistor, RowCapacitor, RowInductor, RowTargetBox,
                                  RowToleranceBox, RowMaxPartsBox, RowRangeBox, RowExecute,
                                  RowExit, RowSortByError, RowSortByValue};
-const int lockedAfterAbort[] = {RowList1Box, RowList2Box, RowList3Box};
+const int lockedAfterAbort[] = {RowList1Box, RowList2Box, RowList3Box,
+                                RowPartToleranceBox, RowWithinTolerance, RowQuantities};
 
 void enableRows(const int* rows, int count, BOOL enable) {
     for (int i = 0; i < count; ++i) EnableWindow(controlWindows[rows[i]], enable);
@@ -47,7 +49,10 @@ void setCheck(int row, bool checked) {
     SendMessageA(controlWindows[row], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-bool startWorker(HWND mainWindow, uint32_t searchNumber) {
+// `options` become the search's part options once every earlier worker has
+// left, under the result state's lock: a stopped search still on its way
+// out, or a Network window laying out a record, reads them.
+bool startWorker(HWND mainWindow, uint32_t searchNumber, const PartOptions& options) {
     // Counted under the workers' lock: searchWorkerAlive may be asked from any thread.
     unsigned long long order;
     {
@@ -55,10 +60,14 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
         order = ++workersStarted;
     }
     try {
-        std::thread([mainWindow, searchNumber, order] {
+        std::thread([mainWindow, searchNumber, order, options] {
             {
                 std::unique_lock<std::mutex> lock(workerMutex);
                 workerLeft.wait(lock, [order] { return workersLeft == order - 1; });
+            }
+            {
+                std::lock_guard<std::mutex> lock(resultStateMutex);
+                partOptions = options;
             }
             runAsSearchNumber(searchNumber);
             searchWorker(mainWindow, searchNumber);
@@ -76,10 +85,28 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
     return true;
 }
 
+// A part tolerance that is no number from 0 up to below 100 is a bad input
+// as a bad target is: the results go and the outcome names it, and no
+// search starts.
+void refuseParameters(HWND mainWindow) {
+    {
+        std::lock_guard<std::mutex> lock(resultStateMutex);
+        resetResults();
+        setText(statusText, messageText(MsgParameterError));
+    }
+    showResultText();
+    InvalidateRect(mainWindow, nullptr, TRUE);
+}
+
 void execute(HWND mainWindow) {
     captureInputs();
+    PartOptions options;
+    if (!mainPartOptions(&options)) {
+        refuseParameters(mainWindow);
+        return;
+    }
     uint32_t searchNumber = newSearchNumber();
-    if (startWorker(mainWindow, searchNumber)) {
+    if (startWorker(mainWindow, searchNumber, options)) {
         workerHandle = mainWindow;
         lockControlsForRun();
         startProgressLine(mainWindow, searchNumber);
@@ -155,6 +182,7 @@ void captureInputs() {
         if (n > limits::TextSize - 1) n = limits::TextSize - 1;
         buffer[n] = '\0';
     }
+    captureMainPartOptions();
     int t = settings.partType;
     if (t >= 0 && t <= 2) {
         setText(textBuffers[storedListBuffer(0, t)], textBuffers[BufDisplayedList1]);
@@ -234,6 +262,8 @@ LRESULT onCommand(HWND mainWindow, WPARAM wParam) {
         case RowSortByError: sortResults(sortByError); break;
         case RowSortByValue: sortResults(sortByValue); break;
         case RowPair: openPairWindow(mainWindow); break;
+        case RowWithinTolerance:
+        case RowQuantities: toggleMainPartOption(id); break;
         default:
             if (id >= RowList1Choice && id <= RowList1Choice + 6) chooseList(id);
             break;

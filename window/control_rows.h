@@ -46,4 +46,8 @@ enum ControlRowId : int {
     RowE6Choice = 48,
     RowE3Choice = 49,
     RowPair = 50,               // opens the Pair window
+    RowPartToleranceCaption = 51,
+    RowPartToleranceBox = 52,   // every part's tolerance, percent; empty for none
+    RowWithinTolerance = 53,    // check box: worst case inside the window only
+    RowQuantities = 54,         // check box: the drawer's counts
 };

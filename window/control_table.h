@@ -48,10 +48,13 @@ struct ControlEntry {
     const char* captionEnglish;   // shown when language is 1
 };
 
-// The rows 0 to 50: the classic 50 rows in their places, and after them the
-// button that opens the Pair window, in room that no classic row uses; the
-// definition's own count is checked against this.
-constexpr int ControlTableRows = 51;
+// The rows 0 to 54: the classic 50 rows in their places, and after them, in
+// room that no classic row uses, the button that opens the Pair window and
+// the parts' tolerance box with its two check boxes below the lists (their
+// values are kept by window/part_options.h, not in Settings or the text
+// buffers: their `index` is -1); the definition's own count is checked
+// against this.
+constexpr int ControlTableRows = 55;
 extern const ControlEntry controlTable[];
 
 // Child windows by control-table row; null until the window creates them.

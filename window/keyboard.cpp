@@ -15,10 +15,11 @@ int mainRowBeforeRun = -1;
 
 int32_t mainKindOf(int row) { return controlTable[row].kind; }
 
-const int mainInputRows[] = {RowTargetBox, RowToleranceBox, RowMaxPartsBox, RowRangeBox};
+const int mainInputRows[] = {RowTargetBox, RowToleranceBox, RowMaxPartsBox, RowRangeBox, RowPartToleranceBox};
+constexpr int MainInputRowCount = sizeof mainInputRows / sizeof mainInputRows[0];
 
 const KeyboardTable mainTable = {ControlTableRows, mainKindOf,       controlWindows,
-                                 mainInputRows,    4,                RowExecute,
+                                 mainInputRows,    MainInputRowCount, RowExecute,
                                  RowAbort,         &mainRowBeforeRun};
 
 bool takesFocus(const KeyboardTable& table, int row) {

@@ -19,6 +19,7 @@
 #include "window/control_table.h"
 #include "window/keyboard.h"
 #include "window/pair_window.h"
+#include "window/part_options.h"
 #include "window/progress_line.h"
 #include "window/scrolling.h"
 #include "window/settings_file.h"
@@ -40,6 +41,7 @@ void onCreate(HWND window, const CREATESTRUCTA* create) {
     loadPairSettings(create ? create->hInstance : nullptr);
     checkLanguageAndShowLists();
     createControls(window, create ? create->hInstance : nullptr);
+    showMainPartOptions();
     applyCaptions();
     placeWindow(window);
 }
@@ -49,8 +51,9 @@ void onDestroy(HWND window) {
     // outcome texts it would go on writing are saved whole.
     stopSearch();
     stopProgressLine(window);
-    // The Pair window goes first, its own search stopped, its inputs into
-    // their file.
+    // The Pair window goes first, its own search stopped, its inputs (and
+    // the main window's part options) into their file.
+    captureMainPartOptions();
     closePairWindowAndSave();
     if (settingsPath[0] != '\0') {
         saveSettings(window);

@@ -18,10 +18,13 @@
 
 #include "drawing/pair_schematic.h"
 #include "drawing/schematic.h"
+#include "engine/pair_texts.h"
+#include "engine/part_spread.h"
 #include "engine/recorder.h"
 #include "engine/result_lines.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
+#include "engine/stock_list.h"
 #include "window/control_table.h"
 #include "window/drawing_fit.h"
 #include "window/main_window.h"
@@ -59,6 +62,14 @@ const QuantityCaption PairQuantityCaptions[PairModeCount] = {
     /* Rc       */ {{"\x8e\x9e\x92\xe8\x90\x94" /* 時定数 */, "Time constant"}, "s"},
     /* Lc       */ {{"\x8b\xa4\x90\x55\x8e\xfc\x94\x67\x90\x94" /* 共振周波数 */, "Resonance"}, "Hz"},
 };
+// The parts as built, below the summary: the worst case and the spread,
+// then each part's tolerance, sensitivity (d ln value / d ln part) and
+// share of the spread ((tolerance x sensitivity)^2 over their sum).
+const Caption WorstCaseCaption = {"\x8d\xc5\x88\xab\x92\x6c" /* 最悪値 */, "Worst case"};
+const Caption PartToleranceCaption = {"\x8c\xf6\x8d\xb7" /* 公差 */, "tolerance"};
+const Caption SensitivityCaption = {"\x8a\xb4\x93\x78" /* 感度 */, "sensitivity"};
+const Caption ShareCaption = {"\x8a\xf1\x97\x5e" /* 寄与 */, "share"};
+
 // An rc pair's cutoff, 1 / (2 pi tau), beside its time constant.
 const Caption CutoffCaption = {"\x8e\xd5\x92\x66\x8e\xfc\x94\x67\x90\x94" /* 遮断周波数 */, "Cutoff"};
 
@@ -92,6 +103,17 @@ constexpr int ReadableScale = ScaleOne;
 // Lines the wheel scrolls a notch, as an edit box does.
 constexpr int WheelLines = 3;
 
+// The spread's lines: the worst case, then a line for each part of a pair
+// (both sides) or of a network.
+constexpr int SpreadLineCapacity = 1 + 2 * limits::PairMaxParts;
+static_assert(SpreadLineCapacity >= 1 + limits::MaxNetworkParts, "a line for each part of a network");
+// A part's line is four cells (name, tolerance, sensitivity, share), each
+// drawn from its column, in layout columns from the margin: the system
+// font is of variable pitch, so blanks would not keep them in line.
+constexpr int SpreadCellCount = 4;
+constexpr int SpreadCellColumns[SpreadCellCount] = {2, 21, 34, 53};
+constexpr int SpreadCellSize = 48;
+
 // What the window shows: copies made when the line was double-clicked.
 struct ShownLine {
     char line[limits::LineSize];  // as the box shows it, without its line break
@@ -101,6 +123,12 @@ struct ShownLine {
     PairMode mode;  // a pair's
     double value;   // the network's value, or a pair's quantity
     double error;  // percent, with its sign
+    // The parts as built, where the search's parts have tolerances: the
+    // worst case line and one line per part, between the summary and the
+    // drawing.
+    int spreadLines;
+    char spread[SpreadLineCapacity][limits::LineSize];  // the worst case's line; the parts' are empty
+    char cells[SpreadLineCapacity][SpreadCellCount][SpreadCellSize];
     Schematic schematic;
 };
 
@@ -137,6 +165,118 @@ int copyLine(const char* text, int line, char* out, int size) {
     return length;
 }
 
+// "1.428571 kΩ": seven digits, the prefix of the result lines and `unit`.
+void formatWithPrefix(double value, const char* unit, char* out, size_t size) {
+    int i = 0;
+    while (i + 1 < PrefixCount && value < Prefixes[i].scale) ++i;
+    snprintf(out, size, "%.7g %s%s", value / Prefixes[i].scale, Prefixes[i].letter, unit);
+}
+
+// A value or quantity in `unit` (null: a plain number, as a ratio).
+void formatInUnit(double value, const char* unit, char* out, size_t size) {
+    if (unit == nullptr) {
+        snprintf(out, size, "%.7g", value);
+    } else {
+        formatWithPrefix(value, unit, out, size);
+    }
+}
+
+// One part of the spread list: its name, tolerance, sensitivity and share.
+struct SpreadPart {
+    const char* side;  // a pair's side label ("R1", "C"), or null
+    const char* name;
+    double tolerancePercent;
+    double sensitivity;
+};
+
+// The spread's lines into `shown`: the worst case from `low` to `high` in
+// `unit` with its errors from `target` and the RSS, then the parts.
+void listSpread(const Spread& spread, double target, const char* unit, const SpreadPart* parts, int count) {
+    const int language = shown.language;
+    char low[32], high[32], suffix[64];
+    formatInUnit(spread.worstLow, unit, low, sizeof low);
+    formatInUnit(spread.worstHigh, unit, high, sizeof high);
+    formatSpreadSuffix(spread, target, suffix, sizeof suffix);
+    // Cut where a line's room ends, as a result line would be.
+    int n = snprintf(shown.spread[0], limits::LineSize, "%s  %s .. %s%s", inLanguage(WorstCaseCaption, language), low,
+                     high, suffix);
+    double sum = 0;
+    for (int k = 0; k < count; ++k) {
+        const double share = parts[k].tolerancePercent * parts[k].sensitivity;
+        sum += share * share;
+    }
+    int lines = 1;
+    for (int k = 0; k < count && lines < SpreadLineCapacity; ++k, ++lines) {
+        const SpreadPart& p = parts[k];
+        const double term = p.tolerancePercent * p.sensitivity;
+        const double share = sum > 0 ? 100 * term * term / sum : 0;
+        char name[SpreadCellSize];
+        if (p.side != nullptr) {
+            snprintf(name, sizeof name, "%s %s", p.side, p.name);
+        } else {
+            snprintf(name, sizeof name, "%s", p.name);
+        }
+        char(&cells)[SpreadCellCount][SpreadCellSize] = shown.cells[lines];
+        shown.spread[lines][0] = '\0';
+        n = snprintf(cells[0], SpreadCellSize, "%s", name);
+        n = snprintf(cells[1], SpreadCellSize, "%s %.3g %%", inLanguage(PartToleranceCaption, language),
+                     p.tolerancePercent);
+        n = snprintf(cells[2], SpreadCellSize, "%s %+.4f", inLanguage(SensitivityCaption, language), p.sensitivity);
+        n = snprintf(cells[3], SpreadCellSize, "%s %.1f %%", inLanguage(ShareCaption, language), share);
+    }
+    (void)n;
+    shown.spreadLines = lines;
+}
+
+// The spread of a record of the last search, where its parts have
+// tolerances (result state held).
+void listNetworkSpread(const MatchRecord& record) {
+    shown.spreadLines = 0;
+    if (!searchHasTolerances || record.shape == nullptr) return;
+    Spread spread;
+    double sensitivities[limits::MaxNetworkParts];
+    if (!recordSpread(record, &spread, sensitivities)) return;
+    SpreadPart parts[limits::MaxNetworkParts];
+    const int count = record.shape->parts;
+    for (int k = 0; k < count; ++k) {
+        const int pick = record.picks[k];
+        parts[k] = SpreadPart{nullptr, stockParts[pick].name,
+                              partTolerance(stockNotes[pick].tolerancePercent, partOptions.partTolerancePercent),
+                              sensitivities[k]};
+    }
+    const int type = resultStore.partType >= 0 && resultStore.partType <= 2 ? resultStore.partType : 0;
+    listSpread(spread, naturalTarget(), UnitNames[type], parts, count);
+}
+
+// The spread of a pair search's record, where its parts have tolerances.
+void listPairSpread(const PairRecord& record, const PairRequest& request) {
+    shown.spreadLines = 0;
+    const PairSide* sides[2] = {&request.a, &request.b};
+    const PairNetwork* networks[2] = {&record.a, &record.b};
+    bool tolerances = false;
+    for (const PairSide* side : sides) tolerances = tolerances || anyTolerance(side->parts, side->count, request.partTolerancePercent);
+    Spread spread;
+    double sensitivities[2 * limits::PairMaxParts];
+    if (!tolerances || !pairSpread(request, record, request.partTolerancePercent, &spread, sensitivities)) return;
+    SpreadPart parts[2 * limits::PairMaxParts];
+    int count = 0;
+    for (int side = 0; side < 2; ++side) {
+        const PairNetwork& network = *networks[side];
+        for (int k = 0; k < network.partCount && k < limits::PairMaxParts; ++k) {
+            const int pick = network.picks[k];
+            if (pick < 0 || pick >= sides[side]->count) return;
+            const StockItem& item = sides[side]->parts[pick];
+            parts[count] = SpreadPart{pairSideLabel(request.mode, request.a.partType, side), item.name,
+                                      partTolerance(item.tolerancePercent, request.partTolerancePercent),
+                                      sensitivities[count]};
+            ++count;
+        }
+    }
+    const int mode = static_cast<int>(request.mode);
+    listSpread(spread, request.target, mode >= 0 && mode < PairModeCount ? PairQuantityCaptions[mode].unit : nullptr,
+               parts, count);
+}
+
 // Lays out the record behind `line` of the box's text, with its value and
 // signed error; false when none stands behind it. The search keeps the size
 // of the error; its sign is the side of the target the value lies on (a
@@ -148,14 +288,8 @@ bool layOutLine(int line) {
     double target = resultStore.partType == Capacitor ? 1 / searchParams.target : searchParams.target;
     shown.value = record->value;
     shown.error = record->value < target ? -record->absError : record->absError;
+    listNetworkSpread(*record);
     return true;
-}
-
-// "1.428571 kΩ": seven digits, the prefix of the result lines and `unit`.
-void formatWithPrefix(double value, const char* unit, char* out, size_t size) {
-    int i = 0;
-    while (i + 1 < PrefixCount && value < Prefixes[i].scale) ++i;
-    snprintf(out, size, "%.7g %s%s", value / Prefixes[i].scale, Prefixes[i].letter, unit);
 }
 
 void formatValue(double value, int partType, char* out, size_t size) {
@@ -213,7 +347,9 @@ int rowHeight() { return lineHeight > 0 ? lineHeight : SchematicCellHeight; }
 // Where the header's two lines and the drawing begin, in client pixels.
 int margin() { return columnWidth(); }
 int headerTop() { return rowHeight() / 2; }
-int drawingTop() { return headerTop() + 2 * rowHeight() + rowHeight() / 2; }
+// The header: the line, the summary and the spread's lines.
+int headerLines() { return 2 + shown.spreadLines; }
+int drawingTop() { return headerTop() + headerLines() * rowHeight() + rowHeight() / 2; }
 
 // What does not scale around the drawing: the margins, the header above it
 // and the width of the header's longer line (or the narrowest width).
@@ -224,8 +360,19 @@ FitFrame frameOf(HWND window) {
     ReleaseDC(window, dc);
     char summary[limits::LineSize];
     formatSummary(summary, sizeof summary);
-    int textBytes = static_cast<int>(strlen(shown.line) > strlen(summary) ? strlen(shown.line) : strlen(summary));
+    size_t longest = strlen(shown.line) > strlen(summary) ? strlen(shown.line) : strlen(summary);
+    for (int i = 0; i < shown.spreadLines; ++i) {
+        if (strlen(shown.spread[i]) > longest) longest = strlen(shown.spread[i]);
+    }
+    int textBytes = static_cast<int>(longest);
     int width = textBytes * static_cast<int>(metrics.tmAveCharWidth);
+    // A part's line ends where its last cell does.
+    for (int i = 1; i < shown.spreadLines; ++i) {
+        const int last = SpreadCellCount - 1;
+        int end = SpreadCellColumns[last] * columnWidth() +
+                  static_cast<int>(strlen(shown.cells[i][last])) * static_cast<int>(metrics.tmAveCharWidth);
+        if (end > width) width = end;
+    }
     if (width < NarrowestColumns * columnWidth()) width = NarrowestColumns * columnWidth();
     return FitFrame{margin(), drawingTop(), margin(), headerTop(), width};
 }
@@ -457,10 +604,19 @@ void paint(HWND window) {
     int dx = scrollPosition(window, SB_HORZ);
     int dy = scrollPosition(window, SB_VERT);
     int right = fit.contentWidth > client.right ? fit.contentWidth : client.right;
-    const char* header[] = {shown.line, summary};
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < headerLines(); ++i) {
+        const char* text = i == 0 ? shown.line : i == 1 ? summary : shown.spread[i - 2];
         RECT r{margin() - dx, headerTop() + i * rowHeight() - dy, right - dx, headerTop() + (i + 1) * rowHeight() - dy};
-        DrawTextA(dc, header[i], -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+        if (i >= 3) {
+            // A part's cells, each from its column.
+            for (int c = 0; c < SpreadCellCount; ++c) {
+                RECT cell = r;
+                cell.left = r.left + SpreadCellColumns[c] * columnWidth();
+                DrawTextA(dc, shown.cells[i - 2][c], -1, &cell, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+            }
+            continue;
+        }
+        DrawTextA(dc, text, -1, &r, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
     }
     if (shown.drawn) drawSchematic(dc, Placement{fit.scale, fit.x - dx, fit.y - dy});
     EndPaint(window, &ps);
@@ -540,6 +696,7 @@ bool showNetworkOfLine(HWND mainWindow, HINSTANCE instance, int line) {
     memcpy(shown.line, text, sizeof text);
     shown.language = settings.language;
     shown.pair = false;
+    shown.spreadLines = 0;
     shown.drawn = layOutLine(line);
     return present(mainWindow, instance);
 }
@@ -558,6 +715,7 @@ bool showPairInNetworkWindow(HWND owner, HINSTANCE instance, const PairRecord& r
     shown.value = pair.quantity;
     shown.error = pair.errorPercent;
     shown.schematic = pair.drawing;
+    listPairSpread(record, request);
     return present(owner, instance);
 }
 

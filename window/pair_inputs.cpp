@@ -38,6 +38,8 @@ const FieldRule FieldRules[PairFieldCount] = {
     {PairStockE24, PairStockCount},                            // stock of A
     {PairStockAsA, PairStockCount + 1},                        // stock of B
     {0, 0}, {0, 0}, {0, 0}, {0, 0},                            // the rectangle
+    {0, 2}, {0, 2},                                            // within tolerance, quantities
+    {0, 2}, {0, 2},                                            // the same of the main window
 };
 
 bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc); }
@@ -239,19 +241,83 @@ bool readPairRequest(const PairInputs& inputs, const PairListTexts& lists, PairS
         problem->text = PairTextTolerance;
         return false;
     }
+    // A number out of 0 .. 100 is the search's to refuse, with its reason.
+    if (readPartToleranceText(in.texts[PairTextPartTolerance], &r.partTolerancePercent) ==
+        PartToleranceText::Unreadable) {
+        problem->fault = PairInputFault::Unreadable;
+        problem->text = PairTextPartTolerance;
+        return false;
+    }
+    r.withinTolerance = in.fields[PairFieldWithinTolerance] != 0;
+    r.quantities = in.fields[PairFieldQuantities] != 0;
     int32_t parts = 0;
     if (!readMaxParts(in, &parts, problem)) return false;
     r.a.maxParts = r.b.maxParts = parts;
     if (!readSide(in, lists, 0, stocks->a, &r.a, problem)) return false;
-    // B as A reads the same stock once more into its own items: the search
-    // then finds the two sides equal and builds their networks once.
+    // B reads its stock into its own items (a series over B's own range);
+    // the search finds two equal sides equal and builds their networks once.
     if (!readSide(in, lists, 1, stocks->b, &r.b, problem)) return false;
+    // Both sides from the same list of one part type take their parts from
+    // one drawer: B points at A's items, by which the search knows it and
+    // counts a line that both use against what the line says there are.
+    const int stockB = sideStock(in, 1);
+    if (stockB == sideStock(in, 0) && stockB >= PairStockList1 && stockB <= PairStockList3 &&
+        r.b.partType == r.a.partType) {
+        r.b.parts = stocks->a;
+        r.b.count = r.a.count;
+    }
     if (pairTextApplies(in, PairTextTotalMin) &&
         !readRange(in, PairTextTotalMin, r.a.partType, &r.total, problem)) {
         return false;
     }
     r.threads = 0;
     *request = r;
+    return true;
+}
+
+PartToleranceText readPartToleranceText(const char* text, double* percent) {
+    *percent = NoTolerance;
+    if (isBlank(text)) return PartToleranceText::Empty;
+    const char* start = text;
+    while (*start == ' ' || *start == '\t') ++start;
+    const char* end = start;
+    // Digits and a point only (a sign and an exponent allowed): strtod
+    // would also read "inf", "nan" and hexadecimal, which no one means.
+    while ((*end >= '0' && *end <= '9') || *end == '.' || *end == '+' || *end == '-' || *end == 'e' ||
+           *end == 'E') {
+        ++end;
+    }
+    if (end == start) return PartToleranceText::Unreadable;
+    char number[PairInputTextSize];
+    const size_t length = static_cast<size_t>(end - start);
+    if (length >= sizeof number) return PartToleranceText::Unreadable;
+    memcpy(number, start, length);
+    number[length] = '\0';
+    char* numberEnd = nullptr;
+    double value = strtod(number, &numberEnd);
+    if (numberEnd != number + length || !std::isfinite(value)) return PartToleranceText::Unreadable;
+    while (*end == ' ' || *end == '\t') ++end;
+    if (*end == '%') ++end;
+    while (*end == ' ' || *end == '\t' || *end == '\r' || *end == '\n') ++end;
+    if (*end != '\0') return PartToleranceText::Unreadable;
+    *percent = value;
+    return PartToleranceText::Number;
+}
+
+bool readMainPartOptions(const PairInputs& inputs, PartOptions* options) {
+    PartOptions o;
+    double percent = NoTolerance;
+    switch (readPartToleranceText(inputs.texts[PairTextMainPartTolerance], &percent)) {
+    case PartToleranceText::Empty: break;
+    case PartToleranceText::Number:
+        if (!(percent >= 0 && percent < 100)) return false;
+        o.partTolerancePercent = percent;
+        break;
+    case PartToleranceText::Unreadable: return false;
+    }
+    o.withinTolerance = inputs.fields[PairFieldMainWithinTolerance] != 0;
+    o.quantities = inputs.fields[PairFieldMainQuantities] != 0;
+    *options = o;
     return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "engine/limits.h"
 #include "engine/pair_search.h"
+#include "engine/recorder.h"
 #include "engine/stock_list.h"
 
 // The choices, by number (the field a radio button group sets).
@@ -24,7 +25,16 @@ enum PairField : int {
     PairFieldWindowTop = 6,
     PairFieldWindowRight = 7,
     PairFieldWindowBottom = 8,
-    PairFieldCount = 9,
+    // The parts as built: only the pairs whose worst case stays inside the
+    // window, and each stock line used at most as often as it says the
+    // drawer holds it (0 off, 1 on).
+    PairFieldWithinTolerance = 9,
+    PairFieldQuantities = 10,
+    // The same two choices of the main window's search, kept here because
+    // Combinix.ini has no line for them.
+    PairFieldMainWithinTolerance = 11,
+    PairFieldMainQuantities = 12,
+    PairFieldCount = 13,
 };
 
 enum PairRcBy : int32_t {
@@ -68,7 +78,9 @@ enum PairText : int {
     PairTextBMax = 11,
     PairTextTotalMin = 12,
     PairTextTotalMax = 13,
-    PairTextCount = 14,
+    PairTextPartTolerance = 14,      // every part's tolerance, percent; empty for none
+    PairTextMainPartTolerance = 15,  // the same of the main window's search
+    PairTextCount = 16,
 };
 
 // An input box holds a value or a small number: a text longer than this is
@@ -93,6 +105,22 @@ void fillDefaultPairInputs(PairInputs* inputs);
 void checkPairInputs(PairInputs* inputs);
 // Copies `text` into text `n` of `inputs`, cut at a character boundary to fit.
 void setPairText(PairInputs* inputs, int n, const char* text);
+
+// How a part tolerance box reads: empty (or blanks only) for no tolerance,
+// a plain decimal number (a "%" after it allowed), or neither.
+enum class PartToleranceText : int32_t {
+    Empty,
+    Number,
+    Unreadable,
+};
+// Reads a part tolerance box; *percent is NoTolerance unless a number was
+// read. Whether the number is one a search takes (0 up to below 100) is
+// the search's to say.
+PartToleranceText readPartToleranceText(const char* text, double* percent);
+// The main window's part options from the store (its texts and fields of
+// the main window's search); false when the tolerance box does not hold
+// a tolerance from 0 up to below 100 or is not empty.
+bool readMainPartOptions(const PairInputs& inputs, PartOptions* options);
 
 // Whether the input of text `n` (PairText) is read in the inputs' mode:
 // the target boxes of the mode (for RC the one of its PairRcBy), and the

@@ -5,11 +5,15 @@
 // file it never reports anything: a missing, short or damaged file leaves
 // the defaults where it does not reach, and a failed save the old file.
 //
+// It also keeps the main window's part options (its part tolerance and
+// two check boxes), for which Combinix.ini has no line.
+//
 // Layout, one item a line, CP932, lines ending in CR LF: the count of
-// choices (9), the choices (window/pair_inputs.h, PairField order), the
-// count of texts (14), the texts (PairText order). A count larger than the
+// choices (13), the choices (window/pair_inputs.h, PairField order), the
+// count of texts (16), the texts (PairText order). A count larger than the
 // store's reads the lines it knows and passes over the rest, so that a
-// later layout with more lines still reads.
+// later layout with more lines still reads; a smaller one, an older
+// file's, leaves the defaults of the lines it does not have.
 #pragma once
 
 #include "engine/limits.h"

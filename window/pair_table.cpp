@@ -95,10 +95,14 @@ const PairControlEntry pairControlTable[] = {
     {/*66*/ GroupBox,     -1,                     -1, 0x50000007,  10, 262, 590, 400, AllModes,                  "\x8e\xc0\x8d\x73\x8c\x8b\x89\xca" /* 実行結果 */, "Result"},  // result group
     {/*67*/ PaintText,    -1,                     -1, 0x00000010,  15, 277, 585, 289, AllModes,                  nullptr, nullptr},  // outcome or progress, word-wrapped
     {/*68*/ EditBox,      -1,                     -1, 0x50A000C4,  15, 292, 585, 395, AllModes,                  nullptr, nullptr},  // result lines
+    {/*69*/ StaticCaption, -1,                     -1, 0x50000002,  15, 247, 105, 259, AllModes,                  "\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */, "Part tol.(%)"},  // caption of the parts' tolerance
+    {/*70*/ EditBox,      PairTextPartTolerance,  -1, 0x50800080, 110, 247, 160, 259, AllModes,                  nullptr, nullptr},  // every part's tolerance in percent
+    {/*71*/ CheckBox,     PairFieldWithinTolerance, -1, 0x50000102, 170, 247, 290, 259, AllModes,                "\x8c\xf6\x8d\xb7\x93\xe0\x82\xcc\x82\xdd" /* 公差内のみ */, "Within tolerance"},  // worst case inside the window only
+    {/*72*/ CheckBox,     PairFieldQuantities,    -1, 0x50000102, 295, 247, 390, 259, AllModes,                  "\x8d\xdd\x8c\xc9\x90\x94" /* 在庫数 */, "Quantities"},  // the drawer's counts
 };
 
 static_assert(sizeof pairControlTable / sizeof pairControlTable[0] == PairTableRows,
-              "the Pair window's table has rows 0 to 68, no more and no fewer");
+              "the Pair window's table has rows 0 to 72, no more and no fewer");
 // A radio button's choice is its row less its group's first row: each
 // group's rows follow one another in the order of the choices.
 static_assert(PairRowLcMode - PairRowRatioMode + 1 == PairModeCount, "one mode button per PairMode");
@@ -199,8 +203,11 @@ void applyPairCaptions(HWND window) {
 void showPairChoices() {
     for (int row = 0; row < PairTableRows; ++row) {
         const PairControlEntry& entry = pairControlTable[row];
-        if (entry.kind != RadioButton || entry.index < 0 || entry.index >= PairFieldCount) continue;
-        bool checked = shownChoice(entry.index) == row - entry.group;
+        if ((entry.kind != RadioButton && entry.kind != CheckBox) || entry.index < 0 || entry.index >= PairFieldCount) {
+            continue;
+        }
+        bool checked = entry.kind == CheckBox ? pairInputs.fields[entry.index] != 0
+                                              : shownChoice(entry.index) == row - entry.group;
         SendMessageA(pairControlWindows[row], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     }
 }

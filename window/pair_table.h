@@ -67,6 +67,10 @@ enum PairRowId : int {
     PairRowResultGroup = 66,
     PairRowOutcome = 67,  // painted: the outcome, or the progress while a search runs
     PairRowResultBox = 68,
+    PairRowPartToleranceCaption = 69,
+    PairRowPartToleranceBox = 70,  // every part's tolerance, percent
+    PairRowWithinTolerance = 71,   // check box: only pairs whose worst case stays inside the window
+    PairRowQuantities = 72,        // check box: the drawer's counts
 };
 
 // A row of the Pair window: a main window row's columns (what `index`
@@ -74,7 +78,7 @@ enum PairRowId : int {
 // and the modes whose search reads the control.
 struct PairControlEntry {
     int32_t kind;    // a ControlKind
-    int32_t index;   // PairField (radio buttons) or PairText (edit boxes); -1 if none
+    int32_t index;   // PairField (radio buttons, check boxes) or PairText (edit boxes); -1 if none
     int32_t group;   // radio: first row of its group; otherwise 2 starts the control disabled
     uint32_t style;  // window style, DrawTextA format
     int32_t left;    // tenths of charWidth
@@ -86,7 +90,7 @@ struct PairControlEntry {
     const char* captionEnglish;   // shown when language is 1
 };
 
-constexpr int PairTableRows = 69;
+constexpr int PairTableRows = 73;
 extern const PairControlEntry pairControlTable[];
 
 // Child windows of the Pair window by row; null while it is closed.

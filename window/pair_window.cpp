@@ -97,6 +97,8 @@ const Caption BoxNames[PairTextCount] = {
     {"B \x82\xcc\x8d\xc5\x91\xe5" /* B の最大 */, "highest B"},
     {"A+B \x82\xcc\x8d\xc5\x8f\xac" /* A+B の最小 */, "lowest A+B"},
     {"A+B \x82\xcc\x8d\xc5\x91\xe5" /* A+B の最大 */, "highest A+B"},
+    {"\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */, "Part tol.(%)"},
+    {"\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */, "Part tol.(%)"},  // the main window's
 };
 
 // The window's messages, each with its "%s" (a box's or a side's name)
@@ -155,10 +157,15 @@ void writeOutcome() {
     const int size = sizeof outcomeText;
     switch (state.outcome) {
     case Outcome::None: outcomeText[0] = '\0'; break;
-    case Outcome::Records:
-        formatPairOutcome(job.search.matches(), state.shownLines, job.search.stopped(), settings.language,
-                          outcomeText, size);
+    case Outcome::Records: {
+        int n = formatPairOutcome(job.search.matches(), state.shownLines, job.search.stopped(), settings.language,
+                                  outcomeText, size);
+        // The pairs left out for a worst case outside the window, after the count.
+        if (job.request.withinTolerance && job.search.outsideWindow() > 0 && n >= 0 && n < size) {
+            formatPairOutsideNote(job.search.outsideWindow(), settings.language, outcomeText + n, size - n);
+        }
         break;
+    }
     case Outcome::Fault: formatPairFault(job.fault, job.request, settings.language, outcomeText, size); break;
     case Outcome::Problem: formatProblem(state.problem, outcomeText, size); break;
     case Outcome::NoThread: snprintf(outcomeText, sizeof outcomeText, "%s", inLanguage(NoThreadMessage)); break;
@@ -178,7 +185,7 @@ int32_t pairKindOf(int row) { return pairControlTable[row].kind; }
 const int InputRows[] = {PairRowRatioBox,   PairRowVinBox,      PairRowVoutBox,      PairRowVrefBox,
                          PairRowTimeConstantBox, PairRowFrequencyBox, PairRowToleranceBox, PairRowMaxPartsBox,
                          PairRowAMinBox,    PairRowAMaxBox,     PairRowBMinBox,      PairRowBMaxBox,
-                         PairRowTotalMinBox, PairRowTotalMaxBox};
+                         PairRowTotalMinBox, PairRowTotalMaxBox, PairRowPartToleranceBox};
 
 const KeyboardTable Keys = {PairTableRows,  pairKindOf,     pairControlWindows,
                             InputRows,      sizeof InputRows / sizeof InputRows[0],
@@ -345,6 +352,9 @@ void onCommand(int row) {
         abortSearch();
     } else if (row > 0 && row < PairTableRows && entry.kind == RadioButton && !state.running) {
         chooseField(entry.index, row - entry.group);
+    } else if (row > 0 && row < PairTableRows && entry.kind == CheckBox && !state.running && entry.index >= 0 &&
+               entry.index < PairFieldCount) {
+        chooseField(entry.index, pairInputs.fields[entry.index] != 0 ? 0 : 1);
     }
 }
 

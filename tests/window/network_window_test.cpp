@@ -7,6 +7,7 @@
 // smaller than its own size; it closes by itself and with the main window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -727,3 +728,102 @@ INSTANTIATE_TEST_SUITE_P(Languages, NetworkWindow, ::testing::Values(0, 1),
                          });
 
 }  // namespace
+
+namespace {
+
+// The lines a paint drew, in order, up to the drawing's labels.
+std::vector<std::string> textsOf(const std::vector<DrawnItem>& items) {
+    std::vector<std::string> texts;
+    for (const DrawnItem& item : items)
+        if (item.kind == PaintKind::Text) texts.push_back(item.text);
+    return texts;
+}
+
+}  // namespace
+
+// A network of parts with tolerances lists, below its value, the worst
+// case and the RSS, then each part's tolerance, sensitivity and share of
+// the spread; the drawing moves down below the list.
+TEST_P(NetworkWindow, PartsWithTolerancesListTheirSensitivitiesAndShares) {
+    // The 10k line names its own 5 %; the 1k line takes the box's 1 %.
+    platform_test::type(controlWindows[RowList1Box], "10k 5%\r\n1k\r\n");
+    platform_test::type(controlWindows[RowPartToleranceBox], "1");
+    runDefaultSearch();
+    const std::string text = textOf(box_);
+    const size_t at = text.find("10k 5% / 10k 5% /(1k + 1k)");
+    ASSERT_NE(at, std::string::npos) << text;
+    int line = 0;
+    for (size_t i = 0; i < at; ++i) line += text[i] == '\n' ? 1 : 0;
+    doubleClickLine(line);
+    ASSERT_NE(networkWindow(), nullptr);
+    std::vector<std::string> texts = textsOf(drawn());
+    ASSERT_GE(texts.size(), 3u + 4 * 4);
+    // 10k // 10k // (1k + 1k) = 1 / (2/10k + 1/2k) = 10k/7 = 1428.571 ohm,
+    // against the target 1.42k. Its conductance is 0.1 + 0.1 + 0.5 (mS), so
+    // d ln R / d ln R is 1/7 for each 10k and (5/7)(1/2) = 5/14 for each
+    // 1k (the four add up to 1). RSS = sqrt(2 (5 x 1/7)^2 + 2 (1 x 5/14)^2)
+    // = sqrt(250/196) = 1.129 %; the shares are (5/7)^2 / (250/196) = 40 %
+    // for each 10k and (5/14)^2 / (250/196) = 10 % for each 1k. Worst case:
+    // 1 / (2/9500 + 1/1980) = 1397.474 and 1 / (2/10500 + 1/2020) =
+    // 1458.735 ohm, -1.59 % and +2.73 % from 1420.
+    const std::string worst = std::string(GetParam() == 1 ? "Worst case" : "\x8d\xc5\x88\xab\x92\x6c" /* 最悪値 */) +
+                              "  1.397474 k" + Ohm + " .. 1.458735 k" + Ohm + "  (-1.59%..+2.73%, RSS 1.13%)";
+    EXPECT_EQ(texts[2], worst);
+    const std::string tolerance = inLanguage("\x8c\xf6\x8d\xb7" /* 公差 */, "tolerance");
+    const std::string sensitivity = inLanguage("\x8a\xb4\x93\x78" /* 感度 */, "sensitivity");
+    const std::string share = inLanguage("\x8a\xf1\x97\x5e" /* 寄与 */, "share");
+    // A part's line: its name, tolerance, sensitivity and share, each cell
+    // drawn on its own from its column. Formula order: 10k, 10k, 1k, 1k.
+    auto partLine = [&](const char* name, const char* tol, const char* sens, const char* part) {
+        return std::vector<std::string>{name, tolerance + " " + tol + " %", sensitivity + " " + sens,
+                                        share + " " + part + " %"};
+    };
+    const std::vector<std::string> cells[] = {
+        partLine("10k 5%", "5", "+0.1429", "40.0"),
+        partLine("10k 5%", "5", "+0.1429", "40.0"),
+        partLine("1k", "1", "+0.3571", "10.0"),
+        partLine("1k", "1", "+0.3571", "10.0"),
+    };
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + 3 + 4 * k, texts.begin() + 7 + 4 * k), cells[k]) << k;
+    }
+    // Then the drawing's labels, each part's name (and its value where the
+    // name is more than it), all below the list.
+    EXPECT_EQ(std::vector<std::string>(texts.begin() + 19, texts.end()),
+              (std::vector<std::string>{"10k 5%", "10k", "10k 5%", "10k", "1k", "1k"}));
+    std::vector<DrawnItem> items = drawn();
+    int listBottom = 0, drawingTop = 1 << 30;
+    std::vector<int> cellLefts;
+    int texts_ = 0;
+    for (const DrawnItem& item : items) {
+        if (item.kind == PaintKind::Text && texts_++ < 19) {
+            listBottom = std::max<int>(listBottom, item.rect.bottom);
+            if (texts_ > 3) cellLefts.push_back(item.rect.left);
+        }
+        if (item.kind != PaintKind::Text) drawingTop = std::min<int>(drawingTop, item.rect.top);
+    }
+    EXPECT_LE(listBottom, drawingTop);
+    // The cells stand in columns: each part's k-th cell at the same x.
+    ASSERT_EQ(cellLefts.size(), 16u);
+    for (int k = 0; k < 4; ++k) {
+        for (int part = 1; part < 4; ++part) EXPECT_EQ(cellLefts[4 * part + k], cellLefts[k]) << part << " " << k;
+        if (k > 0) {
+            EXPECT_GT(cellLefts[k], cellLefts[k - 1]);
+        }
+    }
+    // The window is wide enough for the longest line.
+    RECT client;
+    GetClientRect(networkWindow(), &client);
+    for (const DrawnItem& item : items) EXPECT_LE(item.rect.right, client.right);
+
+    // The part type switched after the search: the line is still the
+    // resistors' it was, in ohm, with the same spread.
+    SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowCapacitor, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(controlWindows[RowCapacitor]));
+    platform_test::runUntilIdle();
+    SetWindowTextA(box_, text.c_str());
+    doubleClickLine(line);
+    std::vector<std::string> again = textsOf(drawn());
+    ASSERT_GE(again.size(), 3u);
+    EXPECT_EQ(again[2], worst);
+}

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <string>
 
 #include "engine/builtin_lists.h"
 #include "engine/search_inputs.h"
+#include "tests/support/temp_directory.h"
+#include "window/pair_settings.h"
 
 namespace {
 
@@ -124,7 +127,8 @@ TEST(PairInputs, EveryModeGivesItsTargetAndSides) {
         EXPECT_EQ(r.a.count, c.countA);
         EXPECT_EQ(r.b.count, c.countB);
         EXPECT_EQ(r.a.parts, stocks.a);
-        EXPECT_EQ(r.b.parts, stocks.b);
+        // B as A of the same part type is the same list, one drawer: A's items.
+        EXPECT_EQ(r.b.parts, c.typeA == c.typeB ? stocks.a : stocks.b);
         EXPECT_EQ(r.threads, 0);
         EXPECT_EQ(checkPairRequest(r), PairFault::None);
     }
@@ -140,9 +144,23 @@ TEST(PairInputs, SidesTakeTheirListsAndBAsATakesTheSameChoice) {
     ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
     EXPECT_STREQ(stocks.a[1].name, "2.2k");
     EXPECT_DOUBLE_EQ(stocks.b[1].value, 2200);
+    // One list is one drawer: B's parts are A's items themselves, as the
+    // search tells a shared drawer by; so when B names A's list itself.
+    EXPECT_EQ(r.b.parts, r.a.parts);
+    EXPECT_EQ(r.b.count, r.a.count);
+    in.fields[PairFieldStockB] = 1 + PairStockList1;
+    ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, r.a.parts);
+    in.fields[PairFieldStockB] = PairStockAsA;
+    // Not a series (whose values follow each side's range), nor another list.
+    in.fields[PairFieldStockA] = PairStockE12;
+    ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, stocks.b);
+    in.fields[PairFieldStockA] = PairStockList1;
     // RC: B as A is List 1 of capacitors, in farads.
     in.fields[PairFieldMode] = static_cast<int32_t>(PairMode::Rc);
     ASSERT_TRUE(readPairRequest(in, lists.texts, &stocks, &r, &problem));
+    EXPECT_EQ(r.b.parts, stocks.b);  // capacitors: a drawer of their own
     EXPECT_STREQ(stocks.a[0].name, "1k");
     EXPECT_STREQ(stocks.b[0].name, "100n");
     EXPECT_DOUBLE_EQ(stocks.b[1].value, 47e-9);
@@ -368,3 +386,146 @@ TEST(PairInputs, LongTextsAreCutAtACharacterBoundary) {
 }
 
 }  // namespace
+
+TEST(PartOptionsInputs, ToleranceBoxesReadAPlainPercentage) {
+    struct Case {
+        const char* text;
+        PartToleranceText reading;
+        double percent;  // NoTolerance unless a number
+        bool mainSearchTakesIt;  // from 0 up to below 100
+    };
+    const Case cases[] = {
+        {"", PartToleranceText::Empty, NoTolerance, true},
+        {"   ", PartToleranceText::Empty, NoTolerance, true},
+        {"1", PartToleranceText::Number, 1, true},
+        {"5%", PartToleranceText::Number, 5, true},
+        {" 0.1 % ", PartToleranceText::Number, 0.1, true},
+        {"0", PartToleranceText::Number, 0, true},        // exact parts: the spread is 0
+        {"99.9", PartToleranceText::Number, 99.9, true},
+        {"1e-1", PartToleranceText::Number, 0.1, true},
+        {"100", PartToleranceText::Number, 100, false},   // a part that may be 0 ohm
+        {"-1", PartToleranceText::Number, -1, false},
+        {"1k", PartToleranceText::Unreadable, NoTolerance, false},
+        {"5%%", PartToleranceText::Unreadable, NoTolerance, false},
+        {"inf", PartToleranceText::Unreadable, NoTolerance, false},
+        {"nan", PartToleranceText::Unreadable, NoTolerance, false},
+        {"0x10", PartToleranceText::Unreadable, NoTolerance, false},
+        {"1e999", PartToleranceText::Unreadable, NoTolerance, false},
+        {"1 2", PartToleranceText::Unreadable, NoTolerance, false},
+        {"%", PartToleranceText::Unreadable, NoTolerance, false},
+        {"1.2.3", PartToleranceText::Unreadable, NoTolerance, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        double percent = 12345;
+        EXPECT_EQ(readPartToleranceText(c.text, &percent), c.reading);
+        EXPECT_DOUBLE_EQ(percent, c.percent);
+
+        PairInputs in;
+        fillDefaultPairInputs(&in);
+        setPairText(&in, PairTextMainPartTolerance, c.text);
+        in.fields[PairFieldMainQuantities] = 1;
+        PartOptions options;
+        options.partTolerancePercent = 777;
+        ASSERT_EQ(readMainPartOptions(in, &options), c.mainSearchTakesIt);
+        if (!c.mainSearchTakesIt) {
+            EXPECT_EQ(options.partTolerancePercent, 777);  // left alone
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(options.partTolerancePercent, c.percent);
+        EXPECT_TRUE(options.quantities);
+        EXPECT_FALSE(options.withinTolerance);
+    }
+}
+
+TEST(PartOptionsInputs, ThePairRequestTakesThePairWindowsOwn) {
+    Lists lists;
+    PairStocks stocks;
+    struct Case {
+        const char* text;
+        int32_t within, quantities;
+        bool reads;
+        double percent;  // of the request
+    };
+    const Case cases[] = {
+        {"", 0, 0, true, NoTolerance},
+        {"2", 1, 0, true, 2},
+        {"0.5%", 0, 1, true, 0.5},
+        {"150", 1, 1, true, 150},   // the search refuses it, with its reason
+        {"two", 0, 0, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        PairInputs in = inputsFor(PairMode::Divider);
+        setPairText(&in, PairTextPartTolerance, c.text);
+        // The main window's options are not the Pair window's.
+        setPairText(&in, PairTextMainPartTolerance, "7");
+        in.fields[PairFieldMainWithinTolerance] = 1 - c.within;
+        in.fields[PairFieldMainQuantities] = 1 - c.quantities;
+        in.fields[PairFieldWithinTolerance] = c.within;
+        in.fields[PairFieldQuantities] = c.quantities;
+        PairRequest request;
+        PairInputProblem problem;
+        ASSERT_EQ(readPairRequest(in, lists.texts, &stocks, &request, &problem), c.reads);
+        if (!c.reads) {
+            EXPECT_EQ(problem.fault, PairInputFault::Unreadable);
+            EXPECT_EQ(problem.text, PairTextPartTolerance);
+            continue;
+        }
+        EXPECT_DOUBLE_EQ(request.partTolerancePercent, c.percent);
+        EXPECT_EQ(request.withinTolerance, c.within != 0);
+        EXPECT_EQ(request.quantities, c.quantities != 0);
+        EXPECT_EQ(checkPairRequest(request) == PairFault::PartToleranceOutOfRange, c.percent >= 100);
+    }
+}
+
+TEST(PartOptionsInputs, TheCheckBoxesChoicesAreZeroOrOne) {
+    PairInputs in;
+    fillDefaultPairInputs(&in);
+    for (int f : {PairFieldWithinTolerance, PairFieldQuantities, PairFieldMainWithinTolerance,
+                  PairFieldMainQuantities}) {
+        EXPECT_EQ(in.fields[f], 0) << f;  // off at a first start: nothing changes
+        in.fields[f] = 2;
+    }
+    EXPECT_STREQ(in.texts[PairTextPartTolerance], "");
+    EXPECT_STREQ(in.texts[PairTextMainPartTolerance], "");
+    checkPairInputs(&in);
+    for (int f : {PairFieldWithinTolerance, PairFieldQuantities, PairFieldMainWithinTolerance,
+                  PairFieldMainQuantities}) {
+        EXPECT_EQ(in.fields[f], 0) << f;
+    }
+}
+
+TEST(PartOptionsInputs, TheSettingsFileKeepsThemAndAnOlderFileStillReads) {
+    TemporaryCurrentDirectory directory;
+    // Written and read back: every choice and text of both windows.
+    PairInputs written;
+    fillDefaultPairInputs(&written);
+    setPairText(&written, PairTextPartTolerance, "5%");
+    setPairText(&written, PairTextMainPartTolerance, "0.1");
+    written.fields[PairFieldWithinTolerance] = 1;
+    written.fields[PairFieldMainQuantities] = 1;
+    ASSERT_TRUE(writePairSettingsFile("CombinixPair.ini", written));
+    PairInputs read;
+    fillDefaultPairInputs(&read);
+    ASSERT_TRUE(readPairSettingsFile("CombinixPair.ini", &read));
+    for (int i = 0; i < PairFieldCount; ++i) EXPECT_EQ(read.fields[i], written.fields[i]) << i;
+    for (int n = 0; n < PairTextCount; ++n) EXPECT_STREQ(read.texts[n], written.texts[n]) << n;
+
+    // A file of the program before the parts as built: 9 choices and 14
+    // texts. They all read; the new ones keep their defaults.
+    std::ofstream("Older.ini", std::ios::binary)
+        << "9\r\n2\r\n1\r\n0\r\n5\r\n0\r\n10\r\n20\r\n500\r\n400\r\n14\r\n"
+           "3.3\r\n5\r\n3.3\r\n1.25\r\n1m\r\n1k\r\n0.5\r\n3\r\n\r\n\r\n\r\n\r\n\r\n100k\r\n";
+    PairInputs older = written;
+    ASSERT_TRUE(readPairSettingsFile("Older.ini", &older));
+    EXPECT_EQ(older.fields[PairFieldMode], 2);
+    EXPECT_EQ(older.fields[PairFieldWindowBottom], 400);
+    EXPECT_STREQ(older.texts[PairTextRatio], "3.3");
+    EXPECT_STREQ(older.texts[PairTextTotalMax], "100k");
+    // What the older file does not reach stays as it was in the store.
+    EXPECT_EQ(older.fields[PairFieldWithinTolerance], 1);
+    EXPECT_EQ(older.fields[PairFieldMainQuantities], 1);
+    EXPECT_STREQ(older.texts[PairTextPartTolerance], "5%");
+    EXPECT_STREQ(older.texts[PairTextMainPartTolerance], "0.1");
+}

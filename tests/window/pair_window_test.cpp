@@ -8,7 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <set>
@@ -50,7 +52,10 @@ std::string longList() {
 const int Boxes[] = {PairRowRatioBox,  PairRowVinBox,       PairRowVoutBox,      PairRowVrefBox,
                      PairRowTimeConstantBox, PairRowFrequencyBox, PairRowToleranceBox, PairRowMaxPartsBox,
                      PairRowAMinBox,   PairRowAMaxBox,      PairRowBMinBox,      PairRowBMaxBox,
-                     PairRowTotalMinBox, PairRowTotalMaxBox};
+                     PairRowTotalMinBox, PairRowTotalMaxBox, PairRowPartToleranceBox};
+// The Pair window's boxes are texts 0 to 14; text 15 is the main window's
+// part tolerance box.
+static_assert(sizeof Boxes / sizeof Boxes[0] == PairTextMainPartTolerance, "a box per text of the Pair window");
 
 class PairWindow : public ProgramByMessages {
   protected:
@@ -226,7 +231,8 @@ TEST_F(PairWindow, EachModeEnablesTheBoxesItReads) {
         bool partTypes;
     };
     const std::set<int> common = {PairRowToleranceBox, PairRowMaxPartsBox, PairRowAMinBox,
-                                  PairRowAMaxBox,      PairRowBMinBox,     PairRowBMaxBox};
+                                  PairRowAMaxBox,      PairRowBMinBox,     PairRowBMaxBox,
+                                  PairRowPartToleranceBox};
     auto with = [&common](std::set<int> own, bool total) {
         own.insert(common.begin(), common.end());
         if (total) own.insert({PairRowTotalMinBox, PairRowTotalMaxBox});
@@ -459,7 +465,7 @@ TEST_F(PairWindow, ClosingTheProgramDuringASearchStopsItAndSavesTheInputs) {
     EXPECT_FALSE(pairSearchRunning());
     EXPECT_TRUE(lastPairSearch().stopped());
     std::string file = readFile("CombinixPair.ini");
-    EXPECT_EQ(lineCount(file), 25);
+    EXPECT_EQ(lineCount(file), 31);  // 13 choices and 16 texts, each with its count
     EXPECT_NE(file.find("\r\n1e-9\r\n"), std::string::npos);
     EXPECT_EQ(lineCount(readFile("Combinix.ini")), 54);
 }
@@ -482,10 +488,15 @@ TEST_F(PairWindow, InputsComeBackAtTheNextStart) {
     pairCommand(PairRowByFrequency);
     pairCommand(PairRowStockAList1 + PairStockE96);
     pairCommand(PairRowStockBList1 + PairStockList3);
+    // The parts as built: the Pair window's "Within tolerance" and the
+    // main window's "Quantities" checked, the others not.
+    pairCommand(PairRowWithinTolerance);
+    command(RowQuantities);
     const char* typed[PairTextCount] = {"2", "12", "5", "0.6", "10m", "455k", "0.25", "3",
-                                        "1k", "1M", "", "47k", "10k", "100k"};
+                                        "1k", "1M", "", "47k", "10k", "100k", "5 %", "0.1"};
     // Set as they stand, whichever the mode reads.
-    for (int n = 0; n < PairTextCount; ++n) SetWindowTextA(pairControlWindows[Boxes[n]], typed[n]);
+    for (int n = 0; n < PairTextMainPartTolerance; ++n) SetWindowTextA(pairControlWindows[Boxes[n]], typed[n]);
+    SetWindowTextA(controlWindows[RowPartToleranceBox], typed[PairTextMainPartTolerance]);
     MoveWindow(pair_, 300, 40, 100, 100, TRUE);
     RECT moved;
     GetWindowRect(pair_, &moved);
@@ -495,9 +506,10 @@ TEST_F(PairWindow, InputsComeBackAtTheNextStart) {
 
     // The file: the count of choices, the choices, the count of texts,
     // the texts, CP932 and CR LF; the main file keeps its 54 lines.
-    std::string expected = "9\r\n3\r\n1\r\n1\r\n8\r\n3\r\n";
+    std::string expected = "13\r\n3\r\n1\r\n1\r\n8\r\n3\r\n";
     expected += std::to_string(moved.left) + "\r\n" + std::to_string(moved.top) + "\r\n" +
-                std::to_string(moved.right) + "\r\n" + std::to_string(moved.bottom) + "\r\n14\r\n";
+                std::to_string(moved.right) + "\r\n" + std::to_string(moved.bottom) + "\r\n";
+    expected += "1\r\n0\r\n0\r\n1\r\n16\r\n";  // within, quantities; the main window's two
     for (const char* t : typed) expected += std::string(t) + "\r\n";
     EXPECT_EQ(readFile("CombinixPair.ini"), expected);
     EXPECT_EQ(lineCount(readFile("Combinix.ini")), 54);
@@ -510,7 +522,12 @@ TEST_F(PairWindow, InputsComeBackAtTheNextStart) {
     EXPECT_TRUE(checked(PairRowCapacitor));
     EXPECT_TRUE(checked(PairRowStockAList1 + PairStockE96));
     EXPECT_TRUE(checked(PairRowStockBList1 + PairStockList3));
-    for (int n = 0; n < PairTextCount; ++n) EXPECT_EQ(textOf(pairControlWindows[Boxes[n]]), typed[n]) << n;
+    for (int n = 0; n < PairTextMainPartTolerance; ++n) EXPECT_EQ(textOf(pairControlWindows[Boxes[n]]), typed[n]) << n;
+    EXPECT_EQ(textOf(controlWindows[RowPartToleranceBox]), typed[PairTextMainPartTolerance]);
+    EXPECT_TRUE(checked(PairRowWithinTolerance));
+    EXPECT_FALSE(checked(PairRowQuantities));
+    EXPECT_EQ(SendMessageA(controlWindows[RowWithinTolerance], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(controlWindows[RowQuantities], BM_GETCHECK, 0, 0), BST_CHECKED);
     RECT r;
     GetWindowRect(pair_, &r);
     EXPECT_EQ(r.left, moved.left);
@@ -593,6 +610,115 @@ TEST_F(PairWindow, ADoubleClickedLineIsDrawnInTheNetworkWindow) {
     EXPECT_FALSE(showPairLine(static_cast<int>(search.records().size()) + 5));
     SetWindowTextA(box, "1: no such pair\r\n");
     EXPECT_FALSE(showPairLine(0));
+}
+
+}  // namespace
+
+namespace {
+
+using PairPartOptions = PairWindow;
+
+// The Pair window's own part tolerance and check boxes reach the request;
+// "Within tolerance" notes the pairs it left out; a drawn pair lists its
+// parts' sensitivities and shares.
+TEST_F(PairPartOptions, TheBoxesReachTheRequestAndTheDrawingListsTheSpread) {
+    settings.language = 0;
+    open();
+    EXPECT_FALSE(checked(PairRowWithinTolerance));
+    EXPECT_FALSE(checked(PairRowQuantities));
+    pairCommand(PairRowQuantities);
+    EXPECT_TRUE(checked(PairRowQuantities));
+    EXPECT_EQ(pairInputs.fields[PairFieldQuantities], 1);
+    pairType(PairRowPartToleranceBox, "0.5%");
+    // The main window's List 1, a drawer of two 10k and three 1k.
+    type(RowList1Box, "10k 5% x2\r\n1k x3\r\n2k2 1%\r\n4k7\r\n100\r\n");
+    runDivider();
+    const PairRequest& request = lastPairRequest();
+    // Both sides draw on the one drawer: no pair uses a line more often,
+    // A's and B's parts counted together.
+    for (const PairRecord& record : lastPairSearch().records()) {
+        int used[5] = {};
+        for (int k = 0; k < record.a.partCount; ++k) ++used[record.a.picks[k]];
+        for (int k = 0; k < record.b.partCount; ++k) ++used[record.b.picks[k]];
+        EXPECT_LE(used[0], 2);
+        EXPECT_LE(used[1], 3);
+    }
+    EXPECT_DOUBLE_EQ(request.partTolerancePercent, 0.5);
+    EXPECT_TRUE(request.quantities);
+    EXPECT_FALSE(request.withinTolerance);
+    const PairSearch& search = lastPairSearch();
+    ASSERT_GT(search.records().size(), 0u);
+    const PairRecord& first = search.records()[0];
+    ASSERT_TRUE(first.hasSpread);
+    char line[limits::PairTextSize];
+    formatPairLine(request, first, PairShownAs::Quantity, settings.language, line, sizeof line);
+    EXPECT_NE(strstr(line, "RSS"), nullptr) << line;
+
+    // Drawn: the worst case, then a line for each part of A and of B.
+    ASSERT_TRUE(showPairLine(0));
+    platform_test::runUntilIdle();
+    std::vector<std::string> texts = drawnTexts(networkWindow());
+    const int parts = first.a.partCount + first.b.partCount;
+    // Each part's line is four cells: name, tolerance, sensitivity, share.
+    ASSERT_GE(texts.size(), static_cast<size_t>(3 + 4 * parts));
+    EXPECT_EQ(texts[2].find("\x8d\xc5\x88\xab\x92\x6c" /* 最悪値 */), 0u) << texts[2];
+    EXPECT_NE(texts[2].find("RSS"), std::string::npos);
+    // b / (a + b): d ln q / d ln a = -a / (a + b) and d ln q / d ln b =
+    // a / (a + b); a part of a side's network shares its side's part of it.
+    double shareSum = 0;
+    for (int k = 0; k < parts; ++k) {
+        const size_t at = static_cast<size_t>(3 + 4 * k);
+        SCOPED_TRACE(texts[at]);
+        EXPECT_EQ(texts[at].find(k < first.a.partCount ? "R1 " : "R2 "), 0u);
+        // The line's own tolerance, else the box's.
+        const char* own = texts[at].find("5%") != std::string::npos   ? " 5 %"
+                          : texts[at].find("1%") != std::string::npos ? " 1 %"
+                                                                      : " 0.5 %";
+        EXPECT_EQ(texts[at + 1], std::string("\x8c\xf6\x8d\xb7" /* 公差 */) + own);
+        const std::string& sensitivity = texts[at + 2];
+        EXPECT_EQ(sensitivity.find("\x8a\xb4\x93\x78" /* 感度 */), 0u);
+        ASSERT_GT(sensitivity.size(), 5u);
+        EXPECT_EQ(sensitivity[5], k < first.a.partCount ? '-' : '+');
+        const std::string& share = texts[at + 3];
+        EXPECT_EQ(share.find("\x8a\xf1\x97\x5e" /* 寄与 */), 0u);
+        shareSum += atof(share.c_str() + 5);
+    }
+    EXPECT_NEAR(shareSum, 100, 0.1 * parts);
+    if (first.a.partCount == 1 && first.b.partCount == 1) {
+        // RSS = a / (a + b) x sqrt(tA^2 + tB^2), each t the line's own or 0.5 %.
+        auto tolerance = [](const StockItem& item) { return item.tolerancePercent >= 0 ? item.tolerancePercent : 0.5; };
+        const double tA = tolerance(request.a.parts[first.a.picks[0]]);
+        const double tB = tolerance(request.b.parts[first.b.picks[0]]);
+        const double rss = std::sqrt(tA * tA + tB * tB) * first.a.value / (first.a.value + first.b.value);
+        char expected[32];
+        snprintf(expected, sizeof expected, "RSS %.2f%%", rss);
+        EXPECT_NE(texts[2].find(expected), std::string::npos) << texts[2];
+    }
+
+    // Only the pairs whose worst case stays inside the window: with 5 %
+    // parts every divider leaves a 1 % window, and the outcome says so.
+    pairCommand(PairRowWithinTolerance);
+    pairType(PairRowPartToleranceBox, "5");
+    runDivider();
+    EXPECT_TRUE(lastPairRequest().withinTolerance);
+    EXPECT_GT(lastPairSearch().outsideWindow(), 0);
+    char note[200];
+    formatPairOutsideNote(lastPairSearch().outsideWindow(), settings.language, note, sizeof note);
+    const std::string outcome = pairOutcomeText();
+    EXPECT_EQ(outcome.substr(outcome.size() - strlen(note)), note);
+
+    // A tolerance the search takes not: its reason, no search.
+    pairType(PairRowPartToleranceBox, "100");
+    pairCommand(PairRowExecute);
+    EXPECT_FALSE(pairSearchRunning());
+    char refusal[limits::PairTextSize];
+    PairRequest refused = lastPairRequest();
+    formatPairFault(PairFault::PartToleranceOutOfRange, refused, settings.language, refusal, sizeof refusal);
+    EXPECT_STREQ(pairOutcomeText(), refusal);
+    // And one that does not read names its box.
+    pairType(PairRowPartToleranceBox, "five");
+    pairCommand(PairRowExecute);
+    EXPECT_NE(strstr(pairOutcomeText(), "\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */), nullptr);
 }
 
 }  // namespace

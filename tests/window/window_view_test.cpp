@@ -28,6 +28,7 @@
 #include "engine/network_shapes.h"
 #include "engine/pair_search.h"
 #include "engine/pair_texts.h"
+#include "engine/recorder.h"
 #include "engine/search_inputs.h"
 #include "engine/search_tasks.h"
 #include "engine/shared_state.h"
@@ -210,7 +211,7 @@ TEST_P(RealWindow, EveryControlIsWhereTheTablePutsIt) {
         EXPECT_EQ(actual.bottom, expected.bottom);
         ++checked;
     }
-    EXPECT_EQ(checked, 38 + 1);  // the classic 38 and the Pair window's button
+    EXPECT_EQ(checked, 38 + 1 + 4);  // the classic 38, the Pair window's button, the parts' box, caption, check boxes
 }
 
 TEST_P(RealWindow, CaptionsAreThoseOfTheLanguageAndRenderAsGlyphs) {
@@ -940,6 +941,139 @@ TEST_P(RealWindow, PairsAreDrawnInTheNetworkWindow) {
         EXPECT_EQ(drawnTerminals(network).size(),
                   c.mode == PairMode::Divider || c.mode == PairMode::Feedback ? 3u : 4u);
     }
+}
+
+// The parts as built, as a user meets them: List 1 with a drawer's counts
+// and a tolerance of its own ("10k 5% x2"), 1 % typed into the main
+// window's part tolerance box, Quantities clicked, Execute: every line ends
+// in its worst case and RSS, and no network uses the two 10k three times
+// (screenshot parts-main). The first line double-clicked: the Network
+// window lists each part's tolerance, sensitivity and share below its value
+// (parts-network). The Pair window's own box and Quantities, a divider from
+// the same list: its lines end in their spread (parts-pair), and its first
+// pair drawn lists both sides' parts (parts-pair-network).
+TEST_P(RealWindow, PartsAsBuiltWithToleranceAndQuantities) {
+    HWND mainWindow = main_;
+    platform_test::setMessageFilter([mainWindow](const MSG* m) {
+        return translateWindowKey(mainWindow, m) || showNetworkOnDoubleClick(mainWindow, nullptr, m) ||
+               translatePairWindowMessage(m);
+    });
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    auto click = [](POINT p) {
+        return "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1";
+    };
+    SetWindowTextA(controlWindows[RowList1Box], "10k 5% x2\r\n1k x3\r\n2k2 1%\r\n4k7\r\n100\r\n");
+    ASSERT_TRUE(runWhilePumping(clickAndType(controlWindows[RowPartToleranceBox], "1"),
+                                [] { return recordText(controlWindows[RowPartToleranceBox]) == "1"; }, 5.0));
+    ASSERT_TRUE(runWhilePumping(click(centreOf(controlWindows[RowQuantities])), [] {
+        return SendMessageA(controlWindows[RowQuantities], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }, 5.0));
+    ASSERT_TRUE(runWhilePumping(click(centreOf(controlWindows[RowExecute])), [] {
+        return !searchWorkerAlive() && IsWindowEnabled(controlWindows[RowExecute]) && statusText[0] != '\0';
+    }, 60.0));
+    settle(0.8);
+    EXPECT_TRUE(partOptions.quantities);
+    EXPECT_DOUBLE_EQ(partOptions.partTolerancePercent, 1);
+    HWND box = controlWindows[RowResultBox];
+    static char whole[limits::TextSize];
+    GetWindowTextA(box, whole, sizeof whole);
+    const std::string lines = whole;
+    ASSERT_NE(lines, "");
+    EXPECT_EQ(widgetText(box).substr(0, widgetText(box).find('\n')), lines.substr(0, lines.find('\r')));
+    size_t start = 0;
+    int lineCount = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find("\r\n", start);
+        if (end == std::string::npos) end = lines.size();
+        const std::string line = lines.substr(start, end - start);
+        if (!line.empty()) {
+            ++lineCount;
+            EXPECT_NE(line.find(", RSS "), std::string::npos) << line;
+            size_t uses = 0;
+            for (size_t at = line.find("10k 5% x2"); at != std::string::npos; at = line.find("10k 5% x2", at + 1)) ++uses;
+            EXPECT_LE(uses, 2u) << line;
+        }
+        start = end + 2;
+    }
+    EXPECT_GT(lineCount, 0);
+    std::string mainShot = screenshot("parts-main-" + language + ".png");
+    for (int row : {RowPartToleranceCaption, RowWithinTolerance, RowQuantities}) {
+        RECT r = tableRectToPixels(controlTable[row].left, controlTable[row].top, controlTable[row].right,
+                                   controlTable[row].bottom);
+        EXPECT_GT(inkIn(mainShot, r.left, r.top, r.right - r.left, r.bottom - r.top), 0.02) << row;
+    }
+
+    // The first line drawn, with its parts' list.
+    POINT at;
+    ASSERT_TRUE(viewEditLinePoint(box, 0, &at));
+    RECT window;
+    viewWidgetRect(main_, &window);
+    const std::string first = lines.substr(0, lines.find("\r\n"));
+    auto drawn = [&first] {
+        HWND network = networkWindow();
+        return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 6 &&
+               std::string(platform_test::drawnItem(network, 0).text) == first;
+    };
+    ASSERT_TRUE(runWhilePumping("xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
+                                    std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1",
+                                drawn, 5.0));
+    settle(0.8);
+    HWND network = networkWindow();
+    const std::string worst = platform_test::drawnItem(network, 2).text;
+    EXPECT_EQ(worst.find(GetParam() == 1 ? "Worst case" : "\x8d\xc5\x88\xab\x92\x6c" /* 最悪値 */), 0u) << worst;
+    std::string networkShot = screenshot("parts-network-" + language + ".png", network);
+    expectPaintedOnScreen(network, networkShot);
+
+    // Closed by its close box, so that the pair's drawing opens anew beside
+    // the Pair window, which owns it.
+    std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(network));
+    ASSERT_TRUE(runWhilePumping(close, [] { return networkWindow() == nullptr; }, 5.0));
+
+    // The Pair window: its own box and Quantities, a divider from List 1.
+    ASSERT_TRUE(runWhilePumping(click(centreOf(controlWindows[RowPair])),
+                                [] { return pairWindow() && viewNativeWindow(pairWindow()) != 0; }, 5.0));
+    settle(0.8);
+    HWND pair = pairWindow();
+    auto pairClick = [&](int row) { return click(centreOf(pairControlWindows[row], pair)); };
+    ASSERT_TRUE(runWhilePumping(pairClick(PairRowStockAList1), [] {
+        return SendMessageA(pairControlWindows[PairRowStockAList1], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }, 5.0));
+    ASSERT_TRUE(runWhilePumping(pairClick(PairRowQuantities), [] {
+        return SendMessageA(pairControlWindows[PairRowQuantities], BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }, 5.0));
+    POINT boxAt = centreOf(pairControlWindows[PairRowPartToleranceBox], pair);
+    ASSERT_TRUE(runWhilePumping("LC_ALL=C.UTF-8 xdotool mousemove " + std::to_string(boxAt.x) + " " +
+                                    std::to_string(boxAt.y) + " click 1 sleep 0.2 type --delay 60 '0.5'",
+                                [] { return recordText(pairControlWindows[PairRowPartToleranceBox]) == "0.5"; }, 5.0));
+    ASSERT_TRUE(runWhilePumping(pairClick(PairRowExecute), [] {
+        return !pairSearchRunning() && pairOutcomeText()[0] != '\0';
+    }, 30.0));
+    settle(0.8);
+    EXPECT_TRUE(lastPairRequest().quantities);
+    EXPECT_DOUBLE_EQ(lastPairRequest().partTolerancePercent, 0.5);
+    ASSERT_GT(lastPairSearch().records().size(), 0u);
+    const std::string pairLines = recordText(pairControlWindows[PairRowResultBox]);
+    EXPECT_NE(pairLines.substr(0, pairLines.find('\r')).find("RSS"), std::string::npos) << pairLines;
+    std::string pairShot = screenshot("parts-pair-" + language + ".png", pair);
+    for (int row : {PairRowPartToleranceCaption, PairRowWithinTolerance, PairRowQuantities}) {
+        RECT r = pairRectToPixels(pairControlTable[row]);
+        EXPECT_GT(inkIn(pairShot, r.left, r.top, r.right - r.left, r.bottom - r.top), 0.02) << row;
+    }
+    POINT pairAt;
+    ASSERT_TRUE(viewEditLinePoint(pairControlWindows[PairRowResultBox], 0, &pairAt));
+    RECT pairRect;
+    viewWidgetRect(pair, &pairRect);
+    const std::string pairFirst = pairLines.substr(0, pairLines.find("\r\n"));
+    auto pairDrawn = [&pairFirst] {
+        HWND n = networkWindow();
+        return n && platform_test::drawnItemCount(n) > 5 && std::string(platform_test::drawnItem(n, 0).text) == pairFirst;
+    };
+    ASSERT_TRUE(runWhilePumping("xdotool mousemove " + std::to_string(pairRect.left + pairAt.x + 20) + " " +
+                                    std::to_string(pairRect.top + pairAt.y) + " click --repeat 2 --delay 80 1",
+                                pairDrawn, 5.0));
+    settle(0.8);
+    std::string pairNetworkShot = screenshot("parts-pair-network-" + language + ".png", networkWindow());
+    expectPaintedOnScreen(networkWindow(), pairNetworkShot);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),

@@ -376,7 +376,8 @@ TEST_F(RealMainWindow, ThePairWindowRunsItsSearchAndKeepsItsInputs) {
     SetWindowTextA(pairControlWindows[PairRowToleranceBox], "0.5");
     close();
     EXPECT_EQ(pairWindow(), nullptr);
-    // Read whole: 25 lines, each ended by CR LF, the tolerance among them.
+    // Read whole: 31 lines (13 choices, 16 texts, their counts), each ended
+    // by CR LF, the tolerance among them.
     FILE* f = fopen("CombinixPair.ini", "rb");
     ASSERT_NE(f, nullptr);
     std::string file;
@@ -385,7 +386,7 @@ TEST_F(RealMainWindow, ThePairWindowRunsItsSearchAndKeepsItsInputs) {
     fclose(f);
     int lines = 0;
     for (size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + 2)) ++lines;
-    EXPECT_EQ(lines, 25);
+    EXPECT_EQ(lines, 31);
     EXPECT_EQ(file.find('\n'), file.find("\r\n") + 1);
     bool toleranceSaved = file.find("\r\n0.5\r\n") != std::string::npos;
     EXPECT_TRUE(toleranceSaved);
