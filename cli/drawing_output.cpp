@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "drawing/pair_schematic.h"
 #include "drawing/schematic.h"
 #include "drawing/schematic_svg.h"
 #include "drawing/schematic_text.h"
@@ -122,6 +123,40 @@ int printResultDrawings(FILE* out, FILE* err, const DrawingOptions& options) {
         p += length;
         if (*p == '\r') ++p;
         if (*p == '\n') ++p;
+    }
+    return svg.failed() || spice.failed() ? 2 : 0;
+}
+
+int printPairDrawings(FILE* out, FILE* err, const DrawingOptions& options, const PairRequest& request,
+                      const PairRecord* records, int count, PairShownAs as, int language) {
+    static PairSchematic pair;
+    static char drawing[DrawingSize];
+    char line[limits::PairTextSize];
+    FileWriter svg(options.svgDirectory, "svg", err);
+    FileWriter spice(options.spiceDirectory, "cir", err);
+    const TextStyle style = options.ascii ? TextStyle::Ascii : TextStyle::BoxDrawing;
+    for (int k = 0; k < count; ++k) {
+        formatPairLine(request, records[k], as, language, line, sizeof line);
+        printLine(out, line, strlen(line));
+        if (!layoutPairRecord(records[k], request, &pair)) continue;
+        if (options.draw) {
+            TextSink sink(drawing, sizeof drawing);
+            drawSchematicText(pair.drawing, style, cp932ToUtf8, &sink);
+            fputs(sink.text(), out);
+            fputc('\n', out);
+        }
+        if (svg.wanted() && k < FileLimit) {
+            TextSink sink(drawing, sizeof drawing);
+            writePairSvg(pair, line, cp932ToUtf8, &sink);
+            svg.write(k + 1, sink.text(), sink.length());
+        }
+        if (spice.wanted() && k < FileLimit) {
+            char name[16];
+            snprintf(name, sizeof name, "pair%04d", k + 1);
+            TextSink sink(drawing, sizeof drawing);
+            writePairSpiceSubcircuit(pair, line, name, cp932ToUtf8, &sink);
+            spice.write(k + 1, sink.text(), sink.length());
+        }
     }
     return svg.failed() || spice.failed() ? 2 : 0;
 }

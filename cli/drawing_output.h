@@ -7,6 +7,9 @@
 
 #include <cstdio>
 
+#include "engine/pair_search.h"
+#include "engine/pair_texts.h"
+
 struct DrawingOptions {
     bool draw = false;
     bool ascii = false;
@@ -22,3 +25,11 @@ struct DrawingOptions {
 // cannot be written (the reason on `err`; the output is complete all the
 // same).
 int printResultDrawings(FILE* out, FILE* err, const DrawingOptions& options);
+
+// The pair search's text with its drawings: the result line of each of the
+// first `count` records of `request`'s search, followed by the pair's
+// schematic and an empty line when `options.draw` is set, and the SVG and
+// SPICE files of those records (DIR/0001.svg, DIR/0001.cir, ...). Returns
+// 0, or 2 when a directory or file cannot be written.
+int printPairDrawings(FILE* out, FILE* err, const DrawingOptions& options, const PairRequest& request,
+                      const PairRecord* records, int count, PairShownAs as, int language);

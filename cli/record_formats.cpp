@@ -9,6 +9,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/output_fields.h"
+
 #include "engine/recorder.h"
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
@@ -17,16 +19,6 @@
 
 namespace {
 
-// A CP932 text of at most `length` bytes as UTF-8.
-std::string utf8Of(const char* cp932, size_t length) {
-    char part[limits::LineSize];
-    size_t n = length < sizeof part - 1 ? length : sizeof part - 1;
-    memcpy(part, cp932, n);
-    part[n] = '\0';
-    char utf8[limits::LineSize * 3];
-    cp932ToUtf8(part, utf8, sizeof utf8);
-    return utf8;
-}
 
 // What a record says, in UTF-8 and numbers.
 struct RecordFields {
@@ -56,46 +48,25 @@ RecordFields fieldsOf(const MatchRecord& r) {
     if (formula != nullptr) {
         formula += 3;
         size_t length = strcspn(formula, "\r\n");
-        f.formula = utf8Of(formula, length);
+        f.formula = utf8Field(formula, length);
     }
 
     for (int k = 0; k < f.partCount && k < limits::MaxNetworkParts; ++k) {
         int pick = r.picks[k];
         if (pick < 0 || pick >= stockCount) continue;
         const StockPart& part = stockParts[pick];
-        f.names[k] = utf8Of(part.name, strlen(part.name));
+        f.names[k] = utf8Field(part.name, strlen(part.name));
         f.values[k] = settings.partType == Capacitor ? part.parallelValue : part.seriesValue;
     }
     return f;
 }
 
-// The shortest text that reads back as the same double.
-std::string numberText(double v) {
-    char text[40];
-    std::to_chars_result r = std::to_chars(text, text + sizeof text, v);
-    return std::string(text, r.ptr);
-}
 
-std::string csvField(const std::string& text) {
-    bool quoted = false;
-    for (char c : text) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (c == ',' || c == '"' || u < 0x20 || u == 0x7F) quoted = true;
-    }
-    if (!quoted) return text;
-    std::string field = "\"";
-    for (char c : text) {
-        if (c == '"') field += '"';
-        field += c;
-    }
-    return field + "\"";
-}
 
-const char* const partTypeNames[] = {"resistor", "capacitor", "inductor"};
 
 // The outcome line without its line end.
 std::string outcomeText() {
-    std::string text = utf8Of(statusText, strlen(statusText));
+    std::string text = utf8Field(statusText, strlen(statusText));
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text;
 }
@@ -127,10 +98,10 @@ void writeJsonDocument(FILE* out, const SearchCommand& command) {
     const SearchParams& p = searchParams;
     const int partType = settings.partType;
     Json inputs;
-    inputs["type"] = partTypeNames[partType >= 0 && partType <= 2 ? partType : 0];
+    inputs["type"] = partTypeName(partType);
     // The target as read, back from the series domain.
     inputs["target"] = partType == Capacitor && p.target != 0 ? 1 / p.target : p.target;
-    inputs["target_text"] = utf8Of(textBuffers[BufTarget], strlen(textBuffers[BufTarget]));
+    inputs["target_text"] = utf8Field(textBuffers[BufTarget], strlen(textBuffers[BufTarget]));
     inputs["tolerance_percent"] = p.typedTolerance;
     inputs["range"] = p.rangeFactor;
     inputs["max_parts"] = p.maxParts;

@@ -5,9 +5,11 @@
 #include <cstring>
 
 #include "cli/drawing_output.h"
+#include "cli/pair_command.h"
 #include "cli/record_formats.h"
 #include "cli/search_options.h"
 #include "engine/builtin_lists.h"
+#include "engine/recorder.h"
 #include "engine/result_ordering.h"
 #include "engine/search_frame.h"
 #include "engine/search_inputs.h"
@@ -42,41 +44,6 @@ bool storeTypedText(char* buffer, const char* utf8) {
     return fits && *p == '\0';
 }
 
-// A stock file's text into the list's buffer. A file whose text would not
-// fit (after its line ends become CR LF) is refused, never cut.
-bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
-    // UTF-8 takes at most four bytes for what CP932 holds in one ("?" for a
-    // character outside it): a longer file cannot fit.
-    static char raw[4 * limits::TextSize + 1];
-    FILE* f = strcmp(path, "-") == 0 ? in : openArgumentFile(path, "rb");
-    if (f == nullptr) {
-        fprintf(err, "combinix-search: cannot read %s\n", path);
-        return false;
-    }
-    size_t n = fread(raw, 1, sizeof raw - 1, f);
-    bool failed = ferror(f) != 0;
-    bool longer = !failed && n == sizeof raw - 1 && fgetc(f) != EOF;
-    if (f != in) fclose(f);
-    if (failed) {
-        fprintf(err, "combinix-search: cannot read %s\n", path);
-        return false;
-    }
-    raw[n] = '\0';
-    if (longer || strlen(raw) != n || !storeTypedText(buffer, raw)) {
-        if (strlen(raw) != n) {
-            fprintf(err, "combinix-search: %s holds a zero byte: a stock list is UTF-8 text\n", path);
-        } else {
-            fprintf(err,
-                    "combinix-search: %s is too long for a list: a list holds at most %d bytes "
-                    "once its line ends are CR LF\n",
-                    path, limits::TextSize - 1);
-        }
-        buffer[0] = '\0';
-        return false;
-    }
-    return true;
-}
-
 // Prints a CP932 text as UTF-8 with LF line ends.
 void printText(FILE* out, const char* text) {
     static char utf8[limits::TextSize * 3];
@@ -100,6 +67,19 @@ int writeText(FILE* out, FILE* err, const DrawingOptions& drawing) {
     printText(out, statusText);
     size_t length = strlen(statusText);
     if (length == 0 || statusText[length - 1] != '\n') fputc('\n', out);
+
+    // The Result box holds what fits its text, and without Show All a search
+    // stopped at a limit shows only its ever better matches: a script reading
+    // the text would take the lines for all there is.
+    int lines = 0;
+    for (const char* p = resultText; *p != '\0'; ++p) lines += *p == '\n';
+    const int omitted = resultStore.recordCount - lines;
+    if (omitted > 0) {
+        fprintf(err,
+                "combinix-search: the text omits %d of the %d records found; --format csv or "
+                "--format json gives them all\n",
+                omitted, static_cast<int>(resultStore.recordCount));
+    }
     return status;
 }
 
@@ -156,6 +136,39 @@ void explainStockListError(const SearchCommand& command, FILE* err) {
 
 }  // namespace
 
+bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err) {
+    // UTF-8 takes at most four bytes for what CP932 holds in one ("?" for a
+    // character outside it): a longer file cannot fit.
+    static char raw[4 * limits::TextSize + 1];
+    FILE* f = strcmp(path, "-") == 0 ? in : openArgumentFile(path, "rb");
+    if (f == nullptr) {
+        fprintf(err, "combinix-search: cannot read %s\n", path);
+        return false;
+    }
+    size_t n = fread(raw, 1, sizeof raw - 1, f);
+    bool failed = ferror(f) != 0;
+    bool longer = !failed && n == sizeof raw - 1 && fgetc(f) != EOF;
+    if (f != in) fclose(f);
+    if (failed) {
+        fprintf(err, "combinix-search: cannot read %s\n", path);
+        return false;
+    }
+    raw[n] = '\0';
+    if (longer || strlen(raw) != n || !storeTypedText(buffer, raw)) {
+        if (strlen(raw) != n) {
+            fprintf(err, "combinix-search: %s holds a zero byte: a stock list is UTF-8 text\n", path);
+        } else {
+            fprintf(err,
+                    "combinix-search: %s is too long for a list: a list holds at most %d bytes "
+                    "once its line ends are CR LF\n",
+                    path, limits::TextSize - 1);
+        }
+        buffer[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
 int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err) {
     SearchCommand command;
     if (!parseSearchOptions(argc, argv, &command, err)) {
@@ -170,6 +183,7 @@ int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FIL
         printVersion(out);
         return ExitFound;
     }
+    if (command.pair.on) return runPairCommand(command, in, out, err);
 
     resetSharedState();
     fillDefaultTexts();

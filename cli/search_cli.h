@@ -13,3 +13,9 @@
 enum SearchExitStatus { ExitFound = 0, ExitNotFound = 1, ExitTrouble = 2 };
 
 int runSearchCommand(int argc, const char* const* argv, FILE* in, FILE* out, FILE* err);
+
+// A stock file's text (UTF-8; "-" reads `in`) into `buffer` (limits::TextSize
+// bytes) as a list box holds it: CP932 with CR LF line ends. A file that
+// cannot be read, holds a zero byte or would not fit is refused, never cut:
+// false, with the reason on `err`.
+bool readStockFile(const char* path, FILE* in, char* buffer, FILE* err);

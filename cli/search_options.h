@@ -11,6 +11,23 @@ enum class OutputFormat { Text, Csv, Json };
 
 enum class SortOrder { None, Error, Value };
 
+// The options of the pair search as typed (UTF-8, pointing into the
+// arguments; null for an option not given). pair_command.h reads them.
+struct PairOptions {
+    bool on = false;  // --pair
+    int mode = 0;     // PairMode
+    const char* vin = nullptr;
+    const char* vout = nullptr;
+    const char* vref = nullptr;
+    const char* frequency = nullptr;
+    const char* listB = nullptr;  // as --list-b names it
+    const char* stockB = nullptr;
+    const char* rangeA = nullptr;
+    const char* rangeB = nullptr;
+    const char* rangeTotal = nullptr;
+    const char* limit = nullptr;
+};
+
 // What combinix-search was asked to do. Texts point into the arguments.
 struct SearchCommand {
     bool help = false;
@@ -27,6 +44,11 @@ struct SearchCommand {
     int language = 1;          // 0 Japanese, 1 English
     OutputFormat format = OutputFormat::Text;
     DrawingOptions drawing;    // with the text output only
+    // Whether --type and --list were given: the pair search refuses a type
+    // where its mode fixes the types, and takes E24 where no list is named.
+    bool typeGiven = false;
+    bool listGiven = false;
+    PairOptions pair;
 };
 
 // One option. `argument` names its value in the help (null for a flag);
@@ -38,6 +60,7 @@ struct OptionRow {
     const char* argument;
     const char* help;
     const char* (*apply)(SearchCommand* command, const char* value);
+    bool pairOnly;  // an option of the pair search alone
 };
 
 // Reads the arguments into *command. Returns false on a usage error, which

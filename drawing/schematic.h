@@ -1,7 +1,9 @@
 // The schematic of a network: where its parts, wires, junctions and two
 // terminals lie. It is data before it is pixels: the Network window, the
 // terminal drawing and the SVG file all render this one layout, and a test
-// reads the circuit back from it as a reader of the SVG would.
+// reads the circuit back from it as a reader of the SVG would. A pair's two
+// networks are drawn into one Schematic too (pair_schematic.h), with the
+// names of its terminals and of its networks as labels.
 //
 // The layout is made of boxes inside boxes. A part is a box with its name
 // above and its value below; a series group sets its members side by side
@@ -52,7 +54,8 @@ struct SchematicLabel {
 struct SchematicPart {
     PartSymbol symbol;
     bool upright;      // a above b (the bridge's cross part); otherwise a left of b
-    int32_t position;  // its place in the formula, 0 to 4: the record's pick
+    int32_t position;  // its place in its network's formula, 0 to 4: the record's pick
+    int32_t network;   // 0; in a pair's drawing 0 for network A, 1 for B
     double value;      // ohm, farad or henry
     SchematicPoint a, b;  // its two terminals
     // Where the symbol begins and ends on the way from a to b (cell edges);
@@ -68,18 +71,36 @@ struct SchematicWire {
     SchematicPoint from, to;
 };
 
+// A terminal: a ring where the drawing is joined to the circuit around it.
+// A network's two go unnamed; a pair's are named ("in", "out", "GND"), the
+// name standing beside the ring.
+struct SchematicTerminal {
+    SchematicPoint point;
+    SchematicLabel label;  // no cells: unnamed
+};
+
 struct Schematic {
-    int32_t partType;  // PartType
-    double value;      // the network's value: ohm, farad or henry
+    // The network's part type (PartType) and value in ohm, farad or henry;
+    // in a pair's drawing those of network A (each network has its own in
+    // the PairSchematic around it).
+    int32_t partType;
+    double value;
     int32_t width, height;  // units; everything lies within
     int32_t partCount;
-    SchematicPart parts[limits::MaxNetworkParts];  // in formula order
+    SchematicPart parts[limits::SchematicPartCapacity];  // in formula order, A's before B's
     int32_t wireCount;
     SchematicWire wires[limits::SchematicWireCapacity];
     // Points where three or more wires and terminals meet: drawn as dots.
     int32_t junctionCount;
     SchematicPoint junctions[limits::SchematicJunctionCapacity];
-    SchematicPoint terminals[2];  // the network's two terminals, left and right
+    // A network's two terminals, left and right; a pair's three or four
+    // (pair_schematic.h gives their order).
+    int32_t terminalCount;
+    SchematicTerminal terminals[limits::SchematicTerminalCapacity];
+    // Texts that belong to no part: the names of a pair's networks, each
+    // above its network. None in a network's drawing.
+    int32_t labelCount;
+    SchematicLabel labels[limits::SchematicLabelCapacity];
 };
 
 // One part of a network as the layout takes it.
@@ -102,6 +123,11 @@ bool layoutSchematic(const NetworkDescription& network, int partType,
 // resultStateMutex held; the schematic it fills keeps copies of everything
 // it shows and stays valid after the next search.
 bool layoutRecord(const MatchRecord& record, Schematic* out);
+
+// Marks anew the junctions of `schematic`: every point where three or more
+// wire ends and part terminals meet. False, with the count at the
+// capacity, when there are more than limits::SchematicJunctionCapacity.
+bool markJunctions(Schematic* schematic);
 
 // The cell of a point, for renderers that draw on the grid.
 inline int32_t cellColumn(SchematicPoint p) { return p.x / SchematicCellWidth; }

@@ -109,15 +109,15 @@ class Layout {
         const Cell end{left + box.width - 1 + TerminalLead, box.base};
         addWire(start, Cell{left, box.base});
         addWire(Cell{left + box.width - 1, box.base}, end);
-        out_->terminals[0] = unitsOf(start);
-        out_->terminals[1] = unitsOf(end);
+        out_->terminalCount = 2;
+        out_->terminals[0].point = unitsOf(start);
+        out_->terminals[1].point = unitsOf(end);
         out_->width = (end.x + 1) * SchematicCellWidth;
         out_->height = box.height * SchematicCellHeight;
         if (end.x + 1 > limits::SchematicMaxColumns || box.height > limits::SchematicMaxRows) {
             return false;
         }
-        findJunctions();
-        return ok_;
+        return ok_ && markJunctions(out_);
     }
 
   private:
@@ -390,46 +390,40 @@ class Layout {
         out_->wires[out_->wireCount++] = SchematicWire{unitsOf(from), unitsOf(to)};
     }
 
-    // Every point where three or more wire ends and part terminals meet.
-    void findJunctions() {
-        for (int i = 0; i < out_->wireCount; ++i) {
-            for (SchematicPoint p : {out_->wires[i].from, out_->wires[i].to}) {
-                if (connections(p) >= 3 && !isJunction(p)) {
-                    if (out_->junctionCount >= limits::SchematicJunctionCapacity) {
-                        ok_ = false;
-                        return;
-                    }
-                    out_->junctions[out_->junctionCount++] = p;
-                }
-            }
-        }
-    }
-
-    int connections(SchematicPoint p) const {
-        int n = 0;
-        for (int i = 0; i < out_->wireCount; ++i) {
-            n += (out_->wires[i].from == p) + (out_->wires[i].to == p);
-        }
-        for (int i = 0; i < out_->partCount; ++i) {
-            n += (out_->parts[i].a == p) + (out_->parts[i].b == p);
-        }
-        return n;
-    }
-
-    bool isJunction(SchematicPoint p) const {
-        for (int i = 0; i < out_->junctionCount; ++i) {
-            if (out_->junctions[i] == p) return true;
-        }
-        return false;
-    }
-
     const NetworkDescription& network_;
     Schematic* out_;
     Box boxes_[limits::NetworkNodeCapacity] = {};
     bool ok_ = true;
 };
 
+int connections(const Schematic& s, SchematicPoint p) {
+    int n = 0;
+    for (int i = 0; i < s.wireCount; ++i) n += (s.wires[i].from == p) + (s.wires[i].to == p);
+    for (int i = 0; i < s.partCount; ++i) n += (s.parts[i].a == p) + (s.parts[i].b == p);
+    return n;
+}
+
+bool isJunction(const Schematic& s, SchematicPoint p) {
+    for (int i = 0; i < s.junctionCount; ++i) {
+        if (s.junctions[i] == p) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+bool markJunctions(Schematic* s) {
+    s->junctionCount = 0;
+    for (int i = 0; i < s->wireCount; ++i) {
+        for (SchematicPoint p : {s->wires[i].from, s->wires[i].to}) {
+            if (connections(*s, p) >= 3 && !isJunction(*s, p)) {
+                if (s->junctionCount >= limits::SchematicJunctionCapacity) return false;
+                s->junctions[s->junctionCount++] = p;
+            }
+        }
+    }
+    return true;
+}
 
 bool layoutSchematic(const NetworkDescription& network, int partType,
                      const SchematicPartInput* parts, double value, Schematic* out) {

@@ -1,6 +1,7 @@
 // The terminal drawing: wires become line characters chosen by the
 // directions that meet in each cell, parts their symbols over them, and the
-// labels go into their cells byte by byte.
+// labels (the parts', the terminals' and a pair's network names) go into
+// their cells byte by byte.
 #include "drawing/schematic_text.h"
 
 #include <cstdint>
@@ -235,8 +236,13 @@ bool drawSchematicText(const Schematic& schematic, TextStyle style, TextConverte
         grid.wire(schematic.wires[i].from, schematic.wires[i].to);
     }
     for (int i = 0; i < schematic.partCount; ++i) drawPart(grid, schematic.parts[i], g);
-    for (SchematicPoint t : schematic.terminals) {
-        grid.setGlyph(cellColumn(t), cellRow(t), g.terminal);
+    for (int i = 0; i < schematic.terminalCount && i < limits::SchematicTerminalCapacity; ++i) {
+        const SchematicTerminal& t = schematic.terminals[i];
+        grid.setGlyph(cellColumn(t.point), cellRow(t.point), g.terminal);
+        grid.label(t.label);
+    }
+    for (int i = 0; i < schematic.labelCount && i < limits::SchematicLabelCapacity; ++i) {
+        grid.label(schematic.labels[i]);
     }
     int last = rows;
     while (last > 0 && grid.rowIsBlank(last - 1)) --last;

@@ -11,42 +11,73 @@
 // certificate for a whole block of combinations; the guard exceeds the
 // rounding by six orders of magnitude.
 //
-// The sweep. For a pick1, pick2 and pick3 the bridges over pick4 and pick5
-// form a grid whose values grow along both. A pick1, pick2 or pick3 whose
-// largest bridges lie below the window ends its loop, one whose smallest lie
-// above it is passed over. Along each row of pick4 the sweep keeps the
-// highest pick5 known to lie below the window (still true for the next,
-// smaller pick4), goes up from there until a certificate shows the rest of
-// the row above the window, and tests what lies between with the plain test
-// on the value the plain loops compute, with the same operations. Nothing it
-// leaves out could pass that test.
+// The cross part. With the four arms fixed, the exact value of a bridge is
+// a ratio of two linear functions of the value x of its cross part C-D:
+//
+//     (alpha + beta x) / (gamma + delta x)
+//     alpha = s1 s2 (s4 + s5) + s4 s5 (s1 + s2)    beta  = (s1 + s4)(s2 + s5)
+//     gamma = (s1 + s2)(s4 + s5)                   delta = s1 + s2 + s4 + s5
+//
+// (with x = 0 the inner nodes are joined: s1 / s2 in series with s4 / s5;
+// as x grows the cross falls open: (s1 + s4) / (s2 + s5)). Every term is
+// positive, so alpha + beta x and bound * (gamma + delta x), each computed
+// with six roundings, compare as their exact values do up to 13 roundings
+// of the bound: another certificate, without a division, that the bridge
+// with cross part x lies below (or above) a bound, which the monotonicity
+// extends to every bridge with parts no larger (no smaller). And the cross
+// part at which the bridge meets a bound is (bound gamma - alpha) / (beta -
+// bound delta).
+//
+// The meet. The cross part moves a bridge's value least of its five parts:
+// only the current across the bridge flows through it. So for a pick1 and
+// a pick2 the meet walks the grid of pick4 and pick5, and the cross part is
+// what each cell meets the window with. A cell whose bridge with the
+// largest cross part certainly lies below the guarded window, or whose
+// bridge with the smallest certainly lies above it, holds no match: the
+// cells left form one run of pick5 per pick4, between two staircases. In
+// each of them the cross part that meets the window's low end is computed,
+// looked up among the candidates, and the two certificates at the
+// candidates on either side of it show every other cross part outside the
+// guarded window. Only the cross parts between certificates that fail get
+// the plain test on the plain value. A cell costs a division, a lookup and
+// two certificates, where a sweep along pick5 takes a step for every row
+// of pick3 and pick4 that the window crosses, several times as many.
+// Nothing rests on the lookup's guess: a wrong one costs plain tests.
 //
 // One view of each. A bridge is the same network seen from its other
 // terminal (the former pick4 and pick5 as pick1 and pick2) and in its
 // mirror image (pick1 with pick2 and pick4 with pick5 exchanged together):
 // up to four views with the same exact value, of which the plain loops try
-// every one whose pick2 does not lie above pick1. A sweep of only those
+// every one whose pick2 does not lie above pick1. The meet of only those
 // whose pick4 and pick5 do not lie above pick1 meets at least one view of
-// every network they try, at about a third less cost. The views' computed
-// values differ in the last roundings only, far inside the guard, so this
-// sweep keeps every bridge within the guarded window; then every view of
-// each kept bridge that the plain loops try gets the plain test on its own
-// plain value, and the matches are sorted into the order of the plain
-// loops. Only when the kept bridges overflow their store does the search
-// sweep in the plain loops' order itself.
+// every network they try, at half the cost. The views' computed values
+// differ in the last roundings only, far inside the guard: every view of a
+// match lies within the guarded window, where no certificate leaves a
+// bridge out, and the meet keeps every bridge it tests there. Then every
+// view of each kept bridge that the plain loops try gets the plain test on
+// its own plain value, and the matches are sorted into the order of the
+// plain loops. Only when the kept bridges overflow their
+// store does the search sweep in the plain loops' order itself: along each
+// row of pick4 it keeps the highest pick5 known to lie below the window
+// (still true for the next, smaller pick4), goes up from there until a
+// certificate shows the rest of the row above the window, and tests what
+// lies between with the plain test.
 //
 // The matches are found into a fixed store first and then recorded in
 // order. The store holds one more than a search can record, so a store that
 // fills holds everything that can be recorded before the limit ends the
 // search.
 //
-// On every core. The loop of pick1 is split into shares, each swept by a
-// task of the search (engine/search_tasks.h) into a store of its own; the
-// kept bridges are gathered in share order, and in the plain order each
-// share's matches are recorded as its turn comes.
+// On every core. The meet deals its pick1 to the tasks of the search
+// (engine/search_tasks.h) in turn, since its work grows with the cube of
+// pick1; the kept bridges are gathered in task order. The plain order
+// splits the loop of pick1 into shares in their order, and each share's
+// matches are recorded as its turn comes.
 #include "engine/bridge_sweep.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 #include "engine/limits.h"
 #include "engine/network_walk.h"
@@ -59,7 +90,9 @@ namespace {
 constexpr double Guard = 1e-9;
 
 // Within these part values no product or quotient of the formula leaves the
-// normal range of doubles, so the rounding bound of the certificates holds.
+// normal range of doubles, nor does any term of the cross part's form (a
+// product of three parts at most), so the rounding bounds of the
+// certificates hold.
 constexpr double SmallestSafe = 1e-100;
 constexpr double LargestSafe = 1e100;
 
@@ -93,7 +126,7 @@ uint64_t keyOf(int32_t p1, int32_t p2, int32_t p3, int32_t p4, int32_t p5) {
 }
 
 // Every bridge the plain loops would record, in their order, up to one more
-// than a search can record; and, for the sweep of one view of each, the
+// than a search can record; and, for the meet of one view of each, the
 // bridges kept within the guarded window and then every view of them.
 constexpr int MatchCapacity = limits::RecordCapacity + 1;
 constexpr int KeptCapacity = limits::BridgeKeptCapacity;
@@ -116,6 +149,222 @@ struct SweepInputs {
         return {stages[0].seriesLow, stages[0].seriesHigh, firstCandidate, lastCandidate};
     }
 };
+
+// ---- The meet over the cross part ------------------------------------------
+
+// The cross part's form of the bridges of one cell: alpha + beta x against
+// bound * (gamma + delta x), each side six roundings from its exact value.
+struct CrossForm {
+    double alpha, beta, gamma, delta;
+
+    // Whether the bridge with cross part x certainly lies below `bound`
+    // (its exact value is below bound times 13 roundings), or above it.
+    bool below(double x, double bound) const { return alpha + beta * x < bound * (gamma + delta * x); }
+    bool above(double x, double bound) const { return alpha + beta * x > bound * (gamma + delta * x); }
+};
+
+// The cells of one pick4 under a pick1 and a pick2: the terms of the cross
+// part's form are linear in s5, and so is what gives the cross part that
+// meets the guarded window's low end.
+class CrossRow {
+  public:
+    CrossRow(double s1, double s2, double s4, double low) {
+        const double sum = s1 + s2, product = s1 * s2;
+        // alpha = s1 s2 s4 + (s1 s2 + (s1 + s2) s4) s5
+        a0_ = product * s4;
+        a1_ = product + sum * s4;
+        // beta = (s1 + s4) s2 + (s1 + s4) s5
+        b1_ = s1 + s4;
+        b0_ = b1_ * s2;
+        // gamma = (s1 + s2) s4 + (s1 + s2) s5, delta = (s1 + s2 + s4) + s5
+        g0_ = sum * s4;
+        g1_ = sum;
+        d0_ = sum + s4;
+        // low gamma - alpha and beta - low delta, for the guess only.
+        n0_ = low * g0_ - a0_;
+        n1_ = low * g1_ - a1_;
+        e0_ = b0_ - low * d0_;
+        e1_ = b1_ - low;
+    }
+
+    CrossForm at(double s5) const { return {a0_ + a1_ * s5, b0_ + b1_ * s5, g0_ + g1_ * s5, d0_ + s5}; }
+
+    // The cross part whose bridge meets the low end, roughly: an infinity or
+    // a NaN where no cross part does.
+    double meetingCross(double s5) const { return (n0_ + n1_ * s5) / (e0_ + e1_ * s5); }
+
+  private:
+    double a0_, a1_, b0_, b1_, g0_, g1_, d0_;
+    double n0_, n1_, e0_, e1_;
+};
+
+uint64_t bitsOf(double x) {
+    uint64_t bits;
+    memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+// The candidates' values at places 1 to n (place q is the candidate
+// firstCandidate + q - 1), with 0 before them and an infinity after, and
+// where a value would stand among them. The bits of positive doubles ascend
+// with their values, so a table over the bits between the first and the
+// last candidate's finds the place of a value with one look and a step or
+// two. Copied by value into the loops, so that they keep it in registers.
+struct CrossLookup {
+    const double* values;
+    const int16_t* buckets;  // the first place in each bucket or above it
+    uint64_t lowBits;
+    int shift;
+    int32_t count;
+
+    // The last place whose value lies below r; 0 when none does.
+    int32_t placeBelow(double r) const {
+        double c = r > values[1] ? r : values[1];  // a NaN too
+        c = c < values[count] ? c : values[count];
+        int32_t q = buckets[(bitsOf(c) - lowBits) >> shift];
+        while (values[q] < r) ++q;  // the infinity after the last ends it
+        return q - 1;
+    }
+};
+
+class CrossParts {
+  public:
+    void build(int32_t first, int32_t last) {
+        count_ = last - first + 1;
+        values_[0] = 0;
+        for (int32_t q = 1; q <= count_; ++q) values_[q] = s(first + q - 1);
+        values_[count_ + 1] = std::numeric_limits<double>::infinity();
+        lowBits_ = bitsOf(values_[1]);
+        const uint64_t span = bitsOf(values_[count_]) - lowBits_;
+        shift_ = 0;
+        while ((span >> shift_) >= static_cast<uint64_t>(limits::BridgeLookupSize)) ++shift_;
+        int32_t q = 1;
+        for (uint64_t b = 0; b <= span >> shift_; ++b) {
+            const uint64_t start = lowBits_ + (b << shift_);
+            while (q <= count_ && bitsOf(values_[q]) < start) ++q;
+            buckets_[b] = static_cast<int16_t>(q);
+        }
+    }
+
+    CrossLookup lookup() const { return {values_, buckets_, lowBits_, shift_, count_}; }
+
+  private:
+    double values_[limits::StockCapacity + 2];
+    int16_t buckets_[limits::BridgeLookupSize];
+    uint64_t lowBits_ = 0;
+    int shift_ = 0;
+    int32_t count_ = 0;
+};
+
+static_assert(limits::StockCapacity + 1 <= 32767, "a place fits the lookup's table");
+
+class BridgeMeet {
+  public:
+    BridgeMeet(const SweepInputs& in, const CrossLookup& cross, TaskMatches* store)
+        : store_(store),
+          cross_(cross),
+          below_(in.low * (1 - Guard)),
+          above_(in.high * (1 + Guard)),
+          first_(in.first),
+          last_(in.last),
+          bottom_(s(in.first)),
+          top_(s(in.last)) {}
+
+    // One view of each bridge whose pick1 is one of last - task, last -
+    // task - tasks, ...: those within the guarded window, until the store
+    // is full or the search is stopped.
+    void run(int32_t task, int32_t tasks) {
+        for (int32_t p1 = last_ - task; p1 >= first_; p1 -= tasks) {
+            const double s1 = s(p1);
+            // pick2, pick4 and pick5 never lie above pick1: the largest
+            // bridges have them on pick1 and pick3 at the top.
+            if (valueOf(starOf(s1, s1, top_), s1, s1) < below_) return;
+            if (valueOf(starOf(s1, bottom_, bottom_), bottom_, bottom_) > above_) continue;
+            for (int32_t p2 = p1; p2 >= first_; --p2) {
+                if (searchStopped()) return;
+                const double s2 = s(p2);
+                if (valueOf(starOf(s1, s2, top_), s1, s1) < below_) break;
+                if (valueOf(starOf(s1, s2, bottom_), bottom_, bottom_) > above_) continue;
+                if (grid(p1, p2) != 0) return;
+            }
+        }
+    }
+
+  private:
+    // The value of the candidate at place q; pick p stands at place p -
+    // first + 1.
+    double at(int32_t place) const { return cross_.values[place]; }
+    int32_t placeOf(int32_t pick) const { return pick - first_ + 1; }
+
+    // The cells of pick4 and pick5 (both up to pick1) that a bridge of pick1
+    // and pick2 may match in: for each pick4, from the first pick5 whose
+    // bridge with the largest cross part does not lie below the window to
+    // the last whose bridge with the smallest does not lie above it. As
+    // pick4 falls, both ends rise; a cell left behind stays certified, by
+    // the monotonicity, from the certificate of the larger pick4. In places.
+    int32_t grid(int32_t p1, int32_t p2) {
+        const double s1 = s(p1), s2 = s(p2);
+        const int32_t last = placeOf(p1);
+        int32_t from = 1, to = 0;
+        for (int32_t q4 = last; q4 >= 1; --q4) {
+            const CrossRow row(s1, s2, at(q4), below_);
+            while (from <= last && row.at(at(from)).below(top_, below_)) ++from;
+            // Every pick5 below, for this pick4 and every smaller one.
+            if (from > last) break;
+            while (to < last && !row.at(at(to + 1)).above(bottom_, above_)) ++to;
+            if (from <= to && cells(row, p1, p2, q4, from, to) != 0) return -1;
+        }
+        return 0;
+    }
+
+    // The cells of one pick4, pick5 from place `from` to `to`.
+    int32_t cells(const CrossRow& rowOfPick4, int32_t p1, int32_t p2, int32_t q4, int32_t from, int32_t to) {
+        const CrossRow row = rowOfPick4;
+        const CrossLookup cross = cross_;
+        const double below = below_, above = above_;
+        // The guesses first: each is independent of the others, so their
+        // divisions and lookups overlap.
+        int16_t guess[limits::StockCapacity + 1];
+        for (int32_t q5 = from; q5 <= to; ++q5) {
+            guess[q5] = static_cast<int16_t>(cross.placeBelow(row.meetingCross(cross.values[q5])));
+        }
+        const int32_t n = cross.count;
+        for (int32_t q5 = from; q5 <= to; ++q5) {
+            const CrossForm form = row.at(cross.values[q5]);
+            int32_t low = guess[q5], high = low + 1;
+            if ((low < 1 || form.below(cross.values[low], below)) &&
+                (high > n || form.above(cross.values[high], above))) {
+                continue;
+            }
+            while (low >= 1 && !form.below(cross.values[low], below)) --low;
+            while (high <= n && !form.above(cross.values[high], above)) ++high;
+            if (test(p1, p2, q4, q5, low + 1, high - 1) != 0) return -1;
+        }
+        return 0;
+    }
+
+    // The plain test, on the plain value, of the cross parts at places
+    // `from` to `to` of the cell at places q4 and q5.
+    int32_t test(int32_t p1, int32_t p2, int32_t q4, int32_t q5, int32_t from, int32_t to) {
+        const double s1 = s(p1), s2 = s(p2), s4 = at(q4), s5 = at(q5);
+        for (int32_t q3 = from; q3 <= to; ++q3) {
+            double v = valueOf(starOf(s1, s2, at(q3)), s4, s5);
+            if (below_ <= v && v <= above_) {
+                const int32_t p3 = first_ + q3 - 1, p4 = first_ + q4 - 1, p5 = first_ + q5 - 1;
+                if (!store_->add(keyOf(p1, p2, p3, p4, p5), v)) return -1;
+            }
+        }
+        return 0;
+    }
+
+    TaskMatches* store_;
+    const CrossLookup cross_;
+    const double below_, above_;  // the guarded window
+    const int32_t first_, last_;
+    const double bottom_, top_;  // the smallest and largest candidate values
+};
+
+// ---- The plain loops' order ------------------------------------------------
 
 // For a row of pick4 under a star, with the arm C-B and the star arm at C
 // as a4 = a + s4: whether the bridge with a pick5 lies certainly below or
@@ -156,38 +405,26 @@ class BridgeSweep {
 
     // Every matching bridge of its share into the store, in the plain
     // loops' order, until the store is full or the search is stopped.
-    void inOrder() { sweep<false>(); }
-
-    // One view of each bridge of its share: those within the guarded window,
-    // until the store is full or the search is stopped.
-    void oneViewOfEach() { sweep<true>(); }
-
-  private:
-    // With `oneView`, pick4 and pick5 stop at pick1: the bridges kept are
-    // those within the guarded window, with their own value.
-    template <bool oneView>
-    int32_t sweep() {
+    int32_t inOrder() {
         for (int32_t p1 = p1To_; p1 >= p1From_; --p1) {
             double s1 = s(p1);
-            int32_t cap = oneView ? p1 : last_;
-            double capped = s(cap);
             // pick2 never lies above pick1: the largest bridges have pick2
-            // on pick1, pick3 at the top, pick4 and pick5 at their cap.
-            if (valueOf(starOf(s1, s1, top_), capped, capped) < below_) break;
+            // on pick1, pick3, pick4 and pick5 at the top.
+            if (valueOf(starOf(s1, s1, top_), top_, top_) < below_) break;
             if (valueOf(starOf(s1, bottom_, bottom_), bottom_, bottom_) > above_) continue;
             for (int32_t p2 = p1; p2 >= first_; --p2) {
                 double s2 = s(p2);
-                if (valueOf(starOf(s1, s2, top_), capped, capped) < below_) break;
+                if (valueOf(starOf(s1, s2, top_), top_, top_) < below_) break;
                 if (valueOf(starOf(s1, s2, bottom_), bottom_, bottom_) > above_) continue;
-                if (sweepCross<oneView>(p1, p2, cap) != 0) return -1;
+                if (sweepCross(p1, p2) != 0) return -1;
             }
         }
         return 0;
     }
 
-    template <bool oneView>
-    int32_t sweepCross(int32_t p1, int32_t p2, int32_t cap) {
-        double s1 = s(p1), s2 = s(p2), capped = s(cap);
+  private:
+    int32_t sweepCross(int32_t p1, int32_t p2) {
+        double s1 = s(p1), s2 = s(p2);
         // pick3 down from the top, from the first whose smallest bridges
         // do not lie above the window.
         int32_t p3 = lastHoldingIn(first_, last_, crossHint_, [&](int32_t x) {
@@ -197,19 +434,18 @@ class BridgeSweep {
         for (; p3 >= first_; --p3) {
             if (searchStopped()) return -1;
             Star t = starOf(s1, s2, s(p3));
-            if (valueOf(t, capped, capped) < below_) break;
-            if (sweepGrid<oneView>(t, p1, p2, p3, cap) != 0) return -1;
+            if (valueOf(t, top_, top_) < below_) break;
+            if (sweepGrid(t, p1, p2, p3) != 0) return -1;
         }
         return 0;
     }
 
-    template <bool oneView>
-    int32_t sweepGrid(const Star& t, int32_t p1, int32_t p2, int32_t p3, int32_t cap) {
+    int32_t sweepGrid(const Star& t, int32_t p1, int32_t p2, int32_t p3) {
         const double belowLeft = below_ - t.c, aboveLeft = above_ - t.c;
         auto rowOf = [&](int32_t p4) { return Row{t.a + s(p4), t.b, belowLeft, aboveLeft}; };
-        // pick4 down from its cap, from the first row whose smallest bridge
+        // pick4 down from the top, from the first row whose smallest bridge
         // does not lie above the window.
-        int32_t p4 = lastHoldingIn(first_, cap, rowHint_, [&](int32_t x) {
+        int32_t p4 = lastHoldingIn(first_, last_, rowHint_, [&](int32_t x) {
             return !rowOf(x).above(bottom_);
         });
         rowHint_ = p4;
@@ -218,15 +454,15 @@ class BridgeSweep {
         // for this pick4 and every smaller one. For the first row it is
         // found by galloping from where the previous first row had it.
         const Row firstRow = rowOf(p4);
-        int32_t below = lastHoldingIn(first_, cap, edgeHint_, [&](int32_t x) {
+        int32_t below = lastHoldingIn(first_, last_, edgeHint_, [&](int32_t x) {
             return firstRow.below(s(x));
         });
         edgeHint_ = below;
         // Once every pick5 lies below, so does every smaller pick4.
-        for (; p4 >= first_ && below < cap; --p4) {
+        for (; p4 >= first_ && below < last_; --p4) {
             const Row row = rowOf(p4);
             int32_t p5 = below + 1;
-            for (; p5 <= cap; ++p5) {
+            for (; p5 <= last_; ++p5) {
                 double s5 = s(p5);
                 if (row.below(s5)) {
                     below = p5;
@@ -238,17 +474,10 @@ class BridgeSweep {
             double s4 = s(p4);
             for (int32_t q = p5 - 1; q > below; --q) {
                 double v = valueOf(t, s4, s(q));
-                if (oneView ? below_ <= v && v <= above_ : low_ <= v && v <= high_) {
-                    if (keep<oneView>(keyOf(p1, p2, p3, p4, q), v) != 0) return -1;
-                }
+                if (low_ <= v && v <= high_ && !store_->add(keyOf(p1, p2, p3, p4, q), v)) return -1;
             }
         }
         return 0;
-    }
-
-    template <bool>
-    int32_t keep(uint64_t key, double v) {
-        return store_->add(key, v) ? 0 : -1;
     }
 
     TaskMatches* store_;
@@ -324,8 +553,9 @@ bool certificatesHold() {
     return true;
 }
 
-// The store of the bridge's matches: fixed, as every store of the search.
+// The stores of the bridge: fixed, as every store of the search.
 BridgeWork work;
+CrossParts crossParts;
 
 }  // namespace
 
@@ -336,7 +566,6 @@ double bridgeValue(double s1, double s2, double s3, double s4, double s5) {
 int32_t sweepBridge(const NetworkShape& shape) {
     if (firstCandidate > lastCandidate) return 0;
     if (!certificatesHold()) return evaluateEveryBridge(shape);
-    // The outermost loop (pick1, running down) split into tasks.
     const SweepInputs in = SweepInputs::ofSearch();
     // No bridge of these parts reaches the window when the largest (every
     // place the largest candidate) certainly lies below it, or the smallest
@@ -346,16 +575,15 @@ int32_t sweepBridge(const NetworkShape& shape) {
         valueOf(starOf(bottom, bottom, bottom), bottom, bottom) > in.high * (1 + Guard))
         return 0;
     const int32_t tasks = taskCountFor(in.last - in.first + 1);
-    auto share = [&in, tasks](int32_t task, TaskMatches* store) {
-        int32_t from, to;
-        taskRange(in.first, in.last, task, tasks, true, &from, &to);
-        return BridgeSweep(in, from, to, store);
-    };
 
     // One view of each, while the kept bridges fit their store.
+    crossParts.build(in.first, in.last);
     work.keptCount = 0;
     bool overflow = false;
-    auto keepViews = [&share](int32_t task, TaskMatches* store) { share(task, store).oneViewOfEach(); };
+    const CrossLookup cross = crossParts.lookup();
+    auto meet = [&in, &cross, tasks](int32_t task, TaskMatches* store) {
+        BridgeMeet(in, cross, store).run(task, tasks);
+    };
     auto gather = [&overflow](int32_t, const TaskMatches& store) -> int32_t {
         if (store.full || work.keptCount + store.count > KeptCapacity) {
             overflow = true;
@@ -365,7 +593,7 @@ int32_t sweepBridge(const NetworkShape& shape) {
         work.keptCount += store.count;
         return 0;
     };
-    int32_t ran = runTasks(tasks, keepViews, gather);
+    int32_t ran = runTasks(tasks, meet, gather);
     if (searchStopped()) return -1;
     if (!overflow) {
         if (ran != 0) return -1;
@@ -375,9 +603,13 @@ int32_t sweepBridge(const NetworkShape& shape) {
         return recordFound(shape, work.matches);
     }
 
-    // Too many kept: each share in the plain loops' order, recorded share
-    // by share.
-    auto sweepInOrder = [&share](int32_t task, TaskMatches* store) { share(task, store).inOrder(); };
+    // Too many kept: the outermost loop (pick1, running down) split into
+    // shares in the plain loops' order, recorded share by share.
+    auto sweepInOrder = [&in, tasks](int32_t task, TaskMatches* store) {
+        int32_t from, to;
+        taskRange(in.first, in.last, task, tasks, true, &from, &to);
+        BridgeSweep(in, from, to, store).inOrder();
+    };
     auto record = [&shape](int32_t, const TaskMatches& store) { return recordFound(shape, store); };
     return runTasks(tasks, sweepInOrder, record);
 }

@@ -13,7 +13,10 @@
 // rounding of a binary fraction can creep into a spelling.
 #include "engine/builtin_lists.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/search_inputs.h"
@@ -466,4 +469,136 @@ int writePreferredSeries(int valuesPerDecade, int partType, double target, doubl
     memcpy(text, fineText.text, static_cast<size_t>(fineText.length));
     text[fineText.length] = '\0';
     return high - low;
+}
+
+// ---- A series over a side's decades ------------------------------------
+
+namespace {
+
+// How the decade [10^k, 10^(k+1)) of a part type is spelled: the decades
+// below `below` (and above the row before) take `suffix` and the mantissa
+// times 10^(k + shift); the decade `standardAt` is the suffix's unit decade,
+// spelled in standard form in the series that print it so ("1.0", "1.00").
+// The rows give the built-in lists' spellings over their decades and carry
+// them on beyond.
+struct DecadeSpelling {
+    int below;
+    const char* suffix;
+    int shift;
+    int standardAt;
+};
+
+constexpr int NoStandardDecade = 1000;
+constexpr int AboveAll = 1000;
+
+//                                          below      suffix  shift  standardAt
+constexpr DecadeSpelling resistorSpelling[] = {{3,        "",     0,     0},                  // up to 100 ohm
+                                               {6,        "k",    -3,    NoStandardDecade},   // 1k to 100k
+                                               {AboveAll, "M",    -6,    NoStandardDecade}};  // 1M on
+// A capacitor's number without a suffix is in microfarad.
+constexpr DecadeSpelling capacitorSpelling[] = {{-8,       "p",    12,    -12},   // up to 1000 pF
+                                                {AboveAll, "",     6,     -6}};   // 0.01 uF on
+constexpr DecadeSpelling inductorSpelling[] = {{-6,       "n",    9,     -9},     // up to 100 nH
+                                               {-3,       "u",    6,     -6},     // 1 uH to 100 uH
+                                               {0,        "m",    3,     -3},     // 1 mH to 100 mH
+                                               {AboveAll, "",     0,     0}};     // 1 H on
+
+struct PartSpelling {
+    const DecadeSpelling* rows;
+    int count;
+    int lowestDecade, highestDecade;  // the exponents k a side may reach
+    ValueRange defaults;
+};
+
+template <int N>
+constexpr PartSpelling spellingOf(const DecadeSpelling (&rows)[N], int lowest, int highest, ValueRange d) {
+    return PartSpelling{rows, N, lowest, highest, d};
+}
+
+// The spans keep every name within a handful of characters: 1 mohm to
+// 1 Gohm, 1 fF to 1 F, 1 pH to 1 kH. The default ranges are typed values:
+// 100p is 100 / 1e12 as the notation reads it.
+const PartSpelling partSpellings[limits::PartTypeCount] = {
+    spellingOf(resistorSpelling, -3, 8, ValueRange{10, 1000000}),
+    spellingOf(capacitorSpelling, -15, -1, ValueRange{100 / 1e12, 10 / 1e6}),
+    spellingOf(inductorSpelling, -12, 2, ValueRange{1 / 1e6, 100 / 1e3}),
+};
+
+// 10^k as strtod reads "1e<k>": the correctly rounded power, the same
+// double as a typed "1k" or "1n".
+double powerOfTen(int k) {
+    char text[16];
+    snprintf(text, sizeof text, "1e%d", k);
+    return strtod(text, nullptr);
+}
+
+// The room for one name and its CR LF: "0.00102p" and the like.
+constexpr int SeriesNameRoom = 16;
+
+}  // namespace
+
+ValueRange defaultSeriesRange(int partType) {
+    if (partType < 0 || partType >= limits::PartTypeCount) return ValueRange{};
+    return partSpellings[partType].defaults;
+}
+
+SeriesItems writeSeriesItems(int valuesPerDecade, int partType, const ValueRange& range, StockItem* out,
+                             int capacity) {
+    SeriesItems none{0, 0};
+    int step = 0;  // E3 to E24: every step-th E24 mantissa
+    switch (valuesPerDecade) {
+        case 3: step = E3; break;
+        case 6: step = E6; break;
+        case 12: step = E12; break;
+        case 24: step = E24; break;
+        case 48:
+        case 96:
+        case 192: break;
+        default: return none;
+    }
+    if (partType < 0 || partType >= limits::PartTypeCount || out == nullptr) return none;
+    const PartSpelling& spelling = partSpellings[partType];
+
+    // The ends, the default's where one is left out.
+    const bool lowGiven = range.low > 0;
+    const bool highGiven = range.high < HUGE_VAL;
+    double low = lowGiven ? range.low : spelling.defaults.low;
+    double high = highGiven ? range.high : spelling.defaults.high;
+    if (!lowGiven && highGiven) low = std::min(low, high / 10);
+    if (lowGiven && !highGiven) high = std::max(high, low * 10);
+    if (!(low <= high)) return none;
+
+    int first = 0, decades = 0;
+    for (int k = spelling.lowestDecade; k <= spelling.highestDecade; ++k) {
+        if (powerOfTen(k) < high && powerOfTen(k + 1) > low) {
+            if (decades == 0) first = k;
+            ++decades;
+        }
+    }
+    const int values = decades * valuesPerDecade;
+    if (values > capacity || values > limits::StockCapacity) return SeriesItems{0, values};
+    if (values == 0) return none;
+
+    // The names as a list text, read as the stock list reads it: a name and
+    // its value can never disagree.
+    char text[limits::StockCapacity * SeriesNameRoom + 1];
+    int length = 0;
+    const bool threeFigures = step == 0;
+    for (int k = first; k < first + decades; ++k) {
+        const DecadeSpelling* row = spelling.rows;
+        while (k >= row->below) ++row;
+        const bool standard = k == row->standardAt && step != E6 && step != E3;
+        for (int i = 0; i < valuesPerDecade; ++i) {
+            ListText<SeriesNameRoom> name;
+            const int mantissa = threeFigures ? preferredMantissa(valuesPerDecade, i) : e24Tenths[i * step];
+            name.value(mantissa, threeFigures ? 3 : 2, k + row->shift, row->suffix, standard ? Standard : Plain);
+            if (name.overflow) return none;
+            memcpy(text + length, name.text, static_cast<size_t>(name.length));
+            length += name.length;
+        }
+    }
+    text[length] = '\0';
+    StockReading reading = readStockItems(text, partType, out, capacity);
+    if (!reading.usable || reading.count != values) return none;
+    return SeriesItems{reading.count, values};
 }

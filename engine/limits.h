@@ -35,8 +35,9 @@ constexpr int BuiltinListSize = 2048;
 
 // ---- The main window ------------------------------------------------------
 
-// One handle per row of the main window's control table.
-constexpr int ControlCount = 50;
+// One handle per row of the main window's control table: the classic 50
+// rows and the button that opens the Pair window after them.
+constexpr int ControlCount = 51;
 
 // ---- The stock list -------------------------------------------------------
 
@@ -81,10 +82,15 @@ constexpr int NetworkNodeCapacity = 2 * MaxNetworkParts - 1;
 // innermost level only tests).
 constexpr int StageCount = MaxNetworkParts;
 
-// The bridge sweep keeps the bridges of one view each that lie within its
-// guarded window before checking their other views; a sweep that keeps more
-// falls back to the plain order (slower, the same result).
+// The bridge's meet keeps the bridges of one view each that lie within its
+// guarded window before checking their other views; a meet that keeps more
+// falls back to the sweep in the plain order (slower, the same result).
 constexpr int BridgeKeptCapacity = 8192;
+
+// The bridge's meet looks the cross part of each cell up among the
+// candidates in a table of this many buckets: eight for each of 500
+// candidates, so that a bucket seldom holds two.
+constexpr int BridgeLookupSize = 4096;
 
 // ---- Schematics -----------------------------------------------------------
 
@@ -100,6 +106,14 @@ constexpr int SchematicJunctionCapacity = 16;
 // rows.
 constexpr int SchematicMaxColumns = 128;
 constexpr int SchematicMaxRows = 32;
+// A schematic's parts: a network's five, or the two networks of a pair of
+// up to three parts each.
+constexpr int SchematicPartCapacity = 6;
+// Its terminals: a network's two, a divider's three (in, out, ground), two
+// networks drawn apart four.
+constexpr int SchematicTerminalCapacity = 4;
+// Its free labels: the names of a pair's two networks ("R1", "R2").
+constexpr int SchematicLabelCapacity = 2;
 
 // ---- Threads of the search ------------------------------------------------
 
@@ -147,6 +161,28 @@ constexpr int FewestCandidatesToMeet = 56;
 // soon).
 constexpr int MiddleCandidateCapacity = 4 * TaskMatchCapacity;
 
+// ---- The pair search ------------------------------------------------------
+
+// A pair keeps as many records as a search: more cannot be read either.
+constexpr int PairRecordCapacity = RecordCapacity;
+
+// The networks one side of a pair search may have, its sizes together: 16.7
+// million of 12 bytes each, 200 MB, so that two sides of different stocks
+// stay within memory a desktop has to spare. Three parts a side reach it
+// from about 230 stock values (E96 over two decades, 192 values, gives 9.6
+// million); a side with more is refused, never cut.
+constexpr int PairNetworkCapacity = 1 << 24;
+
+// The most parts on a side: the shapes of up to three parts.
+constexpr int PairMaxParts = 3;
+
+// A text of the pair search (pair_texts.h): a result line of two
+// three-part formulas with 15-character names takes some 150 bytes, the
+// longest fault message, in Japanese with its values, some 250.
+constexpr int PairTextSize = 400;
+
+static_assert(SchematicPartCapacity >= MaxNetworkParts && SchematicPartCapacity >= 2 * PairMaxParts,
+              "a schematic holds a network's parts and a pair's");
 static_assert(LineSize <= TextSize, "a result line fits the Result text");
 static_assert(FormatSize <= LineSize, "a format string is shorter than its line");
 static_assert(RecordCapacity * ShortestLineSize <= LineStoreSize,

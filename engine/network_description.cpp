@@ -89,7 +89,7 @@ constexpr NetworkDescription descriptions[] = {
     describe("S(1 P(2 3 4))"),          // 10  %s +(%s / %s / %s)
     describe("S(P(1 2) P(3 4))"),       // 11  (%s / %s)+(%s / %s)
     describe("P(S(1 2) S(3 4))"),       // 12  (%s + %s)/(%s + %s)
-    describe("P(1 2 S(3 4))"),          // 13  %s / %s /(%s + %s))
+    describe("P(1 2 S(3 4))"),          // 13  %s / %s /(%s + %s)
     describe("P(1 S(2 3 4))"),          // 14  %s /(%s + %s + %s)
     describe("S(1 P(2 S(3 4)))"),       // 15  %s +(%s /(%s + %s))
     describe("P(1 S(2 P(3 4)))"),       // 16  %s /(%s +(%s / %s))

@@ -73,6 +73,12 @@ bool certified() {
     int fewest = fewestCandidates.load();
     if (lastCandidate - firstCandidate + 1 < (fewest > 0 ? fewest : limits::FewestCandidatesToMeet)) return false;
     if (!(searchParams.toleranceFraction <= MaxToleranceFraction)) return false;
+    // Two capacitors whose reciprocals round to one seriesValue may stand
+    // with their parallelValues out of order. The plain loops then end a
+    // loop at the first of the two and never meet the networks of the
+    // second, which the merge, finding networks by value, would hand on:
+    // only the plain loops say which of those networks are recorded.
+    if (!walkNarrows) return false;
     const SearchStage& window = stages[0];
     if (!(window.seriesLow >= SmallestCertified && window.seriesHigh <= LargestCertified)) return false;
     for (int32_t i = firstCandidate; i <= lastCandidate; ++i) {

@@ -29,8 +29,10 @@
 // within (1e-15, 1e15). So a network that the plain loops record lies in the
 // merge's interval; the merge keeps it as a candidate. Where those
 // conditions fail (parts or window beyond 1e-12 to 1e12, a tolerance above
-// 10 %: network_middle.cpp), the template runs the walk, as it does below
-// limits::FewestCandidatesToMeet candidates, where the walk is quicker.
+// 10 %: network_middle.cpp), and where the plain loops end a loop early on
+// a stock that the walk cannot narrow (walkNarrows false), the template runs
+// the walk, as it does below limits::FewestCandidatesToMeet candidates,
+// where the walk is quicker.
 //
 // The candidates, sorted into the plain loops' order, then go through the
 // placement steps and the innermost tests of the plain loops one by one
@@ -408,6 +410,7 @@ int32_t runWalkTasks() {
 template <class T>
 int32_t runTemplate() {
     if (searchStopped()) return -1;
+    progressTemplateBegins(T::shape);
     if constexpr (T::parts >= 4) {
         // Out of reach: nothing to walk or meet.
         if (NetworkWalk<T>::outerLoopEnds()) return 0;

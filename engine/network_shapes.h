@@ -17,6 +17,13 @@ struct NetworkShape {
 // The shape numbered `id`; null for a number that names none.
 const NetworkShape* networkShape(int id);
 
+// The formula of `shape` with its parts named `names` (in formula order, one
+// for each part): the result line's text after "n:%8.3f%s,%6.2f%%, ", without
+// the line end, as in "10k /(1k + 1k)". Writes at most `size` bytes, always
+// ended; returns the length of the whole formula (more than size - 1 when
+// it was cut).
+int formatFormula(const NetworkShape& shape, const char* const* names, char* out, int size);
+
 // The length of a format string at compile time, to check it against
 // limits::FormatSize where it is defined.
 constexpr int formatLength(const char* format) {

@@ -134,5 +134,6 @@ int32_t runFivePartCompoundNetworks() {
     prepareWalk();
     if (runTemplates(fivePartCompoundTemplates, 0, 8) != 0) return -1;
     if (practicallyExactMatchFound()) return 0;
+    progressTemplateBegins(bridgeShape);
     return sweepBridge(bridgeShape);
 }

@@ -31,6 +31,8 @@ const MessageRow outcomeLineTexts[OutcomeLineTextCount] = {
      " values used)"},  // 6 TextUsedAfter
     {"\x96\x7b\x8d\x5c\x90\xac," /* 本構成, */,
      " part,"},  // 7 TextPart
+    {"%,",
+     " %,"},  // 8 TextPercent
 };
 // clang-format on
 
@@ -45,15 +47,18 @@ const char* outcomeLineText(int id) { return textIn(id, settings.language); }
 
 // The language is read once per text: the main thread may switch it while
 // a search writes its note, and a line is never of two languages.
-void formatProgressLine(char* out, int size, int parts, int found) {
+void formatProgressLine(char* out, int size, int parts, int percent, int found) {
     if (out == nullptr || size <= 0) return;
     int language = settings.language;
     if (parts <= 0) {
         snprintf(out, static_cast<size_t>(size), "%s", textIn(TextSearchStarting, language));
         return;
     }
-    snprintf(out, static_cast<size_t>(size), "%s %d%s %d%s", textIn(TextSearching, language), parts,
-             textIn(parts == 1 ? TextPart : TextParts, language), found, textIn(TextFound, language));
+    if (percent < 0) percent = 0;
+    if (percent > 100) percent = 100;
+    snprintf(out, static_cast<size_t>(size), "%s %d%s %d%s %d%s", textIn(TextSearching, language), parts,
+             textIn(parts == 1 ? TextPart : TextParts, language), percent, textIn(TextPercent, language),
+             found, textIn(TextFound, language));
 }
 
 void appendStockListNote(char* text, int used, int listed) {

@@ -15,16 +15,18 @@ enum OutcomeLineTextId : int {
     TextUsedOf = 5,          // " of ", before the values listed
     TextUsedAfter = 6,       // " values used)", at the end
     TextPart = 7,            // " part,", after a network size of 1
-    OutcomeLineTextCount = 8,
+    TextPercent = 8,         // " %,", after how far the size has come
+    OutcomeLineTextCount = 9,
 };
 
 // The text of `id` in the current language; "" for an id outside the table.
 const char* outcomeLineText(int id);
 
 // The progress line of a search into `out` (`size` bytes, always ended):
-// "Searching: 4 parts, 1234 found" / "探索中: 4本構成, 1234組" while it tries
-// networks of `parts` parts, "Searching..." / "探索中..." for `parts` 0.
-void formatProgressLine(char* out, int size, int parts, int found);
+// "Searching: 4 parts, 38 %, 1234 found" / "探索中: 4本構成, 38%, 1234組"
+// while it tries networks of `parts` parts, `percent` of them done,
+// "Searching..." / "探索中..." for `parts` 0.
+void formatProgressLine(char* out, int size, int parts, int percent, int found);
 
 // Appends to `text` (a text buffer) the note that a search used only the
 // first `used` of the `listed` values of its stock list:

@@ -16,6 +16,64 @@
 SearchEnd lastSearchEnd = SearchEnd::NotFound;
 SearchProgress searchProgress;
 
+namespace {
+
+// The shapes of each size are numbered on from the first of that size, in
+// the order the search runs them: 1, 2, 4, 10 and 25 of them.
+constexpr int firstShapeOfSize[limits::MaxNetworkParts + 2] = {0, 0, 1, 3, 7, 17, 42};
+static_assert(firstShapeOfSize[limits::MaxNetworkParts + 1] == limits::NetworkShapeCount,
+              "the sizes' shapes are all the shapes");
+
+constexpr uint32_t packReached(int parts, int permille) {
+    return static_cast<uint32_t>(parts) << 16 | static_cast<uint32_t>(permille);
+}
+
+// The template whose share the tasks taken fill: the share done before it
+// and its own, in tenths of a percent of the size. Recording thread only.
+int shareBefore = 0;
+int shareOfTemplate = 0;
+
+// Raises the share of `parts` to `permille`, never lowering it.
+void raiseReached(int parts, int permille) {
+    if (permille > 1000) permille = 1000;
+    uint32_t now = searchProgress.reached.load();
+    uint32_t wanted = packReached(parts, permille);
+    while (static_cast<int>(now >> 16) == parts && (now & 0xffff) < static_cast<uint32_t>(permille) &&
+           !searchProgress.reached.compare_exchange_weak(now, wanted)) {
+    }
+}
+
+}  // namespace
+
+void progressSizeBegins(int parts) {
+    shareBefore = 0;
+    shareOfTemplate = 0;
+    searchProgress.reached = packReached(parts, 0);
+    searchProgress.parts = parts;
+}
+
+void progressTemplateBegins(const NetworkShape& shape) {
+    int parts = shape.parts;
+    if (parts < 1 || parts > limits::MaxNetworkParts) return;
+    int count = firstShapeOfSize[parts + 1] - firstShapeOfSize[parts];
+    int index = shape.id - firstShapeOfSize[parts];
+    shareBefore = 1000 * index / count;
+    shareOfTemplate = 1000 * (index + 1) / count - shareBefore;
+    raiseReached(parts, shareBefore);
+}
+
+void progressTasksTaken(int32_t taken, int32_t count) {
+    if (count <= 0) return;
+    int parts = static_cast<int>(searchProgress.reached.load() >> 16);
+    raiseReached(parts, shareBefore + static_cast<int>(static_cast<int64_t>(shareOfTemplate) * taken / count));
+}
+
+void progressReached(int* parts, int* permille) {
+    uint32_t now = searchProgress.reached.load();
+    *parts = static_cast<int>(now >> 16);
+    *permille = static_cast<int>(now & 0xffff);
+}
+
 void setAcceptanceWindow() {
     double T = searchParams.target;
     double t = searchParams.toleranceFraction;
@@ -94,7 +152,7 @@ int32_t runSearch() {
         std::lock_guard<std::mutex> lock(resultStateMutex);
         if (searchStopped()) return 0;
         resetResults();
-        searchProgress.parts = 0;
+        progressSizeBegins(0);
         searchProgress.search = thisSearchNumber();
         if (!readSearchInputs()) {
             setText(statusText, messageText(MsgParameterError));
@@ -109,13 +167,13 @@ int32_t runSearch() {
         setAcceptanceWindow();
     }
     const NetworkTemplates& templates = *searchTemplates;
-    searchProgress.parts = 1;
+    progressSizeBegins(1);
     templates.runOnePart();
     if (searchStopped()) return 0;
 
     for (int n = 2; n <= limits::MaxNetworkParts; ++n) {
         if (earlyStop() || searchParams.maxParts < n) break;
-        searchProgress.parts = n;
+        progressSizeBegins(n);
         if (templates.runOfSize(n) != 0) {
             // A limit (or a stop) ended the search; its message is the outcome.
             std::lock_guard<std::mutex> lock(resultStateMutex);

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "engine/limits.h"
+#include "engine/network_shapes.h"
 #include "engine/stock_list.h"
 #include "engine/thresholds.h"
 
@@ -223,13 +224,31 @@ bool earlyStop();
 // read from any thread without a lock. runSearch sets `search` to its
 // search's number (newSearchNumber) once it has emptied the results of the
 // search before, and `parts` to the size of the networks it is trying, 1
-// to 5 (0 until it reaches them). What it has found so far is
+// to 5 (0 until it reaches them). `reached` says how far that size has
+// come (progressReached reads it). What it has found so far is
 // settings.matchCount.
 struct SearchProgress {
     std::atomic<uint32_t> search{0};
     std::atomic<int32_t> parts{0};
+    // The size and its share done in one word (parts << 16 | permille), so
+    // that a reader never pairs one size with the share of another.
+    std::atomic<uint32_t> reached{0};
 };
 extern SearchProgress searchProgress;
+
+// The share of a size done, from the tasks already done: each template of
+// the size (each shape of that many parts, the bridge included) has an
+// equal share, which a template's jobs fill as the recording thread takes
+// their tasks. A template that is skipped or ends early leaves its share to
+// the next one's start. The share never falls within a size and never
+// passes 100 %. Called on the recording thread.
+void progressSizeBegins(int parts);
+void progressTemplateBegins(const NetworkShape& shape);
+void progressTasksTaken(int32_t taken, int32_t count);
+
+// The size being tried (0 before the first) and how far it has come, in
+// tenths of a percent (0 to 1000). Any thread.
+void progressReached(int* parts, int* permille);
 
 // The whole search, from the input texts to the outcome in statusText.
 // When the stock list names more values than the search takes, a note

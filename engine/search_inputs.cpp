@@ -9,6 +9,11 @@
 SearchParams searchParams;
 uint32_t searchInputFaults = 0;
 
+const char* partTypeName(int partType) {
+    static const char* const names[] = {"resistor", "capacitor", "inductor"};
+    return partType >= Resistor && partType <= Inductor ? names[partType] : names[Resistor];
+}
+
 namespace {
 
 // The target: a number, optional spaces, then a multiplier letter, "R" (no

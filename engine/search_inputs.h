@@ -18,6 +18,10 @@ enum PartType : int32_t {
     Inductor = 2,
 };
 
+// The part type's name in machine-readable output: "resistor", "capacitor",
+// "inductor"; a number that names none reads as a resistor.
+const char* partTypeName(int partType);
+
 struct SearchParams {
     double target = 0;             // series domain
     double tolerancePercent = 0;   // lowered by the recorder as matches improve

@@ -173,6 +173,7 @@ int32_t runTaskJob(const TaskJob& job) {
             if (searchStopped()) return -1;
             runTask(p, job, task);
             if (job.take(job.context, task, p.stores[task % limits::TaskSlots]) != 0) return -1;
+            progressTasksTaken(task + 1, job.count);
         }
         return searchStopped() ? -1 : 0;
     }
@@ -192,6 +193,7 @@ int32_t runTaskJob(const TaskJob& job) {
         p.finished.wait(lock, [&p, slot] { return p.done[slot]; });
         lock.unlock();
         outcome = searchStopped() ? -1 : job.take(job.context, task, p.stores[slot]);
+        if (outcome == 0) progressTasksTaken(task + 1, job.count);
         lock.lock();
         p.done[slot] = false;
         ++p.taken;

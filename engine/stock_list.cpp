@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
@@ -75,12 +76,18 @@ double readItemValue(const char* p, int partType) {
     return scaled;
 }
 
-// Reads the items of `text`. Returns false on an item that is not above 0,
-// with its line in stockFaultLine.
-bool readItems(const char* text, int partType) {
+// Reads the items of `text`, at most `capacity`, handing each to
+// keep(index, name, value) with its name (the line's first characters) and
+// its value in ohm, farad or henry. Returns false on an item that is not
+// above 0, with its line in *faultLine; *count and *listed tell how many
+// items were read and how many the list names.
+template <class Keep>
+bool eachItem(const char* text, int partType, int capacity, Keep keep, int32_t* count, int32_t* listed,
+              int32_t* faultLine) {
     const char* p = text;
     int j = 0;
-    while (j < limits::StockCapacity) {
+    *faultLine = 0;
+    while (j < capacity) {
         p = skipBlankLines(p);
         if (*p == '\0' || *p == '-') break;
 
@@ -88,31 +95,43 @@ bool readItems(const char* text, int partType) {
         // A value that is not finite once scaled (or whose reciprocal is
         // not) cannot take part in any sum of the walk.
         if (!std::isfinite(scaled) || !(scaled > 0) || !std::isfinite(1 / scaled)) {
-            stockFaultLine = lineOf(text, p);
+            *faultLine = lineOf(text, p);
+            *count = 0;
+            *listed = 0;
             return false;
         }
 
-        StockPart& item = stockParts[j];
+        char name[limits::StockNameSize];
         int n = 0;
         while (n < limits::StockNameSize - 1 && p[n] != '\r' && p[n] != '\n' && p[n] != '\0') {
-            item.name[n] = p[n];
+            name[n] = p[n];
             ++n;
         }
-        item.name[n] = '\0';
+        name[n] = '\0';
         p = skipToLineFeed(p);
-
-        if (partType == Capacitor) {
-            item.seriesValue = 1 / scaled;
-            item.parallelValue = scaled;
-        } else {
-            item.seriesValue = scaled;
-            item.parallelValue = 1 / scaled;
-        }
+        keep(j, name, scaled);
         ++j;
     }
-    stockCount = j;
-    stockListed = j + countListedFrom(p);
+    *count = j;
+    *listed = j + countListedFrom(p);
     return true;
+}
+
+bool readItems(const char* text, int partType) {
+    return eachItem(
+        text, partType, limits::StockCapacity,
+        [partType](int j, const char* name, double scaled) {
+            StockPart& item = stockParts[j];
+            memcpy(item.name, name, sizeof item.name);
+            if (partType == Capacitor) {
+                item.seriesValue = 1 / scaled;
+                item.parallelValue = scaled;
+            } else {
+                item.seriesValue = scaled;
+                item.parallelValue = 1 / scaled;
+            }
+        },
+        &stockCount, &stockListed, &stockFaultLine);
 }
 
 // Orders the parsed items by seriesValue, items of equal value in the order
@@ -164,13 +183,22 @@ bool parseStockList() {
     // Values from a damaged settings file name no list; the buffer number
     // is only formed for those that do.
     if (listSelection < 0 || listSelection > 6 || partType < 0 || partType > 2) return false;
-    if (!readItems(textBuffers[storedListBuffer(listSelection, partType)], partType)) {
-        stockCount = 0;
-        stockListed = 0;
-        return false;
-    }
+    if (!readItems(textBuffers[storedListBuffer(listSelection, partType)], partType)) return false;
     if (stockCount == 0) return false;
     sortStockParts();
     selectCandidates(searchParams.target, searchParams.rangeFactor);
     return true;
+}
+
+StockReading readStockItems(const char* text, int partType, StockItem* out, int capacity) {
+    StockReading reading{};
+    reading.usable = eachItem(
+        text, partType, capacity,
+        [out](int j, const char* name, double value) {
+            memcpy(out[j].name, name, sizeof out[j].name);
+            out[j].value = value;
+        },
+        &reading.count, &reading.listed, &reading.faultLine);
+    reading.usable = reading.usable && reading.count > 0;
+    return reading;
 }

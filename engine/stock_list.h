@@ -38,6 +38,25 @@ int compareStockParts(const void* a, const void* b);
 // whether the list is usable.
 bool parseStockList();
 
+// One item of a stock list as read, for searches that keep their own
+// stores: the line's name and the value in ohm, farad or henry.
+struct StockItem {
+    char name[limits::StockNameSize];
+    double value;
+};
+
+struct StockReading {
+    int32_t count;      // items read, at most the capacity given
+    int32_t listed;     // items the list names, those past the capacity included
+    int32_t faultLine;  // the line (from 1) of an item that is not a positive value; 0 if none
+    bool usable;        // at least one item, and none at fault
+};
+
+// Reads a stock list's text (CP932, one value a line with free text after
+// it, a line beginning with "-" ending the list) as the search reads its
+// lists, into `out`, at most `capacity` items in the order of their lines.
+StockReading readStockItems(const char* text, int partType, StockItem* out, int capacity);
+
 // The candidate range of the sorted stock for target T and range x:
 // T / x < seriesValue <= T * x, or the single nearest item when every item
 // lies on one side.

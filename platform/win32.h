@@ -9,13 +9,18 @@
 //
 // Implemented, with Win32's behaviour where the program relies on it:
 //   [x] RegisterClassA (class name, procedure, background brush; styles,
-//       icon and cursor are accepted and kept), CreateWindowExA for the
+//       icon and cursor are accepted and kept; on a display a top-level
+//       window of a class with the program's icon shows it, and every
+//       top-level window carries the desktop's class name "combinix", by
+//       which the menu entry knows it), CreateWindowExA for the
 //       program's classes and for "button", "static" and "edit";
 //       DestroyWindow, IsWindow, GetDlgItem, GetDlgCtrlID, GetParent
 //   [x] owned windows: a top-level window created with a parent handle is
 //       owned by that window's top-level window and destroyed, before the
 //       owner hears WM_DESTROY, when its owner is destroyed; on a display it
 //       stays above the other windows (transient for them)
+//   [x] a top-level window without WS_THICKFRAME keeps the size the program
+//       gives it: on a display the user cannot resize it
 //   [x] WM_CREATE (with CREATESTRUCTA), WM_SIZE, WM_MOVE, WM_DESTROY,
 //       WM_CLOSE (the default destroys), WM_SETTEXT, WM_GETTEXT,
 //       WM_GETTEXTLENGTH, WM_ENABLE, WM_PAINT, WM_COMMAND, WM_HSCROLL,
@@ -67,7 +72,14 @@
 //       box (a new line), is carried out by the box itself
 //   [x] edit boxes: EM_SETSEL (anchor, caret; -1), EM_GETSEL, EM_SCROLLCARET,
 //       EM_GETFIRSTVISIBLELINE; WM_SETTEXT puts the caret at the start with
-//       no selection and scrolls to it, so a box shows the start of its text
+//       no selection and scrolls to it, so a box shows the start of its text;
+//       on a display a selection set ends a mouse selection the user is
+//       dragging, which would otherwise put its own back at the next move
+//   [x] EM_LINEINDEX (the first character of a line, -1 for the caret's
+//       line, -1 past the last line) and EM_LINELENGTH (the length of the
+//       line holding a character, without its line break; the index -1,
+//       the unselected rest of the selected lines, is not implemented and
+//       gives 0)
 //   [x] EM_CHARFROMPOS: the character nearest a client point (the last one
 //       for a point past the text) and, for a multi-line box, its line; on
 //       a display as the widget lays the text out, headless by the system
@@ -75,7 +87,9 @@
 //   [x] the double-click: the view posts WM_LBUTTONDBLCLK (MK_LBUTTON, the
 //       point in client coordinates) to a multi-line edit box double-clicked
 //       in its text, for the message loop to look at; the box selects the
-//       word itself on a display, and headless the message changes nothing
+//       word itself on a display (already as the message is posted, so a
+//       loop that takes the message sets the selection it wants instead),
+//       and headless the message changes nothing
 //   [x] the mouse wheel: WM_MOUSEWHEEL / WM_MOUSEHWHEEL go to the window
 //       under the pointer (hidden, disabled, static and group box windows
 //       let it through to what lies beneath), only inside the client area; a
@@ -84,6 +98,10 @@
 //   [x] SetThreadUILanguage / GetThreadUILanguage: the language of the
 //       message boxes' buttons (Japanese: はい, いいえ, OK, キャンセル; any
 //       other: English), per thread, English until set
+//   [x] GetUserDefaultUILanguage: the language of the user's locale, from
+//       the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty:
+//       Japanese when it names the language "ja" ("ja", "ja_JP.UTF-8"),
+//       English (US) for any other or none
 //   [x] timers: SetTimer on a window of the main thread (period 10 ms at
 //       least; setting it again restarts it), KillTimer, WM_TIMER made by
 //       GetMessageA when nothing is posted and nothing needs painting, one
@@ -91,7 +109,10 @@
 //       timers
 //   [x] GetSystemMetrics (screen, virtual screen, scroll bar sizes),
 //       MessageBoxA (MB_OK, MB_OKCANCEL, MB_YESNO, icons), GetFullPathNameA,
-//       LoadIconA and LoadCursorA (stock resources only)
+//       LoadIconA (the stock icons with a null instance; with the
+//       program's instance its icon, ProgramIconResource of
+//       platform/program_resources.h, built in from packaging/icons) and
+//       LoadCursorA (stock cursors only)
 //   [x] MoveFileExA (MOVEFILE_REPLACE_EXISTING; MOVEFILE_WRITE_THROUGH is
 //       accepted, the move being a rename within one folder)
 //   [x] every call on a null handle does nothing and returns 0 / FALSE
@@ -138,10 +159,12 @@
 //   [x] GetDC and BeginPaint select the layer's font (a Japanese UI font);
 //       GetTextMetricsA reports for it the cell the layout is drawn in,
 //       the same as on Linux; DrawTextA draws by DrawTextW
-//   [x] Polyline, Ellipse, the pens and brushes, EM_CHARFROMPOS and
-//       WM_LBUTTONDBLCLK are the system's own: they carry no text (the Network
-//       window finds a line by EM_CHARFROMPOS's line number, never by its
-//       character index, which counts UTF-16 units there)
+//   [x] Polyline, Ellipse, the pens and brushes, EM_CHARFROMPOS,
+//       EM_LINEINDEX, EM_LINELENGTH, EM_SETSEL and WM_LBUTTONDBLCLK are the
+//       system's own: they carry no text (the Network window finds a line by
+//       EM_CHARFROMPOS's line number, never by its character index, which
+//       counts UTF-16 units there, and highlights it by EM_LINEINDEX and
+//       EM_LINELENGTH, which count the same units as EM_SETSEL)
 //   [x] MessageBoxA, text and title
 //   [x] GetFullPathNameA, MoveFileExA and fopen (the settings file); a
 //       folder code page 932 cannot name is given relative to the current
@@ -407,6 +430,8 @@ typedef const SCROLLINFO* LPCSCROLLINFO;
 #define EM_GETSEL 0x00B0
 #define EM_SETSEL 0x00B1
 #define EM_SCROLLCARET 0x00B7
+#define EM_LINEINDEX 0x00BB
+#define EM_LINELENGTH 0x00C1
 #define EM_GETFIRSTVISIBLELINE 0x00CE
 #define EM_CHARFROMPOS 0x00D7
 
@@ -683,6 +708,7 @@ BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scrollRect, const REC
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 LANGID SetThreadUILanguage(LANGID language);
 LANGID GetThreadUILanguage();
+LANGID GetUserDefaultUILanguage();
 int GetSystemMetrics(int index);
 DWORD GetFullPathNameA(LPCSTR fileName, DWORD bufferLength, LPSTR buffer, LPSTR* filePart);
 BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags);

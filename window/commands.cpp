@@ -14,6 +14,7 @@
 #include "engine/search_frame.h"
 #include "engine/shared_state.h"
 #include "window/control_table.h"
+#include "window/pair_window.h"
 #include "window/progress_line.h"
 
 std::atomic<HWND> workerHandle{nullptr};
@@ -47,7 +48,12 @@ void setCheck(int row, bool checked) {
 }
 
 bool startWorker(HWND mainWindow, uint32_t searchNumber) {
-    unsigned long long order = ++workersStarted;
+    // Counted under the workers' lock: searchWorkerAlive may be asked from any thread.
+    unsigned long long order;
+    {
+        std::lock_guard<std::mutex> lock(workerMutex);
+        order = ++workersStarted;
+    }
     try {
         std::thread([mainWindow, searchNumber, order] {
             {
@@ -63,6 +69,7 @@ bool startWorker(HWND mainWindow, uint32_t searchNumber) {
             workerLeft.notify_all();
         }).detach();
     } catch (const std::system_error&) {
+        std::lock_guard<std::mutex> lock(workerMutex);
         --workersStarted;
         return false;
     }
@@ -213,6 +220,7 @@ LRESULT onCommand(HWND mainWindow, WPARAM wParam) {
         case RowLanguage:
             settings.language = settings.language + 1 >= 2 ? 0 : settings.language + 1;
             applyCaptions();
+            applyPairWindowCaptions();
             break;
         case RowDefaultSize: restoreDefaultSize(mainWindow); break;
         case RowResistor:
@@ -225,6 +233,7 @@ LRESULT onCommand(HWND mainWindow, WPARAM wParam) {
         case RowParallelOnly: toggle(settings.parallelOnly, RowParallelOnly); break;
         case RowSortByError: sortResults(sortByError); break;
         case RowSortByValue: sortResults(sortByValue); break;
+        case RowPair: openPairWindow(mainWindow); break;
         default:
             if (id >= RowList1Choice && id <= RowList1Choice + 6) chooseList(id);
             break;

@@ -45,4 +45,5 @@ enum ControlRowId : int {
     RowE12Choice = 47,
     RowE6Choice = 48,
     RowE3Choice = 49,
+    RowPair = 50,               // opens the Pair window
 };

@@ -67,10 +67,11 @@ const ControlEntry controlTable[] = {
     {/*47*/ RadioButton,   13, 43, 0x50000004, 300, 245, 360, 257, "E12", "E12"},  // listSelection 4
     {/*48*/ RadioButton,   13, 43, 0x50000004, 370, 245, 430, 257, "E6", "E6"},  // listSelection 5
     {/*49*/ RadioButton,   13, 43, 0x50000004, 440, 245, 500, 257, "E3", "E3"},  // listSelection 6
+    {/*50*/ PushButton,    -1, -1, 0x50000000,  20,  85,  85,  97, "\x83\x79\x83\x41\x81\x63" /* ペア… */, "Pair..."},  // opens the Pair window
 };
 
 static_assert(sizeof controlTable / sizeof controlTable[0] == ControlTableRows,
-              "the control table has rows 0 to 49, no more and no fewer");
+              "the control table has rows 0 to 50, no more and no fewer");
 static_assert(ControlTableRows == limits::ControlCount, "one control-table row per entry of controlWindows");
 
 HWND controlWindows[limits::ControlCount];
@@ -84,11 +85,9 @@ void resetControlWindows() {
 
 void showInResultBox(const char* text) { SetWindowTextA(controlWindows[RowResultBox], text); }
 
-namespace {
-
 // The window class of a row's child window; null for the rows the window
 // paints itself and for empty rows.
-const char* classOfKind(int32_t kind) {
+const char* controlClassOf(int32_t kind) {
     switch (kind) {
     case PushButton:
     case RadioButton:
@@ -107,10 +106,12 @@ const char* classOfKind(int32_t kind) {
     }
 }
 
-bool isCaptioned(int32_t kind) {
+bool isCaptionedKind(int32_t kind) {
     return kind == PushButton || kind == RadioButton || kind == CheckBox || kind == GroupBox ||
            kind == StaticCaption;
 }
+
+namespace {
 
 const char* textBufferOf(const ControlEntry& entry) {
     if (entry.index < 0 || entry.index >= limits::TextBufferCount) return "";
@@ -150,7 +151,7 @@ RECT tableRectToPixels(int left, int top, int right, int bottom) {
 void createControls(HWND mainWindow, HINSTANCE instance) {
     for (int row = 0; row < ControlTableRows; ++row) {
         const ControlEntry& entry = controlTable[row];
-        const char* className = classOfKind(entry.kind);
+        const char* className = controlClassOf(entry.kind);
         if (!className) continue;
         RECT r = tableRectToPixels(entry.left, entry.top, entry.right, entry.bottom);
         HWND control = CreateWindowExA(0, className, " ", entry.style, r.left, r.top, r.right - r.left,
@@ -187,7 +188,7 @@ void createControls(HWND mainWindow, HINSTANCE instance) {
 void applyCaptions() {
     for (int row = 0; row < ControlTableRows; ++row) {
         const ControlEntry& entry = controlTable[row];
-        if (isCaptioned(entry.kind)) SendMessageA(controlWindows[row], WM_SETTEXT, 0, textParam(captionOf(entry)));
+        if (isCaptionedKind(entry.kind)) SendMessageA(controlWindows[row], WM_SETTEXT, 0, textParam(captionOf(entry)));
     }
     // The message boxes' buttons (Yes, No, OK) follow the thread's UI
     // language where the system has it.

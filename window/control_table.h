@@ -48,8 +48,10 @@ struct ControlEntry {
     const char* captionEnglish;   // shown when language is 1
 };
 
-// The rows 0 to 49; the definition's own count is checked against this.
-constexpr int ControlTableRows = 50;
+// The rows 0 to 50: the classic 50 rows in their places, and after them the
+// button that opens the Pair window, in room that no classic row uses; the
+// definition's own count is checked against this.
+constexpr int ControlTableRows = 51;
 extern const ControlEntry controlTable[];
 
 // Child windows by control-table row; null until the window creates them.
@@ -98,3 +100,9 @@ SIZE defaultWindowSize();
 
 // The caption of `entry` in the current language; never null.
 const char* captionOf(const ControlEntry& entry);
+
+// The window class of a kind's child window ("button", "static", "edit");
+// null for the kinds a window paints itself and for Empty.
+const char* controlClassOf(int32_t kind);
+// Whether a kind's child window shows a caption of the table.
+bool isCaptionedKind(int32_t kind);

@@ -1,10 +1,29 @@
-// The keyboard in the main window: where the focus starts, the keys the
-// window answers wherever the focus is, and the focus given back after a
-// search. The message loop hands every message to translateWindowKey
-// before it dispatches it, as a dialog's loop hands it to IsDialogMessage.
+// The keyboard in the program's table-driven windows (the main window and
+// the Pair window): where the focus starts, the keys a window answers
+// wherever its focus is, and the focus given back after a search. The
+// message loop hands every message to translateWindowKey (and the Pair
+// window's to its own) before it dispatches it, as a dialog's loop hands it
+// to IsDialogMessage.
 #pragma once
 
+#include <cstdint>
+
 #include "platform/win32.h"
+
+// A window whose controls come from a constant table, as the keyboard sees
+// it: the kind (ControlKind) of each row, the child windows by row, the
+// one-line input boxes in which Enter means Execute, the Execute and Abort
+// rows, and where the control that had the focus before a run is noted.
+struct KeyboardTable {
+    int rowCount;
+    int32_t (*kindOf)(int row);
+    HWND* windows;
+    const int* inputRows;
+    int inputRowCount;
+    int executeRow;
+    int abortRow;
+    int* rowBeforeRun;  // -1 for none
+};
 
 // At start-up, once the window is shown: the target box takes the focus
 // with its whole text selected and the caret at the start, so that the box
@@ -28,3 +47,11 @@ bool translateWindowKey(HWND mainWindow, const MSG* message);
 // aborted), the focus goes back to that control.
 void noteFocusBeforeCommand(HWND mainWindow);
 void restoreFocusAfterRun(HWND mainWindow);
+
+// The same for any table-driven window `window` described by `table`.
+bool translateTableKey(HWND window, const KeyboardTable& table, const MSG* message);
+void noteTableFocus(HWND window, const KeyboardTable& table);
+void restoreTableFocus(HWND window, const KeyboardTable& table);
+// The edit box `edit` taken by the keyboard: all of it selected, the caret
+// at its start, so that the box shows the start of its value.
+void selectWholeText(HWND edit);

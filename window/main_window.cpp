@@ -1,21 +1,24 @@
 // The main window's class and its window procedure.
 //
 // Window creation measures the layout units, fills the built-in texts, reads
-// the settings file, shows the stored lists of the current part type in the
-// list boxes, creates and labels the controls and restores the saved window
-// rectangle. Painting, resizing and scrolling go to the control table and to
-// scrolling, the progress timer to the progress line; clicks go to the
-// commands, with the focus given back to its control once a search or a
-// sort has let go of the controls; destruction saves the settings.
+// the settings file and the Pair window's, shows the stored lists of the
+// current part type in the list boxes, creates and labels the controls and
+// restores the saved window rectangle. Painting, resizing and scrolling go
+// to the control table and to scrolling, the progress timer to the progress
+// line; clicks go to the commands, with the focus given back to its control
+// once a search or a sort has let go of the controls; destruction closes the
+// Pair window and saves both settings files.
 // Every message handled here returns 0; the rest go to DefWindowProcA.
 #include "window/main_window.h"
 
 #include "engine/builtin_lists.h"
+#include "platform/program_resources.h"
 #include "engine/result_display.h"
 #include "engine/shared_state.h"
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
+#include "window/pair_window.h"
 #include "window/progress_line.h"
 #include "window/scrolling.h"
 #include "window/settings_file.h"
@@ -34,6 +37,7 @@ void onCreate(HWND window, const CREATESTRUCTA* create) {
     fillDefaultTexts();
     formSettingsPath();
     loadSettings();
+    loadPairSettings(create ? create->hInstance : nullptr);
     checkLanguageAndShowLists();
     createControls(window, create ? create->hInstance : nullptr);
     applyCaptions();
@@ -45,6 +49,9 @@ void onDestroy(HWND window) {
     // outcome texts it would go on writing are saved whole.
     stopSearch();
     stopProgressLine(window);
+    // The Pair window goes first, its own search stopped, its inputs into
+    // their file.
+    closePairWindowAndSave();
     if (settingsPath[0] != '\0') {
         saveSettings(window);
     } else {
@@ -59,7 +66,10 @@ ATOM registerWindowClass(const char* name, WNDPROC procedure, HINSTANCE instance
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    // The program's own icon, so that the desktop shows it for the window;
+    // a module without it (a test program) keeps the standard one.
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(ProgramIconResource));
+    if (windowClass.hIcon == nullptr) windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
     windowClass.lpszMenuName = nullptr;

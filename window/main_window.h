@@ -11,7 +11,8 @@ constexpr DWORD MainWindowStyle = WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL;
 // Registers the class "Combinix"; 0 when that fails.
 ATOM registerMainWindowClass(HINSTANCE instance);
 // Registers a class of the program's top-level windows: painted anew
-// whole when resized, the standard icon and arrow, the background of system
+// whole when resized, the program's icon (resource ProgramIconResource of
+// `instance`, else the standard one) and the arrow, the background of system
 // colour `background`; 0 when that fails.
 ATOM registerWindowClass(const char* name, WNDPROC procedure, HINSTANCE instance, int background);
 // Creates the main window; its WM_CREATE creates every control.

@@ -15,19 +15,22 @@ uint32_t shownSearch = 0;
 
 // What the line shows of it: the network size, or 0 while the search has
 // not yet emptied the results of the one before (whose counts are not its
-// own), and the matches found.
+// own), how far that size has come in percent, and the matches found.
 struct Counts {
     int parts;
+    int percent;
     int found;
 };
 
-Counts paintedCounts{-1, -1};
+Counts paintedCounts{-1, -1, -1};
 
 Counts currentCounts() {
     // The search's number first: once it is the shown search's, the
     // counts it reset before setting it are the new search's.
-    if (searchProgress.search != shownSearch) return Counts{0, 0};
-    return Counts{searchProgress.parts, settings.matchCount};
+    if (searchProgress.search != shownSearch) return Counts{0, 0, 0};
+    int parts, permille;
+    progressReached(&parts, &permille);
+    return Counts{parts, permille / 10, settings.matchCount};
 }
 
 void invalidateOutcomeRow(HWND mainWindow) {
@@ -40,7 +43,7 @@ void invalidateOutcomeRow(HWND mainWindow) {
 
 void startProgressLine(HWND mainWindow, uint32_t searchNumber) {
     shownSearch = searchNumber;
-    paintedCounts = Counts{-1, -1};
+    paintedCounts = Counts{-1, -1, -1};
     SetTimer(mainWindow, ProgressTimerId, ProgressPeriod, nullptr);
     invalidateOutcomeRow(mainWindow);
 }
@@ -57,12 +60,15 @@ void stopProgressLine(HWND mainWindow) {
 void onProgressTimer(HWND mainWindow) {
     if (shownSearch == 0) return;
     Counts now = currentCounts();
-    if (now.parts != paintedCounts.parts || now.found != paintedCounts.found) invalidateOutcomeRow(mainWindow);
+    if (now.parts != paintedCounts.parts || now.percent != paintedCounts.percent ||
+        now.found != paintedCounts.found) {
+        invalidateOutcomeRow(mainWindow);
+    }
 }
 
 bool paintedProgressLine(char* out, int size) {
     if (shownSearch == 0) return false;
     paintedCounts = currentCounts();
-    formatProgressLine(out, size, paintedCounts.parts, paintedCounts.found);
+    formatProgressLine(out, size, paintedCounts.parts, paintedCounts.percent, paintedCounts.found);
     return true;
 }

@@ -1,5 +1,5 @@
 // The outcome line while a search runs: how far the search has come, in
-// the program's language ("Searching: 4 parts, 1234 found"), from the
+// the program's language ("Searching: 4 parts, 38 %, 1234 found"), from the
 // counts the worker keeps (engine/search_frame.h), drawn anew a few times a
 // second. It is only painted: the outcome text and the settings file never
 // hold it, and once the search ends, stops at a limit or is aborted, the

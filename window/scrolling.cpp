@@ -9,13 +9,10 @@
 int hScrollOffset = 0;
 int vScrollOffset = 0;
 
-namespace {
-
-// The position a request asks for; the bar clamps it afterwards.
-int requestedPosition(int request, const SCROLLINFO& info) {
+int requestedScrollPosition(int request, const SCROLLINFO& info, int line) {
     switch (request) {
-    case SB_LINEUP: return info.nPos - 1;
-    case SB_LINEDOWN: return info.nPos + 1;
+    case SB_LINEUP: return info.nPos - line;
+    case SB_LINEDOWN: return info.nPos + line;
     case SB_PAGEUP: return info.nPos - static_cast<int>(info.nPage);
     case SB_PAGEDOWN: return info.nPos + static_cast<int>(info.nPage);
     case SB_THUMBTRACK: return info.nTrackPos;
@@ -24,6 +21,8 @@ int requestedPosition(int request, const SCROLLINFO& info) {
     default: return info.nPos;  // SB_THUMBPOSITION, SB_ENDSCROLL and the unknown
     }
 }
+
+namespace {
 
 // Moves `bar` as asked and the content by as much as the bar moved, never
 // past the content's origin; returns true when the content moved.
@@ -35,7 +34,7 @@ bool scrollBar(HWND mainWindow, int bar, int request, int& offset) {
     int old = info.nPos;
 
     info.fMask = SIF_POS;
-    info.nPos = requestedPosition(request, info);
+    info.nPos = requestedScrollPosition(request, info, 1);
     SetScrollInfo(mainWindow, bar, &info, TRUE);
     info.fMask = SIF_POS;
     GetScrollInfo(mainWindow, bar, &info);

@@ -21,6 +21,10 @@ extern int vScrollOffset;
 // to the bars, which keep them within the range.
 void onSize(HWND mainWindow, int clientWidth, int clientHeight);
 
+// The position a scroll bar request (SB_LINEUP ...) asks of a bar in state
+// `info` (SIF_ALL), a line being `line` steps; the bar clamps it when set.
+int requestedScrollPosition(int request, const SCROLLINFO& info, int line);
+
 // WM_VSCROLL and WM_HSCROLL with the request code (SB_LINEUP ...): moves the
 // bar, then the content by as much as the bar really moved.
 void onVScroll(HWND mainWindow, int request);

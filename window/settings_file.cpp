@@ -19,33 +19,6 @@ constexpr char Bel = '\x07';
 constexpr int SettingsLines = 20;
 constexpr int TextLines = 32;
 
-// Reads one line into `line` (at most limits::TextSize - 1 bytes are kept;
-// the rest of a longer line is passed over, so the next read starts on the
-// next line). The line end, LF or CR LF, is not kept. Returns false at the
-// end of the file.
-bool readLine(FILE* f, char* line) {
-    int c = fgetc(f);
-    if (c == EOF) return false;
-    int n = 0;
-    while (c != EOF && c != '\n') {
-        if (n < limits::TextSize - 1) line[n++] = static_cast<char>(c);
-        c = fgetc(f);
-    }
-    if (n > 0 && line[n - 1] == '\r') --n;
-    line[n] = '\0';
-    return true;
-}
-
-// The leading decimal integer of a line, 0 when there is none; values
-// beyond 32 bits are held at the nearest end.
-int leadingInteger(const char* line) {
-    errno = 0;
-    long value = strtol(line, nullptr, 10);
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
-}
-
 // A stored text back into a buffer: every pair of BEL bytes is a CR LF.
 void storeText(char* buffer, const char* line) {
     int n = 0;
@@ -84,24 +57,53 @@ void copyBuffer(int to, int from) {
 
 }  // namespace
 
+bool readSettingsLine(FILE* f, char* line, int size) {
+    int c = fgetc(f);
+    if (c == EOF) return false;
+    int n = 0;
+    while (c != EOF && c != '\n') {
+        if (n < size - 1) line[n++] = static_cast<char>(c);
+        c = fgetc(f);
+    }
+    if (n > 0 && line[n - 1] == '\r') --n;
+    line[n] = '\0';
+    return true;
+}
+
+int leadingSettingsInteger(const char* line) {
+    errno = 0;
+    long value = strtol(line, nullptr, 10);
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool moveSettingsFileIntoPlace(const char* temporary, const char* path) {
+    // rename() would do on Linux, but Windows' C library refuses to rename
+    // onto an existing file: every save after the first would be lost.
+    if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    remove(temporary);
+    return false;
+}
+
 bool readSettingsFile(const char* path) {
     FILE* f = fopen(path, "rb");
     if (f == nullptr) return false;
     static char line[limits::TextSize];
-    if (readLine(f, line)) {
-        int count = leadingInteger(line);
+    if (readSettingsLine(f, line, limits::TextSize)) {
+        int count = leadingSettingsInteger(line);
         bool complete = true;
         for (int i = 0; i < count; ++i) {
-            if (!readLine(f, line)) {
+            if (!readSettingsLine(f, line, limits::TextSize)) {
                 complete = false;
                 break;
             }
-            if (i < SettingsLines) settingsField(i) = leadingInteger(line);
+            if (i < SettingsLines) settingsField(i) = leadingSettingsInteger(line);
         }
-        if (complete && readLine(f, line)) {
-            int texts = leadingInteger(line);
+        if (complete && readSettingsLine(f, line, limits::TextSize)) {
+            int texts = leadingSettingsInteger(line);
             for (int i = 0; i < texts; ++i) {
-                if (!readLine(f, line)) break;
+                if (!readSettingsLine(f, line, limits::TextSize)) break;
                 if (i < TextLines) storeText(textBuffers[i], line);
             }
             // Files of an older layout held the first lists in buffers 5 to 7.
@@ -131,9 +133,7 @@ bool writeSettingsFile(const char* path) {
     for (int i = 0; ok && i < TextLines; ++i) ok = writeText(f, textBuffers[i]);
     ok = fflush(f) == 0 && ok;
     ok = fclose(f) == 0 && ok;
-    // rename() would do on Linux, but Windows' C library refuses to rename
-    // onto an existing file: every save after the first would be lost.
-    if (ok && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (ok) return moveSettingsFileIntoPlace(temporary, path);
     remove(temporary);
     return false;
 }
@@ -148,6 +148,10 @@ void formSettingsPath() {
         return;
     }
     memcpy(settingsPath + n - 3, "ini", 3);
+}
+
+int firstStartLanguage() {
+    return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? 0 : 1;
 }
 
 void loadSettings() {

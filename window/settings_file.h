@@ -8,6 +8,8 @@
 // text is stored as two BEL bytes so that every text stays on one line.
 #pragma once
 
+#include <cstdio>
+
 #include "engine/limits.h"
 #include "platform/win32.h"
 
@@ -18,6 +20,11 @@ extern char settingsPath[limits::SettingsPathSize];
 
 // Forms settingsPath from "Combinix.exe" in the current directory.
 void formSettingsPath();
+
+// The language of a first start, before any settings file is read: the
+// user's (GetUserDefaultUILanguage), Japanese (0) for a Japanese user and
+// English (1) for any other. A settings file's language then wins.
+int firstStartLanguage();
 
 // Reads the file at settingsPath into Settings and TextBuffers, as far as
 // it goes. A missing or short file leaves the values it does not reach.
@@ -39,3 +46,16 @@ void saveSettings(HWND mainWindow);
 // The file itself, for the two functions above and for tests.
 bool readSettingsFile(const char* path);
 bool writeSettingsFile(const char* path);
+
+// What the Pair window's settings file shares with this one:
+// Reads one line into `line` (at most `size` - 1 bytes are kept; the rest
+// of a longer line is passed over, so the next read starts on the next
+// line). The line end, LF or CR LF, is not kept. False at the end of the
+// file.
+bool readSettingsLine(FILE* f, char* line, int size);
+// The leading decimal integer of a line, 0 when there is none; values
+// beyond 32 bits are held at the nearest end.
+int leadingSettingsInteger(const char* line);
+// Moves a file written in full at `temporary` over `path`; false, with
+// the temporary file removed, when it cannot.
+bool moveSettingsFileIntoPlace(const char* temporary, const char* path);

@@ -194,6 +194,30 @@ int estimatedCharAt(HWND edit, int x, int y) {
     return textOffset(edit, static_cast<WPARAM>(start + (column < length ? column : length)));
 }
 
+// EM_LINEINDEX: the first character of line `line` (-1: the caret's), -1
+// for a line past the last one; a one-line box has line 0 only.
+LRESULT lineIndex(HWND edit, WPARAM wParam) {
+    tellView(&ViewHooks::readEditState, edit);
+    int line = static_cast<int>(wParam);
+    if (line == -1) line = isMultiline(edit) ? lineOf(edit, edit->selectionCaret) : 0;
+    int lines = isMultiline(edit) ? lineOf(edit, static_cast<int>(strlen(edit->text))) + 1 : 1;
+    if (line < 0 || line >= lines) return -1;
+    int length = 0;
+    return isMultiline(edit) ? lineStart(edit, line, &length) : 0;
+}
+
+// EM_LINELENGTH: the length of the line that holds character `wParam`,
+// without its line break (a one-line box: its text).
+LRESULT lineLength(HWND edit, WPARAM wParam) {
+    int offset = static_cast<int>(wParam);
+    int total = static_cast<int>(strlen(edit->text));
+    if (!isMultiline(edit)) return total;
+    if (offset < 0) return 0;
+    int length = 0;
+    lineStart(edit, lineOf(edit, offset < total ? offset : total), &length);
+    return length;
+}
+
 // EM_CHARFROMPOS: the character in the low word, its line in the high word
 // (always 0 in a one-line box).
 LRESULT charFromPosition(HWND edit, LPARAM point) {
@@ -292,6 +316,10 @@ LRESULT CALLBACK editProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         return window->firstVisible;
     case EM_CHARFROMPOS:
         return charFromPosition(window, lParam);
+    case EM_LINEINDEX:
+        return lineIndex(window, wParam);
+    case EM_LINELENGTH:
+        return lineLength(window, wParam);
     case WM_MOUSEWHEEL:
         if (!isMultiline(window)) break;
         turnWheel(window, GET_WHEEL_DELTA_WPARAM(wParam));

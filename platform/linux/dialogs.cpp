@@ -1,6 +1,6 @@
 // Dialogs and the system: message boxes and the language of their buttons,
-// system metrics, full path names, moving a file over another, and the
-// stock icon and cursor.
+// system metrics, full path names, moving a file over another, the stock
+// icon and cursor, and the program's icon.
 //
 // A message box is modal: the view shows it and keeps serving other threads'
 // requests while it is open. Headless, a box takes the next answer a test
@@ -11,10 +11,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/linux/view_hooks.h"
 #include "platform/linux/window_records.h"
+#include "platform/program_resources.h"
 
 namespace records {
 
@@ -160,6 +162,23 @@ LANGID SetThreadUILanguage(LANGID language) {
 
 LANGID GetThreadUILanguage() { return uiLanguage; }
 
+LANGID GetUserDefaultUILanguage() {
+    // The locale's messages category, as the C library would choose it.
+    const char* locale = nullptr;
+    static const char* const categories[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    for (const char* name : categories) {
+        const char* value = getenv(name);
+        if (value && value[0] != '\0') {
+            locale = value;
+            break;
+        }
+    }
+    // "ja", "ja_JP", "ja_JP.UTF-8", "ja_JP@variant".
+    bool japanese = locale && strncmp(locale, "ja", 2) == 0 &&
+                    (locale[2] == '\0' || locale[2] == '_' || locale[2] == '.' || locale[2] == '@');
+    return japanese ? MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN) : English;
+}
+
 int GetSystemMetrics(int index) {
     int width = records::headlessScreenWidth;
     int height = records::headlessScreenHeight;
@@ -211,6 +230,20 @@ BOOL MoveFileExA(LPCSTR existingName, LPCSTR newName, DWORD flags) {
     return rename(existingName, newName) == 0 ? TRUE : FALSE;
 }
 
-HICON LoadIconA(HINSTANCE instance, LPCSTR) { return instance ? nullptr : stockResource(); }
+namespace records {
+
+HICON programIcon() {
+    static char token;
+    return reinterpret_cast<PlatformIcon*>(&token);
+}
+
+}  // namespace records
+
+// The program is the only module: its instance holds the one icon resource
+// it carries; a null instance the stock icons, each of them the same here.
+HICON LoadIconA(HINSTANCE instance, LPCSTR name) {
+    if (!instance) return stockResource();
+    return name == MAKEINTRESOURCEA(ProgramIconResource) ? records::programIcon() : nullptr;
+}
 
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR) { return instance ? nullptr : stockResource(); }

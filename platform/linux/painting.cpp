@@ -280,6 +280,11 @@ void shiftDrawItems(HWND window, int dx, int dy) {
     removeEntriesUnless([&](const DrawEntry& e) { return e.window != window || intersects(e.rect, client); });
 }
 
+void dropDrawItemsOutside(HWND window) {
+    RECT client = clientRect(window);
+    removeEntriesUnless([&](const DrawEntry& e) { return e.window != window || intersects(e.rect, client); });
+}
+
 bool selectedInContext(HGDIOBJ object) {
     for (const PlatformDeviceContext& dc : contexts) {
         if (dc.inUse && (dc.pen == object || dc.brush == object)) return true;

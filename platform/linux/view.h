@@ -39,5 +39,8 @@ bool viewEditShows(HWND window, int* cursor, int* mark, int* scrolled);
 // in the coordinates of its top-level window; false when the line is not in
 // view.
 bool viewEditLinePoint(HWND edit, int line, POINT* point);
+// True while a message box is open, with the UTF-8 text it shows (not its
+// caption nor its buttons').
+bool viewMessageBoxText(char* utf8, size_t size);
 // True when the top-level window shows its own scroll bar `bar`.
 bool viewScrollBarShown(HWND window, int bar);

@@ -12,8 +12,9 @@
 
 namespace records {
 
-// Room for the main window, its 39 controls and a few windows more.
-constexpr int MaxWindows = 64;
+// Room for the main window and its 41 controls, the Pair window and its 68,
+// the Network window and a few windows more.
+constexpr int MaxWindows = 160;
 // A window text: 31999 bytes and a zero, as much as a text buffer holds.
 constexpr int WindowTextSize = 32000;
 // Registered classes, the three built-in ones included.
@@ -41,6 +42,9 @@ struct WindowClass {
     Builtin builtin;
     HBRUSH background;
     UINT style;
+    // The class's icon: the program's own (programIcon) is the one the view
+    // shows for the class's top-level windows; any other shows none.
+    HICON icon;
 };
 
 }  // namespace records
@@ -88,6 +92,10 @@ namespace records {
 // Every window slot; a slot is a window while inUse is set.
 extern PlatformWindow windows[MaxWindows];
 extern WindowClass classes[MaxClasses];
+
+// What LoadIconA gives for the program's icon resource (ProgramIconResource
+// of platform/program_resources.h), which the view builds in (dialogs.cpp).
+HICON programIcon();
 
 // True when `window` is a live record (not null, inside the store, in use).
 bool isLive(HWND window);
@@ -191,6 +199,8 @@ void resetDrawingTools();
 
 void forgetDrawItems(HWND window);
 void shiftDrawItems(HWND window, int dx, int dy);
+// What lies outside a client area that shrank is gone, as its pixels are.
+void dropDrawItemsOutside(HWND window);
 void invalidate(HWND window, const RECT* rect, bool erase);
 HWND windowNeedingPaint();
 

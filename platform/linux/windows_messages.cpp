@@ -87,7 +87,8 @@ int findClass(const char* name) {
     return -1;
 }
 
-int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH background, UINT style) {
+int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH background, UINT style,
+             HICON icon = nullptr) {
     if (!name || strlen(name) >= static_cast<size_t>(records::ClassNameSize)) return -1;
     for (int i = 0; i < records::MaxClasses; ++i) {
         records::WindowClass& c = records::classes[i];
@@ -98,6 +99,7 @@ int addClass(const char* name, WNDPROC procedure, Builtin builtin, HBRUSH backgr
         c.builtin = builtin;
         c.background = background;
         c.style = style;
+        c.icon = icon;
         return i;
     }
     return -1;
@@ -125,8 +127,10 @@ LPARAM clientSize(HWND window) {
 }
 
 // A class with CS_HREDRAW or CS_VREDRAW has its whole client area painted
-// anew when the window's width or height changes.
+// anew when the window's width or height changes; whatever the class, what
+// was drawn outside a smaller client area is gone.
 void redrawForClassStyle(HWND window, const RECT& old) {
+    records::dropDrawItemsOutside(window);
     UINT style = records::classes[window->classIndex].style;
     bool wider = (old.right - old.left) != (window->rect.right - window->rect.left);
     bool taller = (old.bottom - old.top) != (window->rect.bottom - window->rect.top);
@@ -315,6 +319,7 @@ void clientAreaChanged(HWND window, int oldWidth, int oldHeight) {
     if (width == oldWidth && height == oldHeight) return;
     SendMessageA(window, WM_SIZE, SIZE_RESTORED, MAKELPARAM(width, height));
     if (!isLive(window)) return;
+    dropDrawItemsOutside(window);
     UINT style = classes[window->classIndex].style;
     if (((style & CS_HREDRAW) && width != oldWidth) || ((style & CS_VREDRAW) && height != oldHeight))
         invalidate(window, nullptr, true);
@@ -376,7 +381,7 @@ ATOM RegisterClassA(const WNDCLASSA* windowClass) {
     if (!records::onMainThread()) return 0;
     if (findOrAddBuiltinClass(windowClass->lpszClassName) >= 0) return 0;
     int index = addClass(windowClass->lpszClassName, windowClass->lpfnWndProc, Builtin::Program,
-                         windowClass->hbrBackground, windowClass->style);
+                         windowClass->hbrBackground, windowClass->style, windowClass->hIcon);
     return index < 0 ? 0 : static_cast<ATOM>(0xC000 + index);
 }
 

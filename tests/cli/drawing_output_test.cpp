@@ -118,7 +118,7 @@ TEST(DrawingOutput, DefaultSearchWithItsSchematics) {
     }
     EXPECT_EQ(blocks.back(), std::vector<std::string>{"26 set(s) found."});
 
-    EXPECT_EQ(blocks[0][0], "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))");
+    EXPECT_EQ(blocks[0][0], "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k)");
     EXPECT_EQ(join(blocks[0], 1),
               "      10k\n"
               "  ┌──╱╲╱╲╱╲────────────┐\n"

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "tests/cli/cli_run.h"
 
 TEST(SearchCli, OnePartExampleInBothOrders) {
@@ -289,4 +291,40 @@ TEST(SearchCli, StockFilesThatCannotBeReadWhole) {
     EXPECT_EQ(r.out.substr(r.out.rfind('\n', r.out.size() - 2) + 1),
               "500 set(s) found. (500 of 600 values used)\n");
     EXPECT_EQ(r.err, "combinix-search: the list names 600 values; the first 500 are searched\n");
+}
+
+TEST(SearchCli, TextOutputSaysHowManyRecordsItOmits) {
+    // The E3 series around 1.42k within 20%: more records than the Result
+    // box's 32000 bytes hold, with Show All and without. The text prints
+    // what the box shows; standard error counts the rest, which the JSON
+    // document holds. Its messages are English, as every message of
+    // combinix-search on standard error.
+    for (bool showAll : {true, false}) {
+        std::vector<std::string> args = {"--list", "E3", "--tolerance", "20"};
+        if (showAll) args.push_back("--show-all");
+        if (!showAll) args.insert(args.end(), {"--lang", "ja"});
+        CliRun text = runCli(args);
+        ASSERT_EQ(text.status, 0);
+        int lines = static_cast<int>(std::count(text.out.begin(), text.out.end(), '\n')) - 1;
+        args.push_back("--format");
+        args.push_back("json");
+        CliRun json = runCli(args);
+        const int records = static_cast<int>(nlohmann::json::parse(json.out)["records"].size());
+        ASSERT_GT(records, lines + 100) << "the Result box holds them all: no case";
+        EXPECT_EQ(text.err, "combinix-search: the text omits " + std::to_string(records - lines) +
+                                " of the " + std::to_string(records) +
+                                " records found; --format csv or --format json gives them all\n");
+        EXPECT_EQ(json.err, "");
+        args.back() = "csv";
+        EXPECT_EQ(runCli(args).err, "");
+        // Drawn, the same lines and the same count.
+        args.pop_back();
+        args.pop_back();
+        args.push_back("--draw");
+        EXPECT_EQ(runCli(args).err, text.err);
+    }
+    // All in the box: nothing to say.
+    CliRun r = runCli({"--list", "E3", "--tolerance", "20", "--max-parts", "3"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
 }

@@ -4,6 +4,8 @@
 // between the two network terminals comes from nodal analysis. Also the
 // checks that make a drawing a clean schematic: wires meet only at their
 // ends, nothing crosses, labels overlap nothing, dots mark every junction.
+// A pair's drawing reads back the same way, its networks told apart by the
+// network each part belongs to.
 #pragma once
 
 #include <cmath>
@@ -29,10 +31,14 @@ struct Circuit {
         int a, b;
         double value;
         std::string name;
+        int network;  // 0; a pair's B 1
+        PartSymbol symbol;
     };
     std::vector<Element> elements;
     int nodeCount = 0;
-    int terminalA = -1, terminalB = -1;
+    int terminalA = -1, terminalB = -1;  // the first two terminals' nodes
+    std::vector<int> terminals;          // every terminal's node, in order
+    std::vector<int> points;             // the nodes of the points asked for
 };
 
 class PointNodes {
@@ -70,17 +76,20 @@ class PointNodes {
     std::map<Point, int> numbers_;
 };
 
-inline Circuit readCircuit(const Schematic& s) {
+// `points`: more points of the drawing whose nodes the caller wants (a
+// pair's network ends), in Circuit::points.
+inline Circuit readCircuit(const Schematic& s, const std::vector<SchematicPoint>& points = {}) {
     PointNodes nodes;
     for (int i = 0; i < s.wireCount; ++i) nodes.join(key(s.wires[i].from), key(s.wires[i].to));
     // Every point known before numbering, so that the numbers are of roots.
-    std::vector<Point> points;
+    std::vector<Point> known;
     for (int i = 0; i < s.partCount; ++i) {
-        points.push_back(key(s.parts[i].a));
-        points.push_back(key(s.parts[i].b));
+        known.push_back(key(s.parts[i].a));
+        known.push_back(key(s.parts[i].b));
     }
-    for (SchematicPoint t : s.terminals) points.push_back(key(t));
-    for (const Point& p : points) nodes.find(p);
+    for (int i = 0; i < s.terminalCount; ++i) known.push_back(key(s.terminals[i].point));
+    for (SchematicPoint p : points) known.push_back(key(p));
+    for (const Point& p : known) nodes.find(p);
     // Renumber densely from the roots.
     std::map<int, int> dense;
     auto nodeOf = [&](Point p) {
@@ -93,11 +102,13 @@ inline Circuit readCircuit(const Schematic& s) {
     };
     Circuit c;
     for (int i = 0; i < s.partCount; ++i) {
-        c.elements.push_back(
-            {nodeOf(key(s.parts[i].a)), nodeOf(key(s.parts[i].b)), s.parts[i].value, s.parts[i].name.text});
+        c.elements.push_back({nodeOf(key(s.parts[i].a)), nodeOf(key(s.parts[i].b)), s.parts[i].value,
+                              s.parts[i].name.text, s.parts[i].network, s.parts[i].symbol});
     }
-    c.terminalA = nodeOf(key(s.terminals[0]));
-    c.terminalB = nodeOf(key(s.terminals[1]));
+    for (int i = 0; i < s.terminalCount; ++i) c.terminals.push_back(nodeOf(key(s.terminals[i].point)));
+    c.terminalA = c.terminals.size() > 0 ? c.terminals[0] : -1;
+    c.terminalB = c.terminals.size() > 1 ? c.terminals[1] : -1;
+    for (SchematicPoint p : points) c.points.push_back(nodeOf(key(p)));
     c.nodeCount = static_cast<int>(dense.size());
     return c;
 }
@@ -142,6 +153,80 @@ inline double solveValue(const Circuit& c, int partType) {
     const int a = index[c.terminalA];
     const double v = m[a][size] / m[a][a];
     return partType == Capacitor ? 1 / v : v;
+}
+
+// The voltages of a circuit's nodes with some of them held (node ->
+// volts), each element an admittance `admittance(element)`: for a pair's
+// reading, 1/R, 1/L or C (the common factor of j omega cancels in every
+// ratio of voltages). NaN for a node that nothing holds or joins.
+template <typename Admittance>
+std::vector<double> nodeVoltages(const Circuit& c, const std::map<int, double>& held, Admittance admittance,
+                                 int network = -1) {
+    const int n = c.nodeCount;
+    std::vector<int> index(n, -1);
+    int size = 0;
+    for (int v = 0; v < n; ++v) {
+        if (held.count(v) == 0) index[v] = size++;
+    }
+    std::vector<std::vector<double>> m(size, std::vector<double>(size + 1, 0.0));
+    for (const Circuit::Element& e : c.elements) {
+        if (network >= 0 && e.network != network) continue;
+        const double g = admittance(e);
+        const int a = index[e.a], b = index[e.b];
+        if (a >= 0) m[a][a] += g;
+        if (b >= 0) m[b][b] += g;
+        if (a >= 0 && b >= 0) {
+            m[a][b] -= g;
+            m[b][a] -= g;
+        }
+        // A held end moves its current to the other side.
+        if (a >= 0 && b < 0) m[a][size] += g * held.at(e.b);
+        if (b >= 0 && a < 0) m[b][size] += g * held.at(e.a);
+    }
+    std::vector<double> v(n, NAN);
+    for (const auto& [node, volts] : held) {
+        if (node >= 0 && node < n) v[node] = volts;
+    }
+    for (int col = 0; col < size; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < size; ++r) {
+            if (std::fabs(m[r][col]) > std::fabs(m[pivot][col])) pivot = r;
+        }
+        if (m[pivot][col] == 0) continue;  // a node joined to nothing of these
+        std::swap(m[pivot], m[col]);
+        for (int r = 0; r < size; ++r) {
+            if (r == col || m[r][col] == 0) continue;
+            const double f = m[r][col] / m[col][col];
+            for (int k = col; k <= size; ++k) m[r][k] -= f * m[col][k];
+        }
+    }
+    for (int node = 0; node < n; ++node) {
+        const int i = index[node];
+        if (i >= 0 && m[i][i] != 0) v[node] = m[i][size] / m[i][i];
+    }
+    return v;
+}
+
+// An element's admittance as a reading of a pair takes it: resistors and
+// inductors by 1/value (their impedances), capacitors by value.
+inline double admittanceOf(const Circuit::Element& e) {
+    return e.symbol == PartSymbol::Capacitor ? e.value : 1 / e.value;
+}
+
+// The value of network `network`'s own parts between nodes a and b, in
+// ohm, farad or henry: one volt across them, the current through them.
+inline double networkValue(const Circuit& c, int network, int a, int b) {
+    if (a == b) return NAN;
+    const std::vector<double> v = nodeVoltages(c, {{a, 1.0}, {b, 0.0}}, admittanceOf, network);
+    double current = 0;
+    bool capacitor = false;
+    for (const Circuit::Element& e : c.elements) {
+        if (e.network != network) continue;
+        capacitor = e.symbol == PartSymbol::Capacitor;
+        if (e.a == a) current += admittanceOf(e) * (v[a] - v[e.b]);
+        if (e.b == a) current += admittanceOf(e) * (v[a] - v[e.a]);
+    }
+    return capacitor ? current : 1 / current;
 }
 
 // ---- Clean geometry ----
@@ -257,7 +342,8 @@ inline std::vector<std::string> geometryProblems(const Schematic& s) {
         ++connections[key(p.b)];
         bodies.push_back({key(p.a), key(p.b)});
     }
-    std::set<Point> terminals = {key(s.terminals[0]), key(s.terminals[1])};
+    std::set<Point> terminals;
+    for (int i = 0; i < s.terminalCount; ++i) terminals.insert(key(s.terminals[i].point));
     for (const auto& [point, count] : connections) {
         if (count < 2 && terminals.count(point) == 0) {
             problem("a loose end at " + std::to_string(point.first) + "," + std::to_string(point.second));
@@ -308,6 +394,20 @@ inline std::vector<std::string> geometryProblems(const Schematic& s) {
     for (int i = 0; i < s.partCount; ++i) {
         take(labelCells(s.parts[i].name), "label " + std::string(s.parts[i].name.text), true);
         take(labelCells(s.parts[i].valueText), "label " + std::string(s.parts[i].valueText.text), true);
+    }
+    // A terminal's name stands on its row, one cell apart from its ring.
+    for (int i = 0; i < s.terminalCount; ++i) {
+        const SchematicTerminal& t = s.terminals[i];
+        take(labelCells(t.label), "label " + std::string(t.label.text), true);
+        if (t.label.cells == 0) continue;
+        const int first = labelColumn(t.label), last = first + t.label.cells - 1;
+        if (cellRow(t.label.middle) != cellRow(t.point) ||
+            (last != cellColumn(t.point) - 2 && first != cellColumn(t.point) + 2)) {
+            problem("terminal name " + std::string(t.label.text) + " is not beside its terminal");
+        }
+    }
+    for (int i = 0; i < s.labelCount; ++i) {
+        take(labelCells(s.labels[i]), "label " + std::string(s.labels[i].text), true);
     }
     return problems;
 }

@@ -115,7 +115,7 @@ TEST(SchematicText, NoNameBreaksARow) {
         }
         EXPECT_LE(lines, s.height / SchematicCellHeight);
         // The terminal row runs from one terminal to the other.
-        const std::string terminalRow = rows(drawing)[cellRow(s.terminals[0])];
+        const std::string terminalRow = rows(drawing)[cellRow(s.terminals[0].point)];
         EXPECT_EQ(terminalRow.front(), 'o') << id;
         EXPECT_EQ(static_cast<int>(terminalRow.size()), columns) << id;
         EXPECT_EQ(terminalRow.back(), 'o') << id;

@@ -11,9 +11,11 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/bridge_sweep.h"
 #include "engine/networks.h"
+#include "tests/engine/bridge_comparison.h"
 #include "tests/engine/network_comparison.h"
 
 namespace {
@@ -141,6 +143,94 @@ TEST(BridgeSweep, WindowEndsOnTheLargestAndSmallestBridgeAreRecordedAsByTheRefer
         compared += compareWithWindowEndsOn(search, bridgeValue(bottom, bottom, bottom, bottom, bottom), tolerances);
     }
     EXPECT_GT(compared, 300);
+}
+
+// Stocks that the meet over the cross part finds hard: candidates a
+// rounding or two apart, which one entry of its lookup holds together, so
+// that a cross part meeting the window among them must be found past the
+// first; the same value on several lines; parts over 180 decades, inside
+// the range where its certificates hold, whose terms reach 1e270; and five
+// equal parts, whose bridge is balanced. The window's ends are put on
+// bridges of each: the bridge alone against its plain loops, and the whole
+// search against the plain loops of every template.
+TEST(BridgeSweep, StocksThatCrowdOrSpreadTheCrossPartRecordAsThePlainLoops) {
+    const std::vector<double> stocks[] = {
+        {1000, roundingsAbove(1000, 1), roundingsAbove(1000, 2), roundingsAbove(1000, 5), 1000 * (1 + 1e-12), 2200,
+         4700},
+        {1000, 1000, 1000, 1000, 3300, 3300, 3300, 680},
+        {1e-90, 3e-45, 1, 2e45, 1e90},
+        {470, 470, 470, 470, 470},
+        {100, 150, 220, 330, 470, 680, 1000, roundingsAbove(1000, 1), 1500, 2200, 3300, 4700, 6800},
+    };
+    static const char* const tolerances[] = {"1e-13", "1e-9", "1e-7", "0.01", "3"};
+    std::mt19937 random(1717);
+    int compared = 0, onAnEnd = 0, onAnEndWithBridges = 0;
+    for (const std::vector<double>& values : stocks) {
+        const std::string stock = exactLines(values);
+        for (int partType : {Resistor, Capacitor}) {
+            TypedSearch search{partType, "1k", "1", "5", stock.c_str(), true, false, "1e300"};
+            search.run();
+            for (int trial = 0; trial < 3 && !::testing::Test::HasFailure(); ++trial) {
+                const double v = randomBridgeOfTheLoops(random);
+                for (const char* tolerance : tolerances) {
+                    for (bool high : {false, true}) {
+                        char text[64];
+                        if (!typeTargetWithWindowEnd(partType, v, tolerance, high, text, sizeof text)) continue;
+                        TypedSearch edge = search;
+                        edge.target = text;
+                        edge.tolerance = tolerance;
+                        int found = expectSameBridges(plainBridge, edge);
+                        // A typed capacitance does not always read as the
+                        // target that puts the end on the bridge.
+                        if (stages[0].seriesLow == v || stages[0].seriesHigh == v) {
+                            ++onAnEnd;
+                            onAnEndWithBridges += found > 0 ? 1 : 0;
+                        }
+                        expectSameAsReference(edge);
+                        if (::testing::Test::HasFailure()) return;
+                        ++compared;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 250);
+    EXPECT_GT(onAnEnd, 200);
+    EXPECT_EQ(onAnEndWithBridges, onAnEnd);
+}
+
+// Windows so wide that the meet certifies little: 150 % for resistors
+// (its low end is 0, where nothing lies below), 100 % for capacitors (its
+// high end is infinite, where nothing lies above) and 99.9 %, on stocks
+// inside the certified range, and targets for which every bridge of them
+// matches: the bridge alone against its plain loops.
+TEST(BridgeSweep, WindowsWithoutAnEndRecordAsThePlainLoops) {
+    const TypedSearch searches[] = {
+        {Resistor, "1k", "150", "5", "1k\r\n2.2k\r\n470\r\n", true},
+        {Resistor, "2k", "99.9", "5", "1k\r\n2.2k\r\n470\r\n", true},
+        {Capacitor, "1u", "100", "5", "1u\r\n1.5u\r\n470n\r\n", true},
+        {Capacitor, "2u", "99.9", "5", "1u\r\n2.2u\r\n470n\r\n", true},
+    };
+    for (const TypedSearch& search : searches) {
+        // Every one of the 6 x 27 bridges of three parts whose pick2 does
+        // not lie above pick1.
+        EXPECT_EQ(expectSameBridges(plainBridge, search), 162) << search.tolerance;
+    }
+}
+
+// Stocks of 20 to 40 parts, some with values a rounding apart, and the
+// window's ends on a random bridge of them: the bridge alone records as its
+// plain loops do (stocks of 60 parts: large_stocks_test.cpp).
+TEST(BridgeSweep, BridgesOfUpTo40PartsOnTheWindowEndsRecordAsThePlainLoops) {
+    std::mt19937 random(6006);
+    int compared = 0, withBridges = 0;
+    for (int trial = 0; trial < 12 && !::testing::Test::HasFailure(); ++trial) {
+        int found = compareBridgesOnAWindowEnd(plainBridge, random, 20 + static_cast<int>(random() % 21), trial);
+        compared += found >= 0 ? 1 : 0;
+        withBridges += found > 0 ? 1 : 0;
+    }
+    EXPECT_GT(compared, 8);
+    EXPECT_EQ(withBridges, compared);
 }
 
 // Parts beyond 1e-100 or 1e100 ohm could push the formula's products out of

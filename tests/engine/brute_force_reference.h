@@ -78,7 +78,7 @@ const Template templates[] = {
      VALUE { return 1 / (g[3] + g[4]) + 1 / (g[1] + g[2]); }},
     {"4:%8.3f%s,%6.2f%%, (%s + %s)/(%s + %s)\r\n", 4, {top, down(1), down(1), down(3)},
      VALUE { return 1 / (1 / (s[3] + s[4]) + 1 / (s[1] + s[2])); }},
-    {"4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s))\r\n", 4, {bottom, up(1), top, down(3)},
+    {"4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s)\r\n", 4, {bottom, up(1), top, down(3)},
      VALUE { return 1 / (1 / (s[3] + s[4]) + (g[1] + g[2])); }},
     {"4:%8.3f%s,%6.2f%%, %s /(%s + %s + %s)\r\n", 4, {bottom, top, down(2), down(3)},
      VALUE { return 1 / (1 / (s[2] + s[3] + s[4]) + g[1]); }},

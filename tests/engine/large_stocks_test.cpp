@@ -4,7 +4,11 @@
 // of seconds for each of these searches.
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "tests/engine/bridge_comparison.h"
 #include "tests/engine/large_searches.h"
+#include "tests/reference/single_thread_walk/bridge_sweep.h"
 
 namespace {
 
@@ -22,6 +26,41 @@ TEST(SearchOnEveryCore, StocksOfUpTo500ValuesRecordWhatTheSingleThreadedWalkReco
            reached.fiveParts, reached.bridges, reached.limits);
     EXPECT_GT(reached.fiveParts, 0);
     EXPECT_GT(reached.bridges, 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The bridge alone over 60 candidates, and over 300 to 330, with the
+// window's low or high end on a random bridge of them, some with the
+// smallest or the largest candidate as the cross part: the meet records what
+// the plain loops of the bridge record (seconds each at 60 candidates), and
+// what the single-threaded walk's sweep records (seconds each over 300),
+// on one thread and on three.
+TEST(BridgeSweep, BridgesOf60PartsOnTheWindowEndsRecordAsThePlainLoops) {
+    std::mt19937 random(6060);
+    int compared = 0, withBridges = 0;
+    for (int trial = 0; trial < 4 && !::testing::Test::HasFailure(); ++trial) {
+        int found = compareBridgesOnAWindowEnd(plainBridge, random, 60, trial);
+        compared += found >= 0 ? 1 : 0;
+        withBridges += found > 0 ? 1 : 0;
+    }
+    EXPECT_GT(compared, 2);
+    EXPECT_EQ(withBridges, compared);
+}
+
+TEST(BridgeSweep, BridgesOfOver300PartsOnTheWindowEndsRecordAsTheSingleThreadedSweep) {
+    std::mt19937 random(500005);
+    int compared = 0, withBridges = 0;
+    for (int trial = 0; trial < 4 && !::testing::Test::HasFailure(); ++trial) {
+        int found = compareBridgesOnAWindowEnd(single_thread_walk::sweepBridge, random,
+                                               300 + static_cast<int>(random() % 31), trial);
+        compared += found >= 0 ? 1 : 0;
+        withBridges += found > 0 ? 1 : 0;
+    }
+    EXPECT_GT(compared, 2);
+    EXPECT_EQ(withBridges, compared);
 }
 
 }  // namespace

@@ -36,10 +36,8 @@ inline uint64_t bitsOf(double x) {
     return bits;
 }
 
-inline SearchOutcome runThrough(const NetworkTemplates& templates, const TypedSearch& search) {
-    searchTemplates = &templates;
-    search.run();
-    searchTemplates = &programTemplates;
+// What the search that ran last left behind.
+inline SearchOutcome recordedOutcome() {
     SearchOutcome o;
     const ResultStore& store = resultStore;
     o.lineStore.assign(store.lineStore, static_cast<size_t>(store.storeUsed));
@@ -58,6 +56,13 @@ inline SearchOutcome runThrough(const NetworkTemplates& templates, const TypedSe
     o.result = resultText;
     o.status = statusText;
     return o;
+}
+
+inline SearchOutcome runThrough(const NetworkTemplates& templates, const TypedSearch& search) {
+    searchTemplates = &templates;
+    search.run();
+    searchTemplates = &programTemplates;
+    return recordedOutcome();
 }
 
 inline std::string describeSearch(const TypedSearch& s) {

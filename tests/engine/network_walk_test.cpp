@@ -208,19 +208,27 @@ TEST(NetworkWalk, EarlyStopsAndTheBridgeGateComeAtTheSameMatch) {
 // Two capacitances whose reciprocals round to the same seriesValue may
 // stand in either order of parallelValue; the walk then keeps to the plain
 // loops, and still records what they record.
-TEST(NetworkWalk, TiedReciprocalsOfCapacitancesKeepThePlainLoops) {
+// Two stock lines of neighbouring capacitances whose reciprocals are one
+// seriesValue, as "1.9000000000000004u" and the like; false when none is
+// found.
+bool findTiedCapacitances(char (*tied)[40]) {
     // Near 1.9u the capacitance has a long mantissa and its reciprocal a
     // short one, so neighbouring capacitances often share a reciprocal.
-    char tied[2][40] = {};
     double x = 1.9;
-    for (int step = 0; step < 1000 && tied[0][0] == '\0'; ++step, x = std::nextafter(x, 2.0)) {
+    for (int step = 0; step < 1000; ++step, x = std::nextafter(x, 2.0)) {
         double y = std::nextafter(x, 2.0);
         if (x / 1000000 != y / 1000000 && 1 / (x / 1000000) == 1 / (y / 1000000)) {
             snprintf(tied[0], sizeof tied[0], "%.17gu", x);
             snprintf(tied[1], sizeof tied[1], "%.17gu", y);
+            return true;
         }
     }
-    ASSERT_NE(tied[0][0], '\0');
+    return false;
+}
+
+TEST(NetworkWalk, TiedReciprocalsOfCapacitancesKeepThePlainLoops) {
+    char tied[2][40] = {};
+    ASSERT_TRUE(findTiedCapacitances(tied));
     int plain = 0;
     for (int order = 0; order < 2; ++order) {
         std::string stock = std::string(tied[order]) + "\r\n" + tied[1 - order] + "\r\n1u\r\n2.2u\r\n";
@@ -235,6 +243,64 @@ TEST(NetworkWalk, TiedReciprocalsOfCapacitancesKeepThePlainLoops) {
         plain += rising ? 1 : 0;
     }
     EXPECT_GT(plain, 0) << "no order of the stock left parallelValue rising";
+}
+
+// A five-part parallel group of four 2^-18 F parts and a fifth whose
+// stage window, after the four subtractions, starts between two tied
+// capacitances x < y (x listed first, so parallelValue rises from x to y):
+// the plain loops try x, find it below the window and end the loop, so the
+// network with y is never recorded although y passes the innermost tests.
+// The five-part templates met in the middle, which find networks by value,
+// must not record it either. With 56 fillers the stock has 59 candidates,
+// enough for the program to meet in the middle of its own accord.
+TEST(NetworkWalk, TiedReciprocalsOfCapacitancesMeetInTheMiddleAsThePlainLoops) {
+    const double w = std::ldexp(1.0, -18);
+    const char* wLine = "3.814697265625u\r\n";  // 2^-18 F exactly, once divided by 10^6
+    const double t = 0.0001;                   // "0.01" percent
+    // A tied pair whose y lands on the window: the window starts at P = 4w + y
+    // (exact), and P less w four times is y.
+    char tied[2][40] = {};
+    double x = 0, y = 0, P = 0;
+    for (double n = 1.9; n < 1.9001 && P == 0; n = std::nextafter(n, 2.0)) {
+        double m = std::nextafter(n, 2.0);
+        x = n / 1000000, y = m / 1000000;
+        if (!(x < y && 1 / x == 1 / y)) continue;
+        double p = 4 * w + y;
+        if (p - w - w - w - w != y || p - 4 * w != y) continue;
+        P = p;
+        snprintf(tied[0], sizeof tied[0], "%.17gu", n);
+        snprintf(tied[1], sizeof tied[1], "%.17gu", m);
+    }
+    ASSERT_NE(P, 0);
+    // A target whose window starts exactly at P: parallelLow = 1 / (T / (1 - t)).
+    char target[64] = {};
+    double typed = P / (1 - t) * 1000000;
+    for (int step = 0; step < 4096 && target[0] == '\0'; ++step) {
+        double c = typed;
+        for (int k = 0; k < step / 2; ++k) c = step % 2 ? std::nextafter(c, 0.0) : std::nextafter(c, 1.0);
+        double T = 1 / (c / 1000000);
+        if (1 / (T / (1 - t)) != P) continue;
+        // The window's other end leaves y inside and w outside.
+        double high = 1 / (T / (1 + t)) - w - w - w - w;
+        if (!(high >= y && high < w)) continue;
+        snprintf(target, sizeof target, "%.17gu", c);
+    }
+    ASSERT_NE(target[0], '\0');
+    std::string few = std::string(wLine) + tied[0] + "\r\n" + tied[1] + "\r\n";
+    std::string many = few;
+    for (int i = 0; i < 56; ++i) {
+        char line[32];
+        snprintf(line, sizeof line, "%du\r\n", 20 + 3 * i);
+        many += line;
+    }
+    for (const std::string* stock : {&few, &many}) {
+        for (bool showAll : {true, false}) {
+            TypedSearch search{Capacitor, target, "0.01", "5", stock->c_str(), showAll};
+            search.parallelOnly = stock == &many;
+            expectSameAsReference(search);
+            EXPECT_FALSE(walkNarrows);
+        }
+    }
 }
 
 // A stock of 400 irregular values from 150 ohm to 9.9k, one per line.

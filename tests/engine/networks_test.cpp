@@ -143,14 +143,15 @@ TEST(Networks, PairsWithACommonFirstPartComeInBothOrders) {
     EXPECT_EQ(countOf(found, "(1k / 3k)+(1k / 2k)+ 1k"), 1);
 }
 
-TEST(Networks, FourPartTemplateSevenPrintsADoubledParenthesis) {
+TEST(Networks, FourPartTemplateSevenClosesEachParenthesisOnce) {
+    // Its line used to end in "(1k + 1k))", one parenthesis too many.
     // 1k / 1k /(1k + 1k): 1 / (1/1k + 1/1k + 1/2k) = 400.
     TypedSearch{Resistor, "400", "0.1", "4", "1k\r\n", true}.run();
     int found = 0;
     for (const std::string& line : recordedLines()) {
         if (line.find("1k / 1k /(1k + 1k)") == std::string::npos) continue;
         ++found;
-        const std::string end = "1k / 1k /(1k + 1k))\r\n";
+        const std::string end = "1k / 1k /(1k + 1k)\r\n";
         EXPECT_EQ(line.substr(line.size() - end.size()), end);
     }
     EXPECT_EQ(found, 1);
@@ -242,7 +243,7 @@ TEST(Networks, DefaultSearchOfAFreshStart) {
         .run();
     EXPECT_STREQ(statusText, "26 set(s) found.");
     const char* head =
-        "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))\r\n"
+        "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k)\r\n"
         "4: 1.40909k, -0.77%, (1k / 1k)+(1k / 10k)\r\n"
         "4: 1.40909k, -0.77%, (1k / 10k)+(1k / 1k)\r\n"
         "5: 1.41909k, -0.06%, (1k / 1k)+(1k / 10k)+ 10\r\n";

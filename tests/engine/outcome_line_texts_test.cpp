@@ -30,34 +30,38 @@ TEST(OutcomeLineTexts, ProgressLineInBothLanguages) {
     struct Case {
         int language;
         int parts;
+        int percent;
         int found;
         const char* shown;  // UTF-8
     };
     const Case cases[] = {
-        {1, 4, 1234, "Searching: 4 parts, 1234 found"},
-        {0, 4, 1234, "探索中: 4本構成, 1234組"},
-        {1, 1, 0, "Searching: 1 part, 0 found"},
-        {0, 1, 0, "探索中: 1本構成, 0組"},
-        {0, 5, 10000, "探索中: 5本構成, 10000組"},
-        {1, 0, 17, "Searching..."},
-        {0, 0, 0, "探索中..."},
+        {1, 4, 38, 1234, "Searching: 4 parts, 38 %, 1234 found"},
+        {0, 4, 38, 1234, "探索中: 4本構成, 38%, 1234組"},
+        {1, 1, 0, 0, "Searching: 1 part, 0 %, 0 found"},
+        {0, 1, 100, 0, "探索中: 1本構成, 100%, 0組"},
+        {0, 5, 7, 10000, "探索中: 5本構成, 7%, 10000組"},
+        // Out of range, the share is held to 0 .. 100.
+        {1, 5, 130, 2, "Searching: 5 parts, 100 %, 2 found"},
+        {1, 5, -4, 2, "Searching: 5 parts, 0 %, 2 found"},
+        {1, 0, 50, 17, "Searching..."},
+        {0, 0, 0, 0, "探索中..."},
         // A settings file's odd language reads as Japanese.
-        {7, 2, 3, "探索中: 2本構成, 3組"},
+        {7, 2, 50, 3, "探索中: 2本構成, 50%, 3組"},
     };
     resetSharedState();
     for (const Case& c : cases) {
         settings.language = c.language;
         char line[128];
-        formatProgressLine(line, sizeof line, c.parts, c.found);
+        formatProgressLine(line, sizeof line, c.parts, c.percent, c.found);
         EXPECT_EQ(utf8Of(line), c.shown) << c.language << " " << c.parts << " " << c.found;
     }
     // Cut to the room given, and ended.
     settings.language = 1;
     char small[11];
     memset(small, 'x', sizeof small);
-    formatProgressLine(small, sizeof small, 4, 1234);
+    formatProgressLine(small, sizeof small, 4, 38, 1234);
     EXPECT_STREQ(small, "Searching:");
-    formatProgressLine(nullptr, 10, 4, 1234);
+    formatProgressLine(nullptr, 10, 4, 38, 1234);
 }
 
 TEST(OutcomeLineTexts, StockListNoteFollowsTheTextInBothLanguages) {
@@ -157,4 +161,47 @@ TEST(OutcomeLineTexts, RunSearchTellsWhichSearchAndSizeItHasReached) {
         EXPECT_EQ(searchProgress.search, number) << c.target << " " << c.maxParts;
         EXPECT_EQ(searchProgress.parts, c.parts) << c.target << " " << c.maxParts;
     }
+}
+
+// Each template of a size an equal share (25 five-part shapes: 40 tenths of
+// a percent each), filled as its tasks are taken, never going back within
+// the size and starting again at 0 with the next.
+TEST(OutcomeLineTexts, ShareOfASizeGrowsWithItsTemplatesAndTasks) {
+    struct Step {
+        int shape;  // a template of this shape begins, or -1
+        int taken, count;
+        int parts, permille;  // what progressReached then says
+    };
+    const Step steps[] = {
+        {-1, 0, 0, 5, 0},
+        {17, 0, 0, 5, 0},
+        {-1, 1, 4, 5, 10},
+        {-1, 4, 4, 5, 40},
+        {18, 0, 0, 5, 40},
+        {-1, 2, 4, 5, 60},
+        {-1, 1, 4, 5, 60},  // a second job of the same template starts again
+        {-1, 4, 4, 5, 80},
+        {41, 0, 0, 5, 960},  // the bridge, with the templates before it skipped
+        {-1, 3, 4, 5, 990},
+        {-1, 4, 4, 5, 1000},
+        {-1, 9, 4, 5, 1000},  // never past the whole
+        {7, 0, 0, 5, 1000},   // a four-part shape does not move a five-part size
+    };
+    progressSizeBegins(5);
+    for (const Step& step : steps) {
+        if (step.shape >= 0) progressTemplateBegins(*networkShape(step.shape));
+        else if (step.count > 0) progressTasksTaken(step.taken, step.count);
+        int parts = 0, permille = -1;
+        progressReached(&parts, &permille);
+        EXPECT_EQ(parts, step.parts) << step.shape << " " << step.taken;
+        EXPECT_EQ(permille, step.permille) << step.shape << " " << step.taken;
+    }
+    // The next size starts from nothing; its templates have shares of their
+    // own (two-part: half each).
+    progressSizeBegins(2);
+    progressTemplateBegins(*networkShape(2));
+    int parts = 0, permille = -1;
+    progressReached(&parts, &permille);
+    EXPECT_EQ(parts, 2);
+    EXPECT_EQ(permille, 500);
 }

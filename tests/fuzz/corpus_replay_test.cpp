@@ -24,6 +24,7 @@ extern "C" int fuzzCodePageInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSearchCliInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSettingsFileInput(const uint8_t* data, size_t size);
 extern "C" int fuzzSchematicInput(const uint8_t* data, size_t size);
+extern "C" int fuzzPairInput(const uint8_t* data, size_t size);
 
 namespace {
 
@@ -92,11 +93,15 @@ TEST(CorpusReplay, SchematicsOfAnyNamesKeepTheirShape) {
     EXPECT_GT(replay("schematic", fuzzSchematicInput), 0);
 }
 
+TEST(CorpusReplay, PairRequestsAndOptionsKeepTheirPromises) {
+    EXPECT_GT(replay("pair", fuzzPairInput), 0);
+}
+
 TEST(CorpusReplay, EmptyAndTinyInputs) {
     // The inputs every harness must take before any corpus exists.
     const uint8_t bytes[] = {0, 0, 0, 0};
     for (FuzzEntry input : {fuzzSearchInput, fuzzCodePageInput, fuzzSearchCliInput,
-                            fuzzSettingsFileInput, fuzzSchematicInput}) {
+                            fuzzSettingsFileInput, fuzzSchematicInput, fuzzPairInput}) {
         for (size_t size = 0; size <= sizeof bytes; ++size) {
             replayOne(input, std::vector<uint8_t>(bytes, bytes + size),
                       std::to_string(size) + " zero bytes");

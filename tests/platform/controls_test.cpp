@@ -273,6 +273,42 @@ TEST_F(Controls, CharFromPosFindsTheCharacterAndLineUnderAPoint) {
     EXPECT_EQ(SendMessageA(line, EM_CHARFROMPOS, 0, MAKELPARAM(15, 30)), MAKELONG(2, 0));
 }
 
+TEST_F(Controls, LineIndexAndLengthCountTheBoxsCharactersWithoutTheLineBreak) {
+    HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
+                                 parent_, nullptr, nullptr, nullptr);
+    // "4: 1k" at 0, "抵抗 10" (two double-byte characters) at 7, an empty
+    // line at 16 and the empty line after the last break at 18.
+    SetWindowTextA(lines, (std::string("4: 1k\r\n") + "\x92\xef\x8d\x52" /* 抵抗 */ + " 10\r\n\r\n").c_str());
+    struct Case {
+        int line;
+        LRESULT index;   // EM_LINEINDEX
+        LRESULT length;  // EM_LINELENGTH of that index
+    };
+    const Case cases[] = {{0, 0, 5}, {1, 7, 7}, {2, 16, 0}, {3, 18, 0}, {4, -1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        LRESULT index = SendMessageA(lines, EM_LINEINDEX, static_cast<WPARAM>(c.line), 0);
+        EXPECT_EQ(index, c.index);
+        if (index >= 0) {
+            EXPECT_EQ(SendMessageA(lines, EM_LINELENGTH, static_cast<WPARAM>(index), 0), c.length);
+        }
+    }
+    // Any character of a line, its break included, gives that line's length.
+    EXPECT_EQ(SendMessageA(lines, EM_LINELENGTH, 3, 0), 5);
+    EXPECT_EQ(SendMessageA(lines, EM_LINELENGTH, 5, 0), 5);  // its CR
+    EXPECT_EQ(SendMessageA(lines, EM_LINELENGTH, 12, 0), 7);
+    EXPECT_EQ(SendMessageA(lines, EM_LINELENGTH, 99, 0), 0);  // past the text: its last line
+    // -1: the caret's line.
+    SendMessageA(lines, EM_SETSEL, 16, 9);
+    EXPECT_EQ(SendMessageA(lines, EM_LINEINDEX, static_cast<WPARAM>(-1), 0), 7);
+    // A one-line box: one line, its whole text.
+    HWND line = make("edit", ES_AUTOHSCROLL | WS_BORDER, 11);
+    SetWindowTextA(line, "1.42k");
+    EXPECT_EQ(SendMessageA(line, EM_LINEINDEX, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(line, EM_LINEINDEX, 1, 0), -1);
+    EXPECT_EQ(SendMessageA(line, EM_LINELENGTH, 0, 0), 5);
+}
+
 TEST_F(Controls, DoubleClickIsPostedToAnEnabledEditBoxWithItsPoint) {
     HWND lines = CreateWindowExA(0, "edit", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_MULTILINE, 0, 0, 300, 114,
                                  parent_, nullptr, nullptr, nullptr);

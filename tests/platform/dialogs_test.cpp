@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform/linux/test_interface.h"
+#include "platform/program_resources.h"
 #include "platform/win32.h"
 
 namespace {
@@ -71,6 +72,72 @@ TEST_F(Dialogs, ButtonsAreCaptionedInTheThreadsUILanguage) {
     EXPECT_TRUE(platform_test::pumpUntil([&] { return answered.load(); }, 10.0));
     worker.join();
     EXPECT_STREQ(platform_test::lastMessageBoxButton(0), "Yes");
+}
+
+// The user's language, as a first start reads it: the first of LC_ALL,
+// LC_MESSAGES and LANG that is set and not empty decides.
+TEST_F(Dialogs, UserLanguageIsTheLocalesMessagesLanguage) {
+    struct Case {
+        const char* all;
+        const char* messages;
+        const char* lang;
+        bool japanese;
+    };
+    const Case cases[] = {
+        {nullptr, nullptr, nullptr, false},
+        {nullptr, nullptr, "ja_JP.UTF-8", true},
+        {nullptr, nullptr, "ja", true},
+        {nullptr, nullptr, "ja_JP@cjknarrow", true},
+        {nullptr, nullptr, "en_US.UTF-8", false},
+        {nullptr, nullptr, "C", false},
+        {nullptr, nullptr, "jam", false},          // not the language "ja"
+        {nullptr, "ja_JP.UTF-8", "en_GB", true},   // messages before LANG
+        {nullptr, "C.UTF-8", "ja_JP.UTF-8", false},
+        {"en_US.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8", false},  // LC_ALL before both
+        {"ja_JP.eucJP", nullptr, "C", true},
+        {"", "", "ja_JP.UTF-8", true},             // empty is unset
+    };
+    const char* saved[3];
+    std::string kept[3];
+    const char* names[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    for (int i = 0; i < 3; ++i) {
+        saved[i] = getenv(names[i]);
+        if (saved[i]) kept[i] = saved[i];
+    }
+    for (const Case& c : cases) {
+        const char* values[3] = {c.all, c.messages, c.lang};
+        for (int i = 0; i < 3; ++i) {
+            if (values[i]) setenv(names[i], values[i], 1);
+            else unsetenv(names[i]);
+        }
+        LANGID language = GetUserDefaultUILanguage();
+        EXPECT_EQ(PRIMARYLANGID(language) == LANG_JAPANESE, c.japanese)
+            << (c.all ? c.all : "-") << " " << (c.messages ? c.messages : "-") << " " << (c.lang ? c.lang : "-");
+        if (!c.japanese) {
+            EXPECT_EQ(PRIMARYLANGID(language), LANG_ENGLISH);
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (saved[i]) setenv(names[i], kept[i].c_str(), 1);
+        else unsetenv(names[i]);
+    }
+}
+
+// The program's instance holds its icon, the one resource it carries; the
+// stock icons come with a null instance. The view shows the program's icon
+// for a window whose class has it.
+TEST_F(Dialogs, TheProgramsInstanceHoldsItsIconAndNoOtherResource) {
+    static char module;
+    HINSTANCE program = reinterpret_cast<HINSTANCE>(&module);
+    HICON own = LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource));
+    HICON stock = LoadIconA(nullptr, IDI_APPLICATION);
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(stock, nullptr);
+    EXPECT_NE(own, stock);
+    EXPECT_EQ(LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource)), own);
+    EXPECT_EQ(LoadIconA(program, MAKEINTRESOURCEA(ProgramIconResource + 1)), nullptr);
+    EXPECT_EQ(LoadIconA(program, IDI_APPLICATION), nullptr);
+    EXPECT_EQ(LoadIconA(program, "combinix"), nullptr);
 }
 
 TEST_F(Dialogs, ScreenSizeIsTheVirtualScreen) {

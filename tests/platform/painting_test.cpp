@@ -108,6 +108,25 @@ TEST_F(Painting, ScrollWindowMovesChildrenAndDrawingAndRepaintsTheUncoveredStrip
     EXPECT_EQ(platform_test::drawnItemCount(window_), 2);
 }
 
+// What was drawn beyond the edge of a client area that shrank is gone, as
+// its pixels are; a class that is not painted anew on resizing then shows
+// nothing stale where the window grows again.
+TEST_F(Painting, DrawingOutsideAShrunkClientAreaIsGone) {
+    paintTops[0] = 100;
+    paintTops[1] = 500;
+    paintCount = 2;
+    platform_test::runUntilIdle();
+    ASSERT_EQ(platform_test::drawnItemCount(window_), 2);
+    paintCount = 0;  // nothing more is painted
+    SetWindowPos(window_, nullptr, 0, 0, 550, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+    platform_test::runUntilIdle();
+    ASSERT_EQ(platform_test::drawnItemCount(window_), 1);
+    EXPECT_EQ(platform_test::drawnItem(window_, 0).rect.top, 100);
+    SetWindowPos(window_, nullptr, 0, 0, 550, 648, SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
+    platform_test::runUntilIdle();
+    EXPECT_EQ(platform_test::drawnItemCount(window_), 1);
+}
+
 TEST_F(Painting, DrawTextReportsTheHeightOfItsLines) {
     HDC dc = GetDC(window_);
     RECT wide{0, 0, 400, 100};

@@ -144,7 +144,7 @@ int32_t fourPart6() {
     return 0;
 }
 
-// 7: "%s / %s /(%s + %s))"
+// 7: "%s / %s /(%s + %s)"
 int32_t fourPart7() {
     for (pick1 = firstCandidate; pick1 <= lastCandidate; ++pick1) {
         if (searchStopped()) return -1;

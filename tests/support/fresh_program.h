@@ -6,9 +6,12 @@
 #include "engine/shared_state.h"
 #include "platform/linux/test_interface.h"
 #include "window/control_table.h"
+#include "window/pair_window.h"
 #include "window/scrolling.h"
 
 inline void resetToFreshProgram() {
+    // The Pair window's search first: it stops and its worker leaves.
+    resetPairWindow();
     platform_test::reset();
     resetSharedState();
     resetControlWindows();

@@ -44,6 +44,7 @@ TEST(ControlTable, NamedRowsAreTheControlsTheirNamesSay) {
         {RowSortByError, "Sort by Error"}, {RowSortByValue, "Sort by Value"}, {RowListGroup, "List select"},
         {RowList1Choice, "List 1"},     {RowE24Choice, "E24"},           {RowE3Choice, "E3"},
         {RowList3Caption, "List 3"},    {RowTargetCaption, "Target value"},
+        {RowPair, "Pair..."},
     };
     for (const Case& c : cases) EXPECT_STREQ(controlTable[c.row].captionEnglish, c.english) << c.row;
     // The boxes by the text buffer they show.
@@ -78,6 +79,7 @@ TEST(ControlTable, JapaneseCaptionsAreTheirTextInCp932) {
         {40, "誤差順並び"},
         {41, "値順並び"},
         {42, "リスト選択"},
+        {50, "ペア…"},
     };
     for (const Case& c : cases) EXPECT_EQ(utf8Of(controlTable[c.row].captionJapanese), c.text) << c.row;
 }
@@ -211,7 +213,7 @@ TEST_F(Controls, EveryWindowRowMakesItsWindowAndNoOtherRowDoes) {
         // Abort alone starts disabled.
         EXPECT_EQ(IsWindowEnabled(w) == FALSE, row == RowAbort);
     }
-    EXPECT_EQ(windows, 38);
+    EXPECT_EQ(windows, 38 + 1);  // the classic 38 and the Pair window's button
 }
 
 TEST_F(Controls, ExecuteIsWhereTheTableSaysInPixels) {

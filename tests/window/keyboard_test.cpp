@@ -176,12 +176,13 @@ TEST_F(Keyboard, EscapeAsksTheAbortQuestionOnlyWhileASearchRuns) {
 
 TEST_F(Keyboard, TabFollowsTheTableRowsAndShiftTabGoesBack) {
     // Every enabled button, check box, radio button and edit box in row
-    // order; Abort (23) is disabled while no search runs.
+    // order, the Pair window's button last; Abort (23) is disabled while no
+    // search runs.
     const std::vector<int> order = {RowTargetBox, RowToleranceBox, RowMaxPartsBox, RowRangeBox, RowShowAll,
                                     RowExecute, RowExit, RowParallelOnly, RowResultBox, RowList1Box,
                                     RowList2Box, RowList3Box, RowSortByError, RowSortByValue, RowList1Choice,
                                     RowList2Choice, RowList3Choice, RowE24Choice, RowE12Choice, RowE6Choice,
-                                    RowE3Choice, RowLanguage, RowDefaultSize, RowResistor, RowCapacitor,
+                                    RowE3Choice, RowPair, RowLanguage, RowDefaultSize, RowResistor, RowCapacitor,
                                     RowInductor, RowTargetBox};
     std::vector<int> forward{focusRow()};
     for (size_t i = 1; i < order.size(); ++i) {

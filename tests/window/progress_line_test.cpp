@@ -23,7 +23,7 @@
 namespace {
 
 // The pieces of the progress line in Japanese, as the program holds them:
-// "探索中: N本構成, M組", or "探索中..." before the search reaches its
+// "探索中: N本構成, P%, M組", or "探索中..." before the search reaches its
 // networks.
 const char Searching[] = "\x92\x54\x8d\xf5\x92\x86" /* 探索中 */;
 const char PartsUnit[] = "\x96\x7b\x8d\x5c\x90\xac" /* 本構成 */;
@@ -32,6 +32,7 @@ const char FoundUnit[] = "\x91\x67" /* 組 */;
 struct Progress {
     bool matches;  // the line is a progress line at all
     int parts;     // -1 for "探索中..."
+    int percent;   // how far that size has come
     int found;
 };
 
@@ -50,13 +51,14 @@ bool readText(const std::string& line, size_t& at, const std::string& text) {
 }
 
 Progress readProgress(const std::string& line) {
-    if (line == std::string(Searching) + "...") return Progress{true, -1, 0};
-    Progress p{true, 0, 0};
+    if (line == std::string(Searching) + "...") return Progress{true, -1, 0, 0};
+    Progress p{true, 0, 0, 0};
     size_t at = 0;
     bool read = readText(line, at, std::string(Searching) + ": ") && readNumber(line, at, p.parts) &&
-                readText(line, at, std::string(PartsUnit) + ", ") && readNumber(line, at, p.found) &&
-                readText(line, at, FoundUnit) && at == line.size();
-    if (!read || p.parts < 1 || p.parts > 5) return Progress{false, 0, 0};
+                readText(line, at, std::string(PartsUnit) + ", ") && readNumber(line, at, p.percent) &&
+                readText(line, at, "%, ") && readNumber(line, at, p.found) && readText(line, at, FoundUnit) &&
+                at == line.size();
+    if (!read || p.parts < 1 || p.parts > 5 || p.percent > 100) return Progress{false, 0, 0, 0};
     return p;
 }
 
@@ -116,7 +118,7 @@ TEST_F(ProgressLine, ShowsTheRunningSearchsCountsAsTheyGrowThenTheOutcome) {
     ASSERT_TRUE(readProgress(painted()).matches) << painted();
 
     // What the timer paints, until the counts have grown twice in five-part
-    // networks.
+    // networks and the share of those has grown.
     std::vector<Progress> seen;
     auto end = std::chrono::steady_clock::now() + std::chrono::seconds(90);
     while (std::chrono::steady_clock::now() < end && workerHandle != nullptr) {
@@ -126,16 +128,27 @@ TEST_F(ProgressLine, ShowsTheRunningSearchsCountsAsTheyGrowThenTheOutcome) {
         Progress now = readProgress(painted());
         ASSERT_TRUE(now.matches) << painted();
         EXPECT_EQ(outcomeLineText(), "") << "the progress is never the outcome text";
-        if (seen.empty() || now.parts != seen.back().parts || now.found != seen.back().found) seen.push_back(now);
-        int grown = 0;
-        for (const Progress& p : seen) grown += p.found > 0 ? 1 : 0;
-        if (grown >= 2) break;
+        if (seen.empty() || now.parts != seen.back().parts || now.percent != seen.back().percent ||
+            now.found != seen.back().found) {
+            seen.push_back(now);
+        }
+        int grown = 0, shares = 0;
+        for (const Progress& p : seen) {
+            grown += p.found > 0 ? 1 : 0;
+            shares += p.parts == 5 && p.percent > 0 ? 1 : 0;
+        }
+        if (grown >= 2 && shares >= 2) break;
     }
     ASSERT_GE(seen.size(), 3u);
     for (size_t i = 1; i < seen.size(); ++i) {
         EXPECT_GE(seen[i].parts, seen[i - 1].parts);
         EXPECT_GE(seen[i].found, seen[i - 1].found);
+        // Within a size the share never goes back.
+        if (seen[i].parts == seen[i - 1].parts) {
+            EXPECT_GE(seen[i].percent, seen[i - 1].percent);
+        }
     }
+    EXPECT_GT(seen.back().percent, 0);
     EXPECT_EQ(seen.back().parts, 5);
     EXPECT_GT(seen.back().found, 0);
     EXPECT_LE(seen.back().found, settings.matchCount);
@@ -147,9 +160,12 @@ TEST_F(ProgressLine, ShowsTheRunningSearchsCountsAsTheyGrowThenTheOutcome) {
         const std::string line = painted();
         size_t at = 0;
         int found = 0;
-        EXPECT_TRUE(readText(line, at, "Searching: 5 parts, ") && readNumber(line, at, found) &&
-                    readText(line, at, " found") && at == line.size())
+        int percent = 0;
+        EXPECT_TRUE(readText(line, at, "Searching: 5 parts, ") && readNumber(line, at, percent) &&
+                    readText(line, at, " %, ") && readNumber(line, at, found) && readText(line, at, " found") &&
+                    at == line.size())
             << line;
+        EXPECT_LE(percent, 100);
     }
 
     platform_test::answerMessageBox(IDYES);

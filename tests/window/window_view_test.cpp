@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +23,13 @@
 #include <thread>
 #include <vector>
 
+#include "drawing/pair_schematic.h"
+#include "engine/message_table.h"
+#include "engine/network_shapes.h"
+#include "engine/pair_search.h"
+#include "engine/pair_texts.h"
+#include "engine/search_inputs.h"
+#include "engine/search_tasks.h"
 #include "engine/shared_state.h"
 #include "platform/linux/code_page.h"
 #include "platform/linux/test_interface.h"
@@ -35,6 +43,8 @@
 #include "window/keyboard.h"
 #include "window/main_window.h"
 #include "window/network_window.h"
+#include "window/pair_table.h"
+#include "window/pair_window.h"
 #include "window/scrolling.h"
 
 extern char** environ;
@@ -117,6 +127,7 @@ protected:
 
     void TearDown() override {
         platform_test::pumpUntil([] { return !searchWorkerAlive(); }, 60.0);
+        resetPairWindow();
         platform_test::reset();
         resetNetworkWindow();
         settle(0.1);
@@ -144,11 +155,12 @@ protected:
         return ok && done();
     }
 
-    // The centre of a control on the screen.
-    POINT centreOf(HWND control) {
+    // The centre of a control on the screen (of the main window, unless
+    // `top` names another).
+    POINT centreOf(HWND control, HWND top = nullptr) {
         RECT window;
         RECT widget;
-        viewWidgetRect(main_, &window);
+        viewWidgetRect(top ? top : main_, &window);
         viewWidgetRect(control, &widget);
         return POINT{window.left + (widget.left + widget.right) / 2, window.top + (widget.top + widget.bottom) / 2};
     }
@@ -198,7 +210,7 @@ TEST_P(RealWindow, EveryControlIsWhereTheTablePutsIt) {
         EXPECT_EQ(actual.bottom, expected.bottom);
         ++checked;
     }
-    EXPECT_EQ(checked, 38);
+    EXPECT_EQ(checked, 38 + 1);  // the classic 38 and the Pair window's button
 }
 
 TEST_P(RealWindow, CaptionsAreThoseOfTheLanguageAndRenderAsGlyphs) {
@@ -312,6 +324,103 @@ TEST_P(RealWindow, OpenMessageBoxKeepsServingTheSearchThread) {
     EXPECT_EQ(recordText(controlWindows[RowResultBox]), "1: 1k\r\n");
 }
 
+// The Abort question asked again and again while a search streams its
+// matches and the progress line is repainted beneath the box, with two
+// more threads keeping the cores busy: every time, the box shows its
+// question, never the progress line, whatever was painted meanwhile. It
+// once showed "探索中: 5本構成, 294組" about one time in four: the box kept a
+// pointer into the text buffer the painting converted into. Each question
+// is answered No (Escape), so the search goes on; one that ends is started
+// again.
+TEST_P(RealWindow, AbortQuestionKeepsItsTextWhileTheSearchPaints) {
+    std::string stock;
+    {
+        FILE* file = fopen(SOURCE_DIR "/../../bench/stocks/irregular500.txt", "r");
+        ASSERT_NE(file, nullptr);
+        char line[64];
+        while (fgets(line, sizeof line, file)) stock += std::string(line, strcspn(line, "\r\n")) + "\r\n";
+        fclose(file);
+    }
+    SetWindowTextA(controlWindows[RowTargetBox], "4.71234k");
+    SetWindowTextA(controlWindows[RowToleranceBox], "0.00000001");
+    SetWindowTextA(controlWindows[RowList1Box], stock.c_str());
+    SendMessageA(controlWindows[RowShowAll], BM_SETCHECK, BST_CHECKED, 0);
+    settings.showAll = 1;
+    // One search thread: the search lasts long enough for several questions.
+    setSearchThreadCount(1);
+    const std::string question = utf8Of(messageText(MsgReallyAbort));
+    const POINT execute = centreOf(controlWindows[RowExecute]);
+    const POINT abort = centreOf(controlWindows[RowAbort]);
+    auto at = [](POINT p) { return std::to_string(p.x) + " " + std::to_string(p.y); };
+    auto boxText = [](std::string* text) {
+        char utf8[4096];
+        bool open = false;
+        auto read = [&] { open = viewMessageBoxText(utf8, sizeof utf8); };
+        records::waitForMainThread(read);
+        if (text) *text = utf8;
+        return open;
+    };
+    auto waitFor = [](const std::function<bool()>& done, double seconds) {
+        auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > end) return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return true;
+    };
+    std::atomic<bool> finished{false};
+    std::vector<std::thread> load;
+    for (int i = 0; i < 2; ++i) {
+        load.emplace_back([&finished] {
+            volatile unsigned long spin = 0;
+            while (!finished) ++spin;
+        });
+    }
+    constexpr int Questions = 24;
+    int asked = 0, wrong = 0;
+    std::string shown;
+    std::thread user([&] {
+        for (int q = 0; q < Questions; ++q) {
+            if (!searchWorkerAlive()) {
+                int status = system(("xdotool mousemove " + at(execute) + " click 1").c_str());
+                (void)status;
+                if (!waitFor([] { return searchWorkerAlive(); }, 10.0)) break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+            int status = system(("xdotool mousemove " + at(abort) + " click 1").c_str());
+            (void)status;
+            if (!waitFor([&] { return boxText(nullptr); }, 5.0)) continue;  // the search ended first
+            // Four repaints of the progress line at most while it is open.
+            std::this_thread::sleep_for(std::chrono::milliseconds(300 + 200 * (q % 4)));
+            std::string text;
+            if (boxText(&text)) {
+                ++asked;
+                if (text != question) {
+                    ++wrong;
+                    shown = text;
+                }
+                if (q == Questions / 2) {
+                    std::filesystem::create_directories(SCREENSHOT_DIR);
+                    std::string shot = std::string(SCREENSHOT_DIR) + "/abort-question-" +
+                                       std::to_string(GetParam()) + ".png";
+                    status = system(("xwd -silent -root | /usr/bin/convert xwd:- png:" + shot).c_str());
+                }
+            }
+            status = system("xdotool key Escape");
+            waitFor([&] { return !boxText(nullptr); }, 5.0);
+        }
+        finished = true;
+    });
+    EXPECT_TRUE(platform_test::pumpUntil([&] { return finished.load(); }, 240.0));
+    finished = true;
+    user.join();
+    for (std::thread& t : load) t.join();
+    stopSearch();
+    setSearchThreadCount(0);
+    EXPECT_GE(asked, Questions / 2);
+    EXPECT_EQ(wrong, 0) << wrong << " of " << asked << " times; once it showed \"" << shown << "\" instead of \"" << question << "\"";
+}
+
 TEST_P(RealWindow, OneLineBoxShowsTheStartOfATextSetAfterTypingAtItsEnd) {
     HWND target = controlWindows[RowTargetBox];
     SetWindowTextA(target, "");
@@ -412,16 +521,74 @@ TEST_P(RealWindow, TabEnterAndEscapeReachTheProgramsLoop) {
     for (WPARAM w : commands) EXPECT_NE(LOWORD(w), RowExecute);
 }
 
+// Every line, dot and ring the Network window painted where its client
+// area shows it, and every text, is seen in the screenshot at `path` where
+// it was painted.
+void expectPaintedOnScreen(HWND network, const std::string& path) {
+    RECT client;
+    GetClientRect(network, &client);
+    auto inside = [&](int x, int y) { return x >= 0 && y >= 0 && x < client.right && y < client.bottom; };
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Lines) {
+            // Dark pixels around the middle of the first stroke.
+            int x = (item.points[0].x + item.points[1].x) / 2;
+            int y = (item.points[0].y + item.points[1].y) / 2;
+            if (!inside(x, y)) continue;
+            EXPECT_GT(inkIn(path, x - 1, y - 1, 3, 3), 0.0) << "line " << i << " at " << x << "," << y;
+        } else if (item.kind == platform_test::PaintKind::Ellipse) {
+            int x = (item.rect.left + item.rect.right - 1) / 2;
+            int y = (item.rect.top + item.rect.bottom - 1) / 2;
+            if (!inside(item.rect.left, y) || !inside(x, y)) continue;
+            // A dot is dark at its middle; a terminal is a dark ring
+            // around a light middle.
+            double middle = inkIn(path, x, y, 1, 1);
+            EXPECT_EQ(middle, item.fillColor == RGB(0, 0, 0) ? 1.0 : 0.0) << "dot " << i;
+            EXPECT_GT(inkIn(path, item.rect.left, y, 2, 1), 0.0) << "ring " << i;
+        } else if (inside(item.rect.left, item.rect.top)) {
+            // The header's texts and the labels are written in ink.
+            int right = item.rect.right < client.right ? item.rect.right : client.right;
+            int bottom = item.rect.bottom < client.bottom ? item.rect.bottom : client.bottom;
+            EXPECT_GT(inkIn(path, item.rect.left, item.rect.top, right - item.rect.left, bottom - item.rect.top), 0.0)
+                << "text " << i;
+        }
+    }
+}
+
+// Where the Network window drew the terminals' rings: their middles' x,
+// the left one first (a ring outside the client area is not drawn).
+std::vector<int> drawnTerminals(HWND network) {
+    std::vector<int> rings;
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Ellipse && item.fillColor == RGB(255, 255, 255))
+            rings.push_back((item.rect.left + item.rect.right) / 2);
+    }
+    return rings;
+}
+
+// The share of the pixels in region w x h + x + y of a screenshot painted
+// in the selection's colour: blue, not grey.
+double highlightIn(const std::string& path, int x, int y, int w, int h) {
+    std::string geometry =
+        std::to_string(w) + "x" + std::to_string(h) + "+" + std::to_string(x) + "+" + std::to_string(y);
+    std::string share = output("/usr/bin/convert " + path + " -crop " + geometry +
+                               " -fx '(b - r > 0.25) ? 1 : 0' -format '%[fx:mean]' info:");
+    return atof(share.c_str());
+}
+
 // The default search, then double-clicks (xdotool) on its first line and on
 // its first bridge: the Network window opens beside the main window and
 // draws each, a screenshot of each is kept, and every line, dot and ring
-// the window painted shows on the screen where it was painted. The close
-// box closes it alone.
+// the window painted shows on the screen where it was painted. The line
+// double-clicked is highlighted whole in the Result box, and stays so when
+// the pointer moves on before the button is let go (screenshots). The
+// bridge is drawn larger in a larger window and scrolls in a smaller one
+// (screenshots). The close box closes it alone.
 TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     HWND mainWindow = main_;
     platform_test::setMessageFilter([mainWindow](const MSG* m) {
-        showNetworkOnDoubleClick(mainWindow, nullptr, m);
-        return false;
+        return showNetworkOnDoubleClick(mainWindow, nullptr, m);
     });
     SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowExecute, BN_CLICKED),
                  reinterpret_cast<LPARAM>(controlWindows[RowExecute]));
@@ -435,7 +602,7 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         const char* shot;
     };
     const Case cases[] = {
-        {0, "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k))", "default"},
+        {0, "4: 1.42857k,  0.60%, 10k / 10k /(1k + 1k)", "default"},
         {8, "5: 1.42489k,  0.34%, Bridge(10k, 1k, 100, 1k, 1k)", "bridge"},
     };
     for (const Case& c : cases) {
@@ -451,8 +618,10 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         ASSERT_TRUE(viewEditLinePoint(box, c.line, &at));
         RECT window;
         viewWidgetRect(main_, &window);
+        // The second press moves on before it is let go, as a hand does.
         std::string command = "xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
-                              std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1";
+                              std::to_string(window.top + at.y) +
+                              " click 1 sleep 0.08 mousedown 1 mousemove_relative 60 0 sleep 0.2 mouseup 1";
         auto shown = [&] {
             HWND network = networkWindow();
             return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
@@ -469,28 +638,69 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
         EXPECT_GE(networkRect.left, mainRect.right);
         std::string path = screenshot("network-" + std::string(c.shot) + "-" + language + ".png", network);
         ASSERT_TRUE(std::filesystem::exists(path));
-        for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
-            platform_test::DrawnItem item = platform_test::drawnItem(network, i);
-            if (item.kind == platform_test::PaintKind::Lines) {
-                // Dark pixels around the middle of the first stroke.
-                int x = (item.points[0].x + item.points[1].x) / 2;
-                int y = (item.points[0].y + item.points[1].y) / 2;
-                EXPECT_GT(inkIn(path, x - 1, y - 1, 3, 3), 0.0) << "line " << i << " at " << x << "," << y;
-            } else if (item.kind == platform_test::PaintKind::Ellipse) {
-                int x = (item.rect.left + item.rect.right - 1) / 2;
-                int y = (item.rect.top + item.rect.bottom - 1) / 2;
-                // A dot is dark at its middle; a terminal is a dark ring
-                // around a light middle.
-                double middle = inkIn(path, x, y, 1, 1);
-                EXPECT_EQ(middle, item.fillColor == RGB(0, 0, 0) ? 1.0 : 0.0) << "dot " << i;
-                EXPECT_GT(inkIn(path, item.rect.left, y, 2, 1), 0.0) << "ring " << i;
-            } else {
-                // The header's texts and the labels are written in ink.
-                EXPECT_GT(inkIn(path, item.rect.left, item.rect.top, item.rect.right - item.rect.left,
-                                item.rect.bottom - item.rect.top),
-                          0.0)
-                    << "text " << i;
-            }
+        expectPaintedOnScreen(network, path);
+
+        // The line is selected whole in the box, its caret at its start, and
+        // highlighted along its text: the first 150 pixels of it, more than
+        // any one word of it.
+        size_t end = text.find("\r\n", start);
+        int caret = -1;
+        int anchor = -1;
+        int first = -1;
+        ASSERT_TRUE(viewEditShows(box, &caret, &anchor, &first));
+        EXPECT_EQ(caret, static_cast<int>(start));
+        EXPECT_EQ(anchor, static_cast<int>(end));
+        std::string selected = screenshot("result-line-" + std::string(c.shot) + "-" + language + ".png");
+        EXPECT_GT(highlightIn(selected, at.x, at.y - 3, 150, 6), 0.6) << selected;
+        // The line below is not.
+        EXPECT_LT(highlightIn(selected, at.x, at.y + 13, 150, 6), 0.05) << selected;
+    }
+
+    // The bridge's window, grown and shrunk as a user drags its edge: the
+    // drawing grows with it, and in a window smaller than its own size keeps
+    // that size and scrolls. Screenshots of both.
+    HWND bridge = networkWindow();
+    RECT own;
+    viewWidgetRect(bridge, &own);
+    const std::vector<int> ownTerminals = drawnTerminals(bridge);
+    ASSERT_EQ(ownTerminals.size(), 2u);
+    const int ownDistance = ownTerminals[1] - ownTerminals[0];
+    struct Size {
+        const char* shot;
+        int width, height;
+    };
+    const Size sizes[] = {{"large", (own.right - own.left) * 2, (own.bottom - own.top) * 2},
+                          {"small", (own.right - own.left) * 2 / 3, (own.bottom - own.top) * 2 / 3}};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(size.shot);
+        std::string command = "xdotool windowsize " + std::to_string(viewNativeWindow(bridge)) + " " +
+                              std::to_string(size.width) + " " + std::to_string(size.height);
+        auto sized = [&] {
+            RECT r;
+            GetWindowRect(bridge, &r);
+            return r.right - r.left == size.width && r.bottom - r.top == size.height;
+        };
+        ASSERT_TRUE(runWhilePumping(command, sized, 5.0));
+        settle(0.8);
+        std::string path = screenshot("network-bridge-" + std::string(size.shot) + "-" + language + ".png", bridge);
+        expectPaintedOnScreen(bridge, path);
+        bool small = size.width < own.right - own.left;
+        EXPECT_EQ(viewScrollBarShown(bridge, SB_HORZ), small);
+        EXPECT_EQ(viewScrollBarShown(bridge, SB_VERT), small);
+        if (small) {
+            // Its own size, cut by the client area: the left terminal where
+            // it stood at that size, the right one beyond the edge, and the
+            // bars range over more than the client area shows.
+            EXPECT_EQ(drawnTerminals(bridge), std::vector<int>{ownTerminals[0]});
+            SCROLLINFO info{};
+            info.cbSize = sizeof info;
+            info.fMask = SIF_ALL;
+            GetScrollInfo(bridge, SB_HORZ, &info);
+            EXPECT_GT(info.nMax - info.nMin + 1, static_cast<int>(info.nPage));
+        } else {
+            std::vector<int> rings = drawnTerminals(bridge);
+            ASSERT_EQ(rings.size(), 2u);
+            EXPECT_GT(rings[1] - rings[0], ownDistance * 3 / 2);
         }
     }
     // The close box closes the Network window alone.
@@ -499,6 +709,237 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
     EXPECT_TRUE(runWhilePumping(close, [] { return networkWindow() == nullptr; }, 5.0));
     EXPECT_FALSE(IsWindow(network));
     EXPECT_TRUE(IsWindow(main_));
+}
+
+// The Pair window as a user meets it: opened by a click on the main
+// window's "Pair..." button, every control where its table puts it with its
+// caption in glyphs, a size the user cannot drag away; its default divider
+// (5 V to 3.3 V from E24) run by a click on Execute, and a double-click on
+// the first result line drawing that pair in the Network window. The
+// screenshots pair-open, pair-divider and pair-network (with the language)
+// are kept.
+TEST_P(RealWindow, PairWindowRunsADividerAndDrawsADoubleClickedPair) {
+    HWND mainWindow = main_;
+    platform_test::setMessageFilter([mainWindow](const MSG* m) {
+        return translateWindowKey(mainWindow, m) || showNetworkOnDoubleClick(mainWindow, nullptr, m) ||
+               translatePairWindowMessage(m);
+    });
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    auto click = [](POINT p) {
+        return "xdotool mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1";
+    };
+    ASSERT_TRUE(runWhilePumping(click(centreOf(controlWindows[RowPair])),
+                                [] { return pairWindow() && viewNativeWindow(pairWindow()) != 0; }, 5.0));
+    settle(0.8);
+    HWND pair = pairWindow();
+    EXPECT_EQ(widgetText(pair), GetParam() == 1 ? "Pair" : "ペア探索");
+    int placed = 0;
+    for (int row = 0; row < PairTableRows; ++row) {
+        HWND control = pairControlWindows[row];
+        if (!control) continue;
+        SCOPED_TRACE(row);
+        const PairControlEntry& e = pairControlTable[row];
+        RECT expected = pairRectToPixels(e);
+        RECT actual;
+        ASSERT_TRUE(viewWidgetRect(control, &actual));
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right, expected.right);
+        EXPECT_EQ(actual.bottom, expected.bottom);
+        if (isCaptionedKind(e.kind)) {
+            std::string caption = utf8Of(GetParam() == 1 ? e.captionEnglish : e.captionJapanese);
+            EXPECT_EQ(widgetText(control), caption);
+            EXPECT_TRUE(viewFontCovers(caption.c_str()));
+        }
+        ++placed;
+    }
+    EXPECT_EQ(placed, PairTableRows - 1);  // all but the painted outcome line
+    std::string open = screenshot("pair-open-" + language + ".png", pair);
+    // The inputs the divider does not read are greyed: no dark ink in the
+    // ratio box's caption, dark ink in Vin's.
+    RECT ratioCaption = pairRectToPixels(pairControlTable[PairRowRatioCaption]);
+    RECT vinCaption = pairRectToPixels(pairControlTable[PairRowVinCaption]);
+    EXPECT_EQ(inkIn(open, ratioCaption.left, ratioCaption.top, ratioCaption.right - ratioCaption.left, 14), 0.0);
+    EXPECT_GT(inkIn(open, vinCaption.left, vinCaption.top, vinCaption.right - vinCaption.left, 14), 0.0);
+
+    // Its size is the table's: the window manager is told to offer no
+    // other (its least and largest sizes are that size), while the main
+    // window may be sized freely.
+    RECT outer;
+    viewWidgetRect(pair, &outer);
+    const std::string size = std::to_string(outer.right - outer.left) + " by " + std::to_string(outer.bottom - outer.top);
+    std::string hints = output("xprop -id " + std::to_string(viewNativeWindow(pair)) + " WM_NORMAL_HINTS");
+    EXPECT_NE(hints.find("minimum size: " + size), std::string::npos) << hints;
+    EXPECT_NE(hints.find("maximum size: " + size), std::string::npos) << hints;
+    std::string mainHints = output("xprop -id " + std::to_string(viewNativeWindow(main_)) + " WM_NORMAL_HINTS");
+    EXPECT_EQ(mainHints.find("maximum size"), std::string::npos) << mainHints;
+
+    // Execute, clicked: the divider runs on its worker and lists its pairs.
+    ASSERT_TRUE(runWhilePumping(click(centreOf(pairControlWindows[PairRowExecute], pair)), [] {
+        return !pairSearchRunning() && pairOutcomeText()[0] != '\0';
+    }, 30.0));
+    settle(0.8);
+    HWND box = pairControlWindows[PairRowResultBox];
+    const PairSearch& search = lastPairSearch();
+    ASSERT_GT(search.records().size(), 1u);
+    char line[limits::PairTextSize];
+    formatPairLine(lastPairRequest(), search.records()[0], PairShownAs::Quantity, GetParam(), line, sizeof line);
+    std::string shownText = widgetText(box);
+    EXPECT_EQ(shownText.substr(0, shownText.find('\n')), line);
+    std::string divider = screenshot("pair-divider-" + language + ".png", pair);
+    RECT outcome = pairRectToPixels(pairControlTable[PairRowOutcome]);
+    EXPECT_GT(inkIn(divider, outcome.left, outcome.top + 2, 200, 12), 0.05);
+    RECT lines = pairRectToPixels(pairControlTable[PairRowResultBox]);
+    EXPECT_GT(inkIn(divider, lines.left + 4, lines.top + 4, 200, 40), 0.02);
+
+    // A double-click on the first line draws its pair in the Network window.
+    POINT at;
+    ASSERT_TRUE(viewEditLinePoint(box, 0, &at));
+    RECT window;
+    viewWidgetRect(pair, &window);
+    std::string doubleClick = "xdotool mousemove " + std::to_string(window.left + at.x + 20) + " " +
+                              std::to_string(window.top + at.y) + " click --repeat 2 --delay 80 1";
+    auto drawn = [&] {
+        HWND network = networkWindow();
+        return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
+               std::string(platform_test::drawnItem(network, 0).text) == line;
+    };
+    ASSERT_TRUE(runWhilePumping(doubleClick, drawn, 5.0));
+    settle(0.8);
+    HWND network = networkWindow();
+    std::vector<std::string> texts;
+    for (int i = 0; i < platform_test::drawnItemCount(network); ++i) {
+        platform_test::DrawnItem item = platform_test::drawnItem(network, i);
+        if (item.kind == platform_test::PaintKind::Text) texts.push_back(item.text);
+    }
+    for (const char* name : {"in", "out", "GND", "R1", "R2"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), name), texts.end()) << name;
+    }
+    std::string path = screenshot("pair-network-" + language + ".png", network);
+    expectPaintedOnScreen(network, path);
+
+    // The close box closes the Pair window and the drawing it owns.
+    std::string close = std::string(SOURCE_DIR) + "/close-window " + std::to_string(viewNativeWindow(pair));
+    EXPECT_TRUE(runWhilePumping(close, [] { return pairWindow() == nullptr && networkWindow() == nullptr; }, 5.0));
+    EXPECT_TRUE(IsWindow(main_));
+}
+
+// A stock of an E series' values over decades, names as "4.7k", every
+// third from the second with `note` after the value as a user's lines have.
+std::vector<StockItem> seriesStock(const std::vector<double>& steps, double first, int decades, const char* unit,
+                                   const char* note = nullptr) {
+    static const char* const prefixes[] = {"p", "n", "u", "m", "", "k", "M"};
+    std::vector<StockItem> items;
+    for (int d = 0; d < decades; ++d) {
+        for (double step : steps) {
+            const double value = step * first * std::pow(10.0, d);
+            const int exponent = static_cast<int>(std::floor(std::log10(value * 1.0000001) / 3));
+            StockItem item{};
+            const bool noted = note != nullptr && items.size() % 3 == 1;
+            snprintf(item.name, sizeof item.name, "%g%s%s%s%s", value / std::pow(1000.0, exponent),
+                     prefixes[exponent + 4], unit, noted ? " " : "", noted ? note : "");
+            item.value = value;
+            items.push_back(item);
+        }
+    }
+    return items;
+}
+
+// The pair's line as a list would show it: the parts, the quantity, the
+// error, and each network's formula with its name.
+std::string pairLine(const PairRecord& r, const PairRequest& q, const char* quantity) {
+    std::string line = std::to_string(r.parts) + ": " + quantity;
+    char error[32];
+    snprintf(error, sizeof error, ", %+.2f%%", r.errorPercent);
+    line += error;
+    const PairNetwork* networks[2] = {&r.a, &r.b};
+    const PairSide* sides[2] = {&q.a, &q.b};
+    for (int k = 0; k < 2; ++k) {
+        const char* names[3] = {"", "", ""};
+        for (int i = 0; i < networks[k]->partCount; ++i) names[i] = sides[k]->parts[networks[k]->picks[i]].name;
+        char formula[limits::LineSize];
+        formatFormula(*networkShape(networks[k]->shape), names, formula, sizeof formula);
+        line += std::string(k == 0 ? ", " : "; ") + pairNetworkName(q.mode, q.a.partType, k) + " = " + formula;
+    }
+    return line;
+}
+
+// The Pair window's double-click, as pair-window calls it: a divider from
+// E24 for 5 V to 3.3 V, a regulator's feedback pair of three parts a side
+// for 3.3 V from 1.25 V (some names in Japanese), a 1 kHz rc low-pass from
+// E12 and E6 and a 455 kHz lc tank, each drawn in the Network window beside
+// the window that asks; a screenshot of each, and every line, dot, ring and
+// text the window painted seen on the screen where it was painted.
+TEST_P(RealWindow, PairsAreDrawnInTheNetworkWindow) {
+    const std::vector<double> e24 = {1.0, 1.1, 1.2, 1.3, 1.5, 1.6, 1.8, 2.0, 2.2, 2.4, 2.7, 3.0,
+                                     3.3, 3.6, 3.9, 4.3, 4.7, 5.1, 5.6, 6.2, 6.8, 7.5, 8.2, 9.1};
+    const std::vector<double> e12 = {1.0, 1.2, 1.5, 1.8, 2.2, 2.7, 3.3, 3.9, 4.7, 5.6, 6.8, 8.2};
+    const std::vector<double> e6 = {1.0, 1.5, 2.2, 3.3, 4.7, 6.8};
+    struct Case {
+        const char* shot;
+        PairMode mode;
+        double target;
+        std::vector<StockItem> a, b;
+        int typeA, typeB, maxParts, partsWanted;
+        const char* unit;  // of the quantity in the line
+    };
+    const Case cases[] = {
+        {"divider", PairMode::Divider, 3.3 / 5, seriesStock(e24, 1e3, 2, ""), {}, Resistor, Resistor, 2, 4, ""},
+        {"feedback", PairMode::Feedback, 3.3, seriesStock(e6, 1e3, 2, "", "\x8b\xe0\x91\xae" /* 金属 */), {},
+         Resistor, Resistor, 3, 6, " V"},
+        {"rc", PairMode::Rc, 1 / (2 * 3.14159265358979 * 1000), seriesStock(e12, 1e3, 1, ""),
+         seriesStock(e6, 10e-9, 2, "F"), Resistor, Capacitor, 2, 4, " s"},
+        {"lc", PairMode::Lc, 455e3, seriesStock(e6, 1e-6, 3, "H"), seriesStock(e6, 10e-12, 3, "F"), Inductor,
+         Capacitor, 2, 3, " Hz"},
+    };
+    const std::string language = GetParam() == 1 ? "english" : "japanese";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shot);
+        PairRequest request;
+        request.mode = c.mode;
+        request.target = c.target;
+        request.reference = 1.25;
+        request.tolerancePercent = c.mode == PairMode::Feedback ? 0.2 : 1;
+        request.a = PairSide{c.typeA, c.a.data(), static_cast<int32_t>(c.a.size()), c.maxParts, {}};
+        request.b = c.b.empty() ? request.a
+                                : PairSide{c.typeB, c.b.data(), static_cast<int32_t>(c.b.size()), c.maxParts, {}};
+        PairSearch search;
+        ASSERT_EQ(search.run(request), PairFault::None);
+        ASSERT_FALSE(search.records().empty());
+        // The best record of the part count wanted, to show networks of
+        // more than one part.
+        const PairRecord* record = &search.records()[0];
+        for (const PairRecord& r : search.records()) {
+            if (r.parts == c.partsWanted && r.a.partCount > 1 && r.b.partCount > 1) {
+                record = &r;
+                break;
+            }
+        }
+        char quantity[32];
+        snprintf(quantity, sizeof quantity, "%.6g%s", record->quantity, c.unit);
+        const std::string line = pairLine(*record, request, quantity);
+        ASSERT_TRUE(showPairInNetworkWindow(main_, nullptr, *record, request, line.c_str()));
+        auto shown = [&] {
+            HWND network = networkWindow();
+            return network && viewNativeWindow(network) != 0 && platform_test::drawnItemCount(network) > 2 &&
+                   std::string(platform_test::drawnItem(network, 0).text) == line;
+        };
+        ASSERT_TRUE(platform_test::pumpUntil(shown, 5.0));
+        settle(0.8);
+        HWND network = networkWindow();
+        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
+        RECT mainRect;
+        RECT networkRect;
+        viewWidgetRect(network, &networkRect);
+        GetWindowRect(main_, &mainRect);
+        EXPECT_GE(networkRect.left, mainRect.right);
+        std::string path = screenshot("network-pair-" + std::string(c.shot) + "-" + language + ".png", network);
+        ASSERT_TRUE(std::filesystem::exists(path));
+        expectPaintedOnScreen(network, path);
+        // The terminals' rings: three for networks in a row, four apart.
+        EXPECT_EQ(drawnTerminals(network).size(),
+                  c.mode == PairMode::Divider || c.mode == PairMode::Feedback ? 3u : 4u);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RealWindow, ::testing::Values(0, 1),

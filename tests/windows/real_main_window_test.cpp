@@ -4,22 +4,31 @@
 // into it, at start-up too; the window's own scroll bars are hidden while
 // the client area holds the whole layout and shown when it does not; the
 // message boxes' buttons are asked for in the program's language; the
-// wheel scrolls the box under the pointer and nothing where no box shows.
+// wheel scrolls the box under the pointer and nothing where no box shows;
+// the windows' classes show the program's icon from its resources; the
+// Pair window opens at its table's size, runs its search on its worker and
+// keeps its inputs beside the settings file.
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <thread>
 
 #include "engine/message_table.h"
+#include "engine/pair_texts.h"
 #include "engine/shared_state.h"
+#include "platform/program_resources.h"
 #include "window/commands.h"
 #include "window/control_table.h"
 #include "window/keyboard.h"
 #include "window/main_window.h"
+#include "window/network_window.h"
+#include "window/pair_table.h"
+#include "window/pair_window.h"
 
 namespace {
 
@@ -65,7 +74,7 @@ protected:
         close();
         SetCurrentDirectoryA(previous_);
         char file[MAX_PATH + 32];
-        for (const char* name : {"Combinix.ini", "Combinix.ini.new"}) {
+        for (const char* name : {"Combinix.ini", "Combinix.ini.new", "CombinixPair.ini", "CombinixPair.ini.new"}) {
             snprintf(file, sizeof file, "%s\\%s", folder_, name);
             DeleteFileA(file);
         }
@@ -165,6 +174,23 @@ TEST_F(RealMainWindow, OneLineBoxesShowTheStartOfATextSetAndAtStartUp) {
     selection(target, &first, &last);
     EXPECT_EQ(first, 0u);
     EXPECT_EQ(last, static_cast<DWORD>(sizeof longTarget - 1));
+}
+
+// This test program carries Combinix.exe's resources (window/combinix.rc):
+// the main window's class and the Network window's show the program's own
+// icon, which the taskbar and the title bar take from the class, not the
+// system's standard one.
+TEST_F(RealMainWindow, ItsWindowClassesShowTheProgramsIcon) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HICON own = LoadIconA(instance, MAKEINTRESOURCEA(ProgramIconResource));
+    ASSERT_NE(own, nullptr) << "no icon resource " << ProgramIconResource;
+    EXPECT_NE(own, LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(main_, GCLP_HICON)), own);
+    // The Network window's class, as its first window registers it.
+    registerWindowClass(NetworkWindowClass, networkWindowProcedure, instance, COLOR_WINDOW);
+    WNDCLASSW network{};
+    ASSERT_TRUE(GetClassInfoW(instance, L"CombinixNetwork", &network));
+    EXPECT_EQ(network.hIcon, own);
 }
 
 TEST_F(RealMainWindow, ScrollBarsShowOnlyWhileTheLayoutDoesNotFit) {
@@ -305,6 +331,64 @@ TEST_F(RealMainWindow, WheelScrollsTheVisibleBoxUnderThePointerOnly) {
     wheelAt(200, result.bottom - 2);
     EXPECT_GT(firstVisible(controlWindows[RowResultBox]), 0);
     EXPECT_EQ(firstVisible(list3), 0);
+}
+
+
+// The Pair window on the real system: opened by the main window's button
+// at the size of its table, which the user cannot change, every control of
+// the table made, the program's icon in its class; its default divider
+// runs on its worker, whose finish the window's loop hands back, and lists
+// the library's lines; the main window's close writes CombinixPair.ini.
+TEST_F(RealMainWindow, ThePairWindowRunsItsSearchAndKeepsItsInputs) {
+    SendMessageA(main_, WM_COMMAND, MAKEWPARAM(RowPair, BN_CLICKED), 0);
+    pump(200);
+    HWND pair = pairWindow();
+    ASSERT_NE(pair, nullptr);
+    RECT client;
+    GetClientRect(pair, &client);
+    SIZE size = pairClientSize();
+    EXPECT_EQ(client.right, size.cx);
+    EXPECT_EQ(client.bottom, size.cy);
+    EXPECT_EQ(GetWindowLongW(pair, GWL_STYLE) & WS_THICKFRAME, 0);
+    for (int row = 0; row < PairTableRows; ++row) {
+        if (controlClassOf(pairControlTable[row].kind) == nullptr) continue;
+        ASSERT_NE(pairControlWindows[row], nullptr) << row;
+        EXPECT_EQ(GetParent(pairControlWindows[row]), pair) << row;
+    }
+    HICON own = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(ProgramIconResource));
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(pair, GCLP_HICON)), own);
+
+    SendMessageA(pair, WM_COMMAND, MAKEWPARAM(PairRowExecute, BN_CLICKED), 0);
+    EXPECT_TRUE(pairSearchRunning());
+    EXPECT_FALSE(IsWindowEnabled(pairControlWindows[PairRowExecute]));
+    for (int i = 0; i < 300 && pairSearchRunning(); ++i) pump(100);
+    ASSERT_FALSE(pairSearchRunning());
+    const PairSearch& search = lastPairSearch();
+    ASSERT_GT(search.records().size(), 0u);
+    char line[limits::PairTextSize];
+    formatPairLine(lastPairRequest(), search.records()[0], PairShownAs::Quantity, settings.language, line,
+                   sizeof line);
+    static char text[limits::TextSize];
+    GetWindowTextA(pairControlWindows[PairRowResultBox], text, sizeof text);
+    EXPECT_EQ(std::string(text).substr(0, strlen(line) + 2), std::string(line) + "\r\n");
+    EXPECT_NE(pairOutcomeText()[0], '\0');
+
+    SetWindowTextA(pairControlWindows[PairRowToleranceBox], "0.5");
+    close();
+    EXPECT_EQ(pairWindow(), nullptr);
+    // Read whole: 25 lines, each ended by CR LF, the tolerance among them.
+    FILE* f = fopen("CombinixPair.ini", "rb");
+    ASSERT_NE(f, nullptr);
+    std::string file;
+    char buffer[256];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, f)) > 0;) file.append(buffer, n);
+    fclose(f);
+    int lines = 0;
+    for (size_t at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at + 2)) ++lines;
+    EXPECT_EQ(lines, 25);
+    EXPECT_EQ(file.find('\n'), file.find("\r\n") + 1);
+    bool toleranceSaved = file.find("\r\n0.5\r\n") != std::string::npos;
+    EXPECT_TRUE(toleranceSaved);
 }
 
 }  // namespace

@@ -8,9 +8,10 @@
 // goes the other way: the edit widgets hand every change to the record at
 // once, in CP932 with CR LF line breaks. The caret, the selection and the
 // scroll position go both ways: the widget shows what the program set, and
-// writes back what the user made of them when the layer asks. A double-click
-// in a multi-line box's text is reported as well, and the box tells the
-// layer which character lies under a point.
+// writes back what the user made of them when the layer asks; a selection
+// the program sets ends the user's drag. A double-click in a multi-line
+// box's text is reported as well, and the box tells the layer which
+// character lies under a point.
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
@@ -232,7 +233,12 @@ public:
         scroll(0, 0);
     }
 
+    // A selection the program sets wins over the one the user may still be
+    // dragging (the word a double-click selected, say): the drag ends, or
+    // the next move would put its own back.
     void showSelection(HWND window) {
+        dragging = 0;
+        dragType = DRAG_NONE;
         int caret = displayOffset(window->text, window->selectionCaret);
         int anchor = displayOffset(window->text, window->selectionAnchor);
         if (caret == anchor) {

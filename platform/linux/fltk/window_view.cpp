@@ -9,12 +9,17 @@
 // record's style shows. The desktop's frame lies outside, as the window
 // manager draws it.
 //
+// The desktop knows the program's windows by their class "combinix" (the
+// desktop entry's StartupWMClass) and shows the icon of their record's
+// class: the program's own, built in, or none.
+//
 // Every event passes one dispatcher first. Tab, Enter and Escape in our
 // windows become the key messages the program's loop looks at, instead of
 // FLTK's own focus moves; and the widget that FLTK gives the focus to (a
 // click) is reported, so that the record's focus follows.
 #include <X11/Xft/Xft.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -32,6 +37,7 @@
 #include <cstring>
 
 #include "platform/linux/code_page.h"
+#include "platform/linux/fltk/program_icon.h"
 #include "platform/linux/fltk/view_internal.h"
 #include "platform/linux/view.h"
 #include "platform/linux/view_hooks.h"
@@ -83,6 +89,11 @@ private:
 
 namespace {
 
+// The X class of every window, both its parts: the desktop entry's
+// StartupWMClass, by which a taskbar or dock matches the window with the
+// menu entry and its icon.
+char DesktopClass[] = "combinix";
+
 class TopLevel : public Fl_Double_Window {
 public:
     TopLevel(HWND record, int x, int y, int w, int h) : Fl_Double_Window(x, y, w, h), record_(record) {
@@ -93,7 +104,7 @@ public:
         corner_->box(FL_FLAT_BOX);
         end();
         resizable(client_);
-        size_range(100, 60);
+        keepSizeOfFrame(w, h);
         callback(closeRequested, this);
         layoutParts();
     }
@@ -103,6 +114,7 @@ public:
     // The record moved the window: follow it without reporting it back.
     void follow(const RECT& r) {
         following_ = true;
+        keepSizeOfFrame(r.right - r.left, r.bottom - r.top);
         resize(r.left, r.top, r.right - r.left, r.bottom - r.top);
         following_ = false;
     }
@@ -116,6 +128,19 @@ public:
         Fl_Widget* widget = records::isLive(focus) && focus != record_ ? widgetOf(focus) : nullptr;
         if (widget && contains(widget) && widget->takesevents()) Fl::focus(widget);
         return 1;
+    }
+
+    // FLTK writes the class's second part capitalised ("Combinix"), while
+    // the desktop entry's is all lower case: both parts are set to it as
+    // soon as FLTK has made the window. The first part, which desktops
+    // match first, is right from the start.
+    void show() override {
+        bool first = !shown();
+        Fl_Double_Window::show();
+        if (!first || !shown()) return;
+        XClassHint hint{DesktopClass, DesktopClass};
+        XSetClassHint(fl_display, fl_xid(this), &hint);
+        XFlush(fl_display);
     }
 
     void resize(int x, int y, int w, int h) override {
@@ -137,6 +162,18 @@ public:
     bool barShown(int bar) const { return (bar == SB_VERT ? verticalBar_ : horizontalBar_)->visible() != 0; }
 
 private:
+    // A window with a sizing border (WS_THICKFRAME) takes any size the
+    // user drags it to, down to a small one; one without keeps the size the
+    // program gives it, as Win32 keeps it, and the window manager offers
+    // no resizing.
+    void keepSizeOfFrame(int w, int h) {
+        if (record_ && !(record_->style & WS_THICKFRAME)) {
+            size_range(w, h, w, h);
+        } else {
+            size_range(100, 60);
+        }
+    }
+
     static void closeRequested(Fl_Widget*, void* data) {
         TopLevel* self = static_cast<TopLevel*>(data);
         // FLTK closes a window on Escape; a Win32 window does not.
@@ -243,6 +280,12 @@ void windowCreated(HWND window) {
         Fl_Group::current(nullptr);
         TopLevel* top = new TopLevel(window, r.left, r.top, r.right - r.left, r.bottom - r.top);
         top->copy_label(toDisplay(window->text));
+        // Given before the window shows, so that the desktop has it at once.
+        if (records::classes[window->classIndex].icon == records::programIcon()) {
+            int count = 0;
+            const Fl_RGB_Image** images = programIconImages(&count);
+            if (count > 0) top->icons(images, count);
+        }
         // An owned window stays above its owner, as in Win32.
         if (records::isLive(window->owner)) top->non_modal();
         window->view = top;
@@ -450,6 +493,8 @@ bool startView() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
     fl_open_display(display);
+    // Message boxes too are known as the program's.
+    Fl_Window::default_xclass(view::DesktopClass);
     // Xft has no per-glyph fallback: the default font would show Japanese
     // as boxes. The leading space is FLTK's code for the plain style.
     Fl::set_font(FL_HELVETICA, " IPAPGothic");

@@ -82,11 +82,9 @@ struct FourPart6 {
     }
 };
 
-// 7: "%s / %s /(%s + %s))"
+// 7: "%s / %s /(%s + %s)"
 struct FourPart7 {
-    // The doubled closing parenthesis is how this network has always been
-    // printed; users and the ordering read the line as it stands.
-    static constexpr NetworkShape shape{13, 4, "4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s))\r\n"};
+    static constexpr NetworkShape shape{13, 4, "4:%8.3f%s,%6.2f%%, %s / %s /(%s + %s)\r\n"};
     static constexpr int parts = 4;
     static constexpr Level levels[parts] = {upFromBottom(P::Parallel), upFrom(1, P::ParallelFull),
                                             downFromTop(P::Series), downFrom(3)};
