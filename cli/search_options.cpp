@@ -670,4 +670,10 @@ void printHelp(FILE* out) {
           out);
 }
 
-void printVersion(FILE* out) { fputs("combinix-search (Combinix) " COMBINIX_VERSION "\n", out); }
+// The second line names the licence of LICENSE, which the package carries as
+// its copyright file and the Windows zip as LICENSE.txt.
+void printVersion(FILE* out) {
+    fputs("combinix-search (Combinix) " COMBINIX_VERSION "\n"
+          "MIT License: free to use, change and pass on, with no warranty.\n",
+          out);
+}

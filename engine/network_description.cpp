@@ -133,6 +133,21 @@ constexpr bool allWellFormed() {
 }
 static_assert(allWellFormed(), "every row is a tree of one to five parts in formula order");
 
+double nodeValue(const NetworkDescription& network, int index, const double* seriesValues);
+
+// The bridge's five places live in a function of their own, kept out of
+// nodeValue: an array on the stack gives its function the stack protector's
+// canary check at every call, and nodeValue runs once for every node of
+// every network the pair search values, bridge or not.
+[[gnu::noinline]] double bridgeNodeValue(const NetworkDescription& network, const NetworkNode& node,
+                                         const double* seriesValues) {
+    double places[limits::MaxNetworkParts];
+    for (int i = 0; i < limits::MaxNetworkParts; ++i) {
+        places[i] = nodeValue(network, node.children[i], seriesValues);
+    }
+    return bridgeAcrossTerminals(places);
+}
+
 double nodeValue(const NetworkDescription& network, int index, const double* seriesValues) {
     const NetworkNode& node = network.nodes[index];
     switch (node.kind) {
@@ -152,13 +167,8 @@ double nodeValue(const NetworkDescription& network, int index, const double* ser
             }
             return 1 / sum;
         }
-        case Kind::Bridge: {
-            double places[limits::MaxNetworkParts];
-            for (int i = 0; i < limits::MaxNetworkParts; ++i) {
-                places[i] = nodeValue(network, node.children[i], seriesValues);
-            }
-            return bridgeAcrossTerminals(places);
-        }
+        case Kind::Bridge:
+            return bridgeNodeValue(network, node, seriesValues);
     }
     return 0;
 }

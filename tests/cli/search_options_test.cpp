@@ -53,7 +53,8 @@ TEST(SearchOptions, HelpAndVersionOnStandardOutput) {
     }
     CliRun v = runCli({"--version"});
     EXPECT_EQ(v.status, 0);
-    EXPECT_EQ(v.out, "combinix-search (Combinix) " COMBINIX_VERSION "\n");
+    EXPECT_EQ(v.out, "combinix-search (Combinix) " COMBINIX_VERSION "\n"
+                     "MIT License: free to use, change and pass on, with no warranty.\n");
 }
 
 TEST(SearchOptions, BothFormsOfAValue) {
