@@ -52,6 +52,7 @@
 #include "engine/pair_search.h"
 #include "engine/pair_texts.h"
 #include "engine/search_inputs.h"
+#include "fuzz/fuzz_files.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -261,31 +262,6 @@ void fuzzRequest(FuzzInput& input) {
 
 // ---- The command line -------------------------------------------------------
 
-struct TemporaryFile {
-    char path[64] = "/tmp/combinix-fuzz-pair-stock-XXXXXX";
-    TemporaryFile() {
-        const int fd = mkstemp(path);
-        FUZZ_CHECK(fd >= 0);
-        close(fd);
-    }
-    ~TemporaryFile() { unlink(path); }
-    void write(const std::string& text) const {
-        FILE* f = fopen(path, "wb");
-        FUZZ_CHECK(f != nullptr);
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
-    }
-};
-
-struct TemporaryDirectory {
-    char path[64] = "/tmp/combinix-fuzz-pair-drawings-XXXXXX";
-    TemporaryDirectory() { FUZZ_CHECK(mkdtemp(path) != nullptr); }
-    ~TemporaryDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
 std::string optionName(const std::string& word) {
     if (word.size() < 3 || word.compare(0, 2, "--") != 0) return "";
     const size_t equals = word.find('=');
@@ -296,7 +272,7 @@ bool abbreviates(const std::string& name, const char* option, size_t shortest) {
     return name.size() >= shortest && strncmp(option, name.c_str(), name.size()) == 0;
 }
 
-const char* safeStock(const std::string& value, const TemporaryFile& file) {
+const char* safeStock(const std::string& value, const FuzzTemporaryFile& file) {
     switch (value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 4) {
         case 0: return "-";
         case 1: return file.path;
@@ -317,8 +293,8 @@ struct Captured {
 };
 
 void fuzzCommand(FuzzInput& input) {
-    static const TemporaryFile stockFile;
-    static const TemporaryDirectory drawings;
+    static const FuzzTemporaryFile stockFile("combinix-fuzz-pair-stock");
+    static const FuzzTemporaryDirectory drawings("combinix-fuzz-pair-drawings");
     static const char* const modes[] = {"ratio", "divider", "feedback", "rc", "lc"};
     static const char* const types[] = {"r", "c", "l"};
     // Narrow ranges of each part type, and quantities that suit each mode.

@@ -36,41 +36,13 @@
 #include "engine/search_inputs.h"
 #include "engine/shared_state.h"
 #include "engine/stock_list.h"
+#include "fuzz/fuzz_files.h"
 #include "fuzz/fuzz_input.h"
 #include "platform/code_page.h"
 
 namespace {
 
-// A temporary file for the stock text, made once per process and removed
-// at its end.
-struct StockFile {
-    char path[64] = "/tmp/combinix-fuzz-stock-XXXXXX";
-    StockFile() {
-        int fd = mkstemp(path);
-        FUZZ_CHECK(fd >= 0);
-        close(fd);
-    }
-    ~StockFile() { unlink(path); }
-    void write(const std::string& text) const {
-        FILE* f = fopen(path, "wb");
-        FUZZ_CHECK(f != nullptr);
-        fwrite(text.data(), 1, text.size(), f);
-        fclose(f);
-    }
-};
-
-// The one directory the drawings may be written to, made once per process
-// and removed at its end.
-struct DrawingDirectory {
-    char path[64] = "/tmp/combinix-fuzz-drawings-XXXXXX";
-    DrawingDirectory() { FUZZ_CHECK(mkdtemp(path) != nullptr); }
-    ~DrawingDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-};
-
-const char* safeStockValue(const std::string& value, const StockFile& file) {
+const char* safeStockValue(const std::string& value, const FuzzTemporaryFile& file) {
     switch (value.empty() ? 0 : static_cast<unsigned char>(value[0]) % 4) {
         case 0: return "-";
         case 1: return file.path;
@@ -323,8 +295,8 @@ void checkOutcome(int status, const std::string& printed, const std::string& com
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const StockFile stockFile;
-    static const DrawingDirectory drawings;
+    static const FuzzTemporaryFile stockFile("combinix-fuzz-stock");
+    static const FuzzTemporaryDirectory drawings("combinix-fuzz-drawings");
     FuzzInput input(data, size);
     const int count = input.byte() % 16;
     std::vector<std::string> args;
