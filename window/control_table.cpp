@@ -68,10 +68,10 @@ const ControlEntry controlTable[] = {
     {/*48*/ RadioButton,   13, 43, 0x50000004, 370, 245, 430, 257, "E6", "E6"},  // listSelection 5
     {/*49*/ RadioButton,   13, 43, 0x50000004, 440, 245, 500, 257, "E3", "E3"},  // listSelection 6
     {/*50*/ PushButton,    -1, -1, 0x50000000,  20,  85,  85,  97, "\x83\x79\x83\x41\x81\x63" /* ペア… */, "Pair..."},  // opens the Pair window
-    {/*51*/ StaticCaption, -1, -1, 0x50000002,  20, 380, 110, 392, "\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */, "Part tol.(%)"},  // caption of the parts' tolerance box
-    {/*52*/ EditBox,       -1, -1, 0x50800080, 115, 380, 165, 392, nullptr, nullptr},  // every part's tolerance (window/part_options.h)
-    {/*53*/ CheckBox,      -1, -1, 0x50000102, 180, 380, 310, 392, "\x8c\xf6\x8d\xb7\x93\xe0\x82\xcc\x82\xdd" /* 公差内のみ */, "Within tolerance"},  // worst case inside the window only
-    {/*54*/ CheckBox,      -1, -1, 0x50000102, 320, 380, 430, 392, "\x8d\xdd\x8c\xc9\x90\x94" /* 在庫数 */, "Quantities"},  // the drawer's counts
+    {/*51*/ StaticCaption, -1, -1, 0x50000002,  15, 130,  88, 142, "\x95\x94\x95\x69\x8c\xf6\x8d\xb7\x28\x25\x29" /* 部品公差(%) */, "Part tol.(%)"},  // caption of the parts' tolerance box
+    {/*52*/ EditBox,       -1, -1, 0x50800080,  92, 130, 142, 142, nullptr, nullptr},  // every part's tolerance (window/part_options.h)
+    {/*53*/ CheckBox,      -1, -1, 0x50000102, 430,  35, 515,  47, "\x8c\xf6\x8d\xb7\x93\xe0\x82\xcc\x82\xdd" /* 公差内のみ */, "Within tol."},  // worst case inside the window only
+    {/*54*/ CheckBox,      -1, -1, 0x50000102, 450, 130, 515, 142, "\x8d\xdd\x8c\xc9\x90\x94" /* 在庫数 */, "Qty xN"},  // the drawer's counts
 };
 
 static_assert(sizeof controlTable / sizeof controlTable[0] == ControlTableRows,

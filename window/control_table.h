@@ -50,7 +50,9 @@ struct ControlEntry {
 
 // The rows 0 to 54: the classic 50 rows in their places, and after them, in
 // room that no classic row uses, the button that opens the Pair window and
-// the parts' tolerance box with its two check boxes below the lists (their
+// the parts' tolerance box beside the sort buttons, its Within tolerance
+// check box beside the part types and its Qty xN check box right of the
+// sort buttons (their
 // values are kept by window/part_options.h, not in Settings or the text
 // buffers: their `index` is -1); the definition's own count is checked
 // against this.

@@ -1,6 +1,7 @@
-// The main window's parts as built: the box of every part's tolerance and
-// the two check boxes below the lists (only the networks whose worst case
-// stays inside the window; the drawer's counts). Their values live in the
+// The main window's parts as built: the box of every part's tolerance left
+// of the sort buttons and the two check boxes (only the networks whose
+// worst case stays inside the window, beside the part types; the drawer's
+// counts, right of the sort buttons). Their values live in the
 // Pair window's store (window/pair_inputs.h, the fields and texts of the
 // main window's search), which CombinixPair.ini keeps, since Combinix.ini
 // has no line for them; Execute reads them into the search's PartOptions.

@@ -7,11 +7,9 @@
 #include "platform/win32.h"
 
 // The content's extent in layout units: the scroll ranges are 0 .. 52 and
-// 0 .. 39. The lines reach the row of the parts' tolerance below the lists
-// (table 380 to 392), so that a window too short for it scrolls to it; at
-// the default size the 39 lines fit and no bar shows.
+// 0 .. 36.
 constexpr int ContentColumns = 52;
-constexpr int ContentLines = 39;
+constexpr int ContentLines = 36;
 
 // The content offsets in characters and lines: 0 or negative, minus how far
 // the content is scrolled left and up. tableRectToPixels adds them.

@@ -58,7 +58,7 @@ TEST_F(Scrolling, ResizeSetsRangeAndPageInWholeUnits) {
     onSize(main_, 529, 327);  // 52.9 characters, 20.4 lines
     EXPECT_EQ(bar(SB_HORZ).nMax, 52);
     EXPECT_EQ(bar(SB_HORZ).nPage, 52u);
-    EXPECT_EQ(bar(SB_VERT).nMax, 39);
+    EXPECT_EQ(bar(SB_VERT).nMax, 36);
     EXPECT_EQ(bar(SB_VERT).nPage, 20u);
     EXPECT_EQ(bar(SB_VERT).nMin, 0);
 }
@@ -93,17 +93,17 @@ TEST_F(Scrolling, GrowingWindowPullsScrolledContentBack) {
     dragVertical(10);
     ASSERT_EQ(vScrollOffset, -10);
     ASSERT_EQ(executeAt().y, 136 - 160);
-    onSize(main_, 520, 560);  // 35 lines: 35 > -10 + 39, so 6 lines back
-    EXPECT_EQ(vScrollOffset, -4);
-    EXPECT_EQ(executeAt().y, 136 - 64);
-    // The bar itself keeps its position within 39 - 35 + 1.
-    EXPECT_EQ(bar(SB_VERT).nPos, 5);
+    onSize(main_, 520, 480);  // 30 lines: 30 > -10 + 36, so 4 lines back
+    EXPECT_EQ(vScrollOffset, -6);
+    EXPECT_EQ(executeAt().y, 136 - 96);
+    // The bar itself keeps its position within 36 - 30 + 1.
+    EXPECT_EQ(bar(SB_VERT).nPos, 7);
 }
 
 TEST_F(Scrolling, GrowingWindowThatStillEndsInsideTheContentMovesNothing) {
     onSize(main_, 520, 320);
     dragVertical(2);
-    onSize(main_, 520, 480);  // 30 is not greater than -2 + 39
+    onSize(main_, 520, 480);  // 30 is not greater than -2 + 36
     EXPECT_EQ(vScrollOffset, -2);
     EXPECT_EQ(executeAt().y, 136 - 32);
     EXPECT_EQ(bar(SB_VERT).nPos, 2);
