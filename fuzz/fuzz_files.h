@@ -1,7 +1,8 @@
 // The files a fuzz target lets the program under test touch: one temporary
 // file for the stock texts it reads, and one temporary directory for the
 // drawings it writes, each made once per process and removed at its end,
-// so that no input reaches a file of its own choosing.
+// so that no input reaches a file of its own choosing; and the streams in
+// memory that catch what it prints.
 #pragma once
 
 #include <unistd.h>
@@ -41,5 +42,18 @@ struct FuzzTemporaryDirectory {
     ~FuzzTemporaryDirectory() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
+    }
+};
+
+// A stream in memory for the program's output or errors; close() ends it
+// and gives what was written.
+struct Captured {
+    char* text = nullptr;
+    size_t size = 0;
+    FILE* file = open_memstream(&text, &size);
+    ~Captured() { free(text); }
+    std::string close() {
+        fclose(file);
+        return std::string(text, size);
     }
 };

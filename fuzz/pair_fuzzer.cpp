@@ -281,17 +281,6 @@ const char* safeStock(const std::string& value, const FuzzTemporaryFile& file) {
     }
 }
 
-struct Captured {
-    char* text = nullptr;
-    size_t size = 0;
-    FILE* file = open_memstream(&text, &size);
-    ~Captured() { free(text); }
-    std::string close() {
-        fclose(file);
-        return std::string(text, size);
-    }
-};
-
 void fuzzCommand(FuzzInput& input) {
     static const FuzzTemporaryFile stockFile("combinix-fuzz-pair-stock");
     static const FuzzTemporaryDirectory drawings("combinix-fuzz-pair-drawings");

@@ -94,17 +94,6 @@ bool optionsComplete(const std::vector<std::string>& args) {
     return i == args.size();
 }
 
-struct Captured {
-    char* text = nullptr;
-    size_t size = 0;
-    FILE* file = open_memstream(&text, &size);
-    ~Captured() { free(text); }
-    std::string close() {
-        fclose(file);
-        return std::string(text, size);
-    }
-};
-
 // ---- What the outputs promise --------------------------------------------
 
 const char CsvHeader[] =

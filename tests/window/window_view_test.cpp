@@ -52,6 +52,9 @@ extern char** environ;
 
 namespace {
 
+// Below, with the Network window's tests.
+void expectPaintedOnScreen(HWND network, const std::string& path);
+
 class Display : public ::testing::Environment {
 public:
     void SetUp() override { ASSERT_TRUE(startView()) << "no display: run the tests under run-under-xvfb"; }
@@ -180,6 +183,24 @@ protected:
                               " | /usr/bin/convert xwd:- png:" + path;
         EXPECT_EQ(system(command.c_str()), 0);
         return path;
+    }
+
+    // The Network window once a drawing has reached it (*shown): its
+    // caption in the test's language, to the right of the main window, and
+    // everything it painted seen in its screenshot `name`.
+    void expectNetworkWindowBesideMain(const std::string& name, HWND* shown) {
+        settle(0.8);
+        HWND network = networkWindow();
+        *shown = network;
+        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
+        RECT mainRect;
+        RECT networkRect;
+        viewWidgetRect(network, &networkRect);
+        GetWindowRect(main_, &mainRect);
+        EXPECT_GE(networkRect.left, mainRect.right);
+        std::string path = screenshot(name, network);
+        ASSERT_TRUE(std::filesystem::exists(path));
+        expectPaintedOnScreen(network, path);
     }
 
     HWND main_ = nullptr;
@@ -629,17 +650,9 @@ TEST_P(RealWindow, DoubleClickedLinesAreDrawnInTheNetworkWindow) {
                    std::string(platform_test::drawnItem(network, 0).text) == c.text;
         };
         ASSERT_TRUE(runWhilePumping(command, shown, 5.0));
-        settle(0.8);
-        HWND network = networkWindow();
-        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
-        RECT mainRect;
-        RECT networkRect;
-        viewWidgetRect(network, &networkRect);
-        GetWindowRect(main_, &mainRect);
-        EXPECT_GE(networkRect.left, mainRect.right);
-        std::string path = screenshot("network-" + std::string(c.shot) + "-" + language + ".png", network);
-        ASSERT_TRUE(std::filesystem::exists(path));
-        expectPaintedOnScreen(network, path);
+        HWND network = nullptr;
+        ASSERT_NO_FATAL_FAILURE(expectNetworkWindowBesideMain("network-" + std::string(c.shot) + "-" + language + ".png",
+                                                              &network));
 
         // The line is selected whole in the box, its caret at its start, and
         // highlighted along its text: the first 150 pixels of it, more than
@@ -926,17 +939,9 @@ TEST_P(RealWindow, PairsAreDrawnInTheNetworkWindow) {
                    std::string(platform_test::drawnItem(network, 0).text) == line;
         };
         ASSERT_TRUE(platform_test::pumpUntil(shown, 5.0));
-        settle(0.8);
-        HWND network = networkWindow();
-        EXPECT_EQ(widgetText(network), GetParam() == 1 ? "Network" : "回路図");
-        RECT mainRect;
-        RECT networkRect;
-        viewWidgetRect(network, &networkRect);
-        GetWindowRect(main_, &mainRect);
-        EXPECT_GE(networkRect.left, mainRect.right);
-        std::string path = screenshot("network-pair-" + std::string(c.shot) + "-" + language + ".png", network);
-        ASSERT_TRUE(std::filesystem::exists(path));
-        expectPaintedOnScreen(network, path);
+        HWND network = nullptr;
+        ASSERT_NO_FATAL_FAILURE(expectNetworkWindowBesideMain(
+            "network-pair-" + std::string(c.shot) + "-" + language + ".png", &network));
         // The terminals' rings: three for networks in a row, four apart.
         EXPECT_EQ(drawnTerminals(network).size(),
                   c.mode == PairMode::Divider || c.mode == PairMode::Feedback ? 3u : 4u);
